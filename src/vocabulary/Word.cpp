@@ -1,0 +1,52 @@
+#include "Word.h"
+
+Word::Word(QObject *parent)
+    : QObject(parent)
+    , m_word(QLatin1String(""))
+    , m_imagePath(QLatin1String(""))
+    , m_wordState(0)
+{
+}
+
+QString Word::imagePath() const
+{
+    return m_imagePath;
+}
+
+QString Word::word() const
+{
+    return m_word;
+}
+
+QString Word::soundPath() const
+{
+    return m_soundPath;
+}
+
+int Word::wordState() const
+{
+    return m_wordState;
+}
+
+void Word::setImagePath(const QString &imagePath)
+{
+    m_imagePath = imagePath;
+    emit imagePathChanged();
+}
+
+void Word::setWord(const QString &word)
+{
+    m_word = word;
+    emit wordChanged();
+}
+
+void Word::setWordState(int wordState)
+{
+    m_wordState = wordState;
+    emit wordStateChanged();
+}
+
+void Word::setSoundPath(const QString &soundPath)
+{
+    m_soundPath = soundPath;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+// One vocabulary item: a picture, its English word, the recording of the word
+// and how the views draw it (0 normal, 1 selected, 2 matched and hidden).
+// Always created without a parent; its one owner deletes it.
+class Word : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QString imagePath READ imagePath NOTIFY imagePathChanged)
+    Q_PROPERTY(QString word READ word NOTIFY wordChanged)
+    Q_PROPERTY(int wordState READ wordState NOTIFY wordStateChanged)
+
+public:
+    explicit Word(QObject *parent = nullptr);
+
+    QString imagePath() const;
+    QString word() const;
+    QString soundPath() const;
+    int wordState() const;
+
+    // The views re-read a property on every change signal, so these emit
+    // even when the value stays the same.
+    void setImagePath(const QString &imagePath);
+    void setWord(const QString &word);
+    void setWordState(int wordState);
+    // Only the games need it, to ask for the recording: no signal.
+    void setSoundPath(const QString &soundPath);
+
+signals:
+    void imagePathChanged();
+    void wordChanged();
+    void wordStateChanged();
+
+private:
+    QString m_word;
+    QString m_imagePath;
+    QString m_soundPath;
+    int m_wordState;
+};
