@@ -1,0 +1,31 @@
+import QtQuick 2.15
+
+// A rounded picture tile. state: 0 normal, 1 selected, 2 done (invisible, still clickable).
+Rectangle {
+    id: icon
+
+    property string iconPath
+    property int state: 0
+
+    signal iconClickedSignal()
+
+    color: state === 2 ? "transparent" : "white"
+    border.width: 4
+    border.color: state === 2 ? "transparent" : (state === 1 ? "#f80fcf" : "#a2ddf3")
+    radius: height
+    smooth: true
+
+    Image {
+        anchors.fill: parent
+        anchors.margins: 5
+        source: icon.iconPath
+        fillMode: Image.PreserveAspectFit
+        opacity: icon.state === 2 ? 0 : 1
+        smooth: true
+    }
+
+    MouseArea {
+        anchors.fill: parent
+        onClicked: icon.iconClickedSignal()
+    }
+}

@@ -1,0 +1,94 @@
+import QtQuick 2.15
+
+// Page 1: the owl asks which game to play.
+Rectangle {
+    id: newGameView
+
+    signal qmlStartGameSignal(int gamemode)
+    signal qmlBackToMainSignal()
+
+    width: qtMainWindow.screenWidth
+    height: qtMainWindow.screenHeight
+    gradient: Gradient {
+        GradientStop { position: 0.0; color: "#00ffe2" }
+        GradientStop { position: 1.0; color: "#0084ff" }
+    }
+
+    Row {
+        anchors.fill: parent
+
+        Item {
+            width: newGameView.width / 2
+            height: newGameView.height
+
+            Image {
+                anchors.fill: parent
+                source: "../images/pollo_puussa.png"
+                smooth: true
+            }
+
+            // Sits in the owl's speech bubble.
+            Item {
+                objectName: "bubble"
+                x: newGameView.width / 5.5
+                y: newGameView.height / 7
+                width: newGameView.width / 4
+                height: newGameView.height / 6
+
+                Text {
+                    anchors.centerIn: parent
+                    text: "Choose a Game Mode!"
+                    font.pixelSize: Math.max(1, parent.height / 4)
+                }
+            }
+        }
+
+        Item {
+            width: newGameView.width / 2
+            height: newGameView.height
+
+            Column {
+                id: outer
+                anchors.fill: parent
+                anchors.margins: newGameView.height / 20
+
+                Column {
+                    width: outer.width
+                    height: outer.height * 5 / 6
+                    spacing: outer.height / 20
+
+                    PushButton {
+                        objectName: "pairGameButton"
+                        anchors.horizontalCenter: parent.horizontalCenter
+                        width: parent.width * 39 / 40
+                        height: newGameView.height / 8
+                        buttonText: "Pair Game"
+                        onClicked: newGameView.qmlStartGameSignal(0)
+                    }
+                    PushButton {
+                        objectName: "wordGameButton"
+                        anchors.horizontalCenter: parent.horizontalCenter
+                        width: parent.width * 39 / 40
+                        height: newGameView.height / 8
+                        buttonText: "Word Game"
+                        onClicked: newGameView.qmlStartGameSignal(1)
+                    }
+                }
+
+                Item {
+                    width: outer.width
+                    height: outer.height / 6
+
+                    PushButton {
+                        objectName: "backButton"
+                        anchors.horizontalCenter: parent.horizontalCenter
+                        width: parent.width * 39 / 40
+                        height: newGameView.height / 8
+                        buttonText: "Back"
+                        onClicked: newGameView.qmlBackToMainSignal()
+                    }
+                }
+            }
+        }
+    }
+}

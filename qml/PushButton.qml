@@ -1,0 +1,64 @@
+import QtQuick 2.15
+
+// The rounded button of every page.
+Item {
+    id: button
+
+    property alias buttonText: caption.text
+    property alias buttonWidth: button.width
+    property alias buttonHeigth: button.height
+    property alias buttonImage: picture.source
+    property alias buttonImageRotation: picture.rotation
+    readonly property alias pressed: mouseArea.pressed
+
+    signal clicked()
+
+    width: 150
+    height: 50
+
+    Rectangle {
+        id: face
+        anchors.fill: parent
+        border.width: 2
+        border.color: "#08210e"
+        radius: height
+        smooth: true
+        gradient: Gradient {
+            GradientStop {
+                position: 0.0
+                color: !button.enabled ? "lightgray" : (mouseArea.pressed ? "#2626ec" : "#00ffe2")
+            }
+            GradientStop {
+                position: 0.5
+                color: button.enabled ? "blue" : "gray"
+            }
+            GradientStop {
+                position: 1.0
+                color: !button.enabled ? "gray" : (mouseArea.pressed ? "#00ffe2" : "#2626ec")
+            }
+        }
+    }
+
+    Image {
+        id: picture
+        anchors.centerIn: parent
+        smooth: true
+    }
+
+    Text {
+        id: caption
+        anchors.centerIn: parent
+        font.pixelSize: Math.max(1, button.height * 3 / 4)
+        font.bold: true
+        color: "#FFFFFF"
+        style: Text.Sunken
+        styleColor: "#000000"
+        smooth: true
+    }
+
+    MouseArea {
+        id: mouseArea
+        anchors.fill: parent
+        onClicked: button.clicked()
+    }
+}

@@ -1,0 +1,137 @@
+import QtQuick 2.15
+
+// Page 5: volume slider and mute switch.
+Rectangle {
+    id: settingsView
+
+    signal qmlCancelSignal()
+    signal qmlSaveSignal(int volume)
+
+    width: qtMainWindow.screenWidth
+    height: qtMainWindow.screenHeight
+    gradient: Gradient {
+        GradientStop { position: 0.0; color: "#00ffe2" }
+        GradientStop { position: 1.0; color: "#0084ff" }
+    }
+
+    // A drag breaks the handle's binding; every reload or save puts it back,
+    // so the handle shows the stored volume again after Cancel.
+    Connections {
+        target: qtSettings
+        function onVolumeChanged() {
+            handle.x = Qt.binding(function() { return (qtSettings.volume / 100) * (slider.width - handle.width) })
+        }
+    }
+
+    Column {
+        anchors.fill: parent
+
+        Item {
+            width: settingsView.width
+            height: settingsView.height / 5
+
+            Text {
+                anchors.centerIn: parent
+                text: "Settings"
+                font.pixelSize: Math.max(1, parent.height * 3 / 4)
+            }
+        }
+
+        Item {
+            width: settingsView.width
+            height: settingsView.height * 6 / 10
+
+            Row {
+                id: line
+                anchors.verticalCenter: parent.verticalCenter
+                height: parent.height / 5
+
+                Item {
+                    width: settingsView.width / 4
+                    height: line.height
+
+                    Text {
+                        anchors.centerIn: parent
+                        text: "Volume: "
+                        font.pixelSize: Math.max(1, line.height * 3 / 4)
+                    }
+                }
+
+                Rectangle {
+                    id: slider
+                    objectName: "slider"
+
+                    property int value: (width - handle.width) > 0 ? 100 * handle.x / (width - handle.width) : 0
+
+                    width: settingsView.width / 2
+                    height: line.height
+                    color: "lightsteelblue"
+                    radius: 20
+
+                    Rectangle {
+                        id: handle
+                        objectName: "sliderHandle"
+                        width: height
+                        height: slider.height
+                        color: "blue"
+                        x: (qtSettings.volume / 100) * (slider.width - handle.width)
+
+                        MouseArea {
+                            anchors.fill: parent
+                            drag.target: handle
+                            drag.axis: Drag.XAxis
+                            drag.minimumX: 0
+                            drag.maximumX: slider.width - handle.width
+                        }
+                    }
+                }
+
+                Item {
+                    width: settingsView.width / 4
+                    height: line.height
+
+                    Label {
+                        objectName: "muteSwitch"
+                        anchors.horizontalCenter: parent.horizontalCenter
+                        width: parent.width * 3 / 4
+                        height: line.height
+                        state: 0
+                        text: qtSettings.mute ? "Muted" : "On"
+                        onLabelClickedSignal: qtSettings.mute = !qtSettings.mute
+                    }
+                }
+            }
+        }
+
+        Item {
+            width: settingsView.width
+            height: settingsView.height / 5
+
+            Row {
+                id: buttons
+                anchors.centerIn: parent
+                width: settingsView.width - settingsView.width / 20
+                height: parent.height * 3 / 4
+                spacing: width / 10
+
+                PushButton {
+                    objectName: "cancelButton"
+                    width: buttons.width / 2 - buttons.width / 10
+                    height: buttons.height
+                    buttonText: "Cancel"
+                    onClicked: settingsView.qmlCancelSignal()
+                }
+                PushButton {
+                    objectName: "saveButton"
+                    width: buttons.width / 2
+                    height: buttons.height
+                    buttonText: "Save and Exit"
+                    onClicked: {
+                        console.log(slider.value)
+                        settingsView.qmlSaveSignal(slider.value)
+                    }
+                }
+            }
+        }
+    }
+}

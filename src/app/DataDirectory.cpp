@@ -1,0 +1,71 @@
+#include "DataDirectory.h"
+
+#include <QCoreApplication>
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace {
+
+std::function<QString()> &locationProvider()
+{
+    static std::function<QString()> provider;
+    return provider;
+}
+
+} // namespace
+
+namespace DataDirectory {
+
+QString platformLocation()
+{
+    if (locationProvider())
+        return locationProvider()();
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+QString path()
+{
+    const QString location = platformLocation();
+    if (!location.isEmpty())
+        return location;
+    return QDir::homePath() + "/." + QCoreApplication::applicationName();
+}
+
+QString filePath(const QString &name)
+{
+    const QString directory = path();
+    if (!QFile::exists(directory))
+        QDir().mkpath(directory);
+    return directory + name;
+}
+
+QString recordingsDirectory(const QString &dictionary)
+{
+    // Same fallback as the data files: a platform without a data location
+    // must not send the recordings to /mp3 at the root of the disk.
+    return path() + "/mp3/" + dictionary;
+}
+
+void setPlatformLocationProvider(std::function<QString()> provider)
+{
+    locationProvider() = std::move(provider);
+}
+
+bool writeFile(const QString &path, const std::function<void(QDataStream &)> &write)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QDataStream stream(&file);
+    write(stream);
+    if (stream.status() != QDataStream::Ok) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace DataDirectory

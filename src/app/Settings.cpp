@@ -1,0 +1,92 @@
+#include "Settings.h"
+
+#include "DataDirectory.h"
+
+#include <QDataStream>
+#include <QFile>
+
+#include <cmath>
+
+static const char *const SettingsFile = "/settings.dat";
+
+Settings::Settings(QObject *parent)
+    : QObject(parent)
+{
+}
+
+int Settings::volumePercent() const
+{
+    return int(m_volume * 100);
+}
+
+bool Settings::setVolumePercent(int percent)
+{
+    if (percent > 100 || percent < 0)
+        return false;
+    m_volume = percent / 100.0;
+    emit volumeChanged();
+    return true;
+}
+
+double Settings::outputVolume() const
+{
+    return m_volume;
+}
+
+bool Settings::mute() const
+{
+    return m_mute;
+}
+
+void Settings::setMute(bool mute)
+{
+    m_mute = mute;
+    emit muteChanged();
+}
+
+double Settings::volumeProperty() const
+{
+    return volumePercent();
+}
+
+void Settings::setVolumeProperty(double percent)
+{
+    // A view could hand over NaN or a huge value; converting those to int is undefined.
+    if (!std::isfinite(percent) || percent < 0 || percent > 100)
+        return;
+    setVolumePercent(int(percent));
+}
+
+void Settings::load()
+{
+    QFile file(DataDirectory::path() + SettingsFile);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_volume = 0.5;
+        emit volumeChanged();
+        m_mute = false;
+        emit muteChanged();
+        return;
+    }
+    QDataStream stream(&file);
+    if (!stream.atEnd()) {
+        double volume = 0;
+        stream >> volume;
+        // A damaged file keeps the volume we have rather than an unusable one.
+        if (std::isfinite(volume) && volume >= 0.0 && volume <= 1.0)
+            m_volume = volume;
+    }
+    if (!stream.atEnd())
+        stream >> m_mute;
+    file.close();
+    emit volumeChanged();
+    emit muteChanged();
+}
+
+void Settings::save()
+{
+    const double volume = m_volume;
+    const bool mute = m_mute;
+    DataDirectory::writeFile(DataDirectory::filePath(SettingsFile), [=](QDataStream &stream) {
+        stream << volume << mute;
+    });
+}

@@ -1,0 +1,25 @@
+#include "MainWindow.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QScreen>
+
+int main(int argc, char *argv[])
+{
+    auto *font = new QFont(QStringLiteral("Arial"), 30, QFont::Normal, false);
+    auto *app = new QApplication(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vocalune"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QApplication::setFont(*font);
+
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    auto *window = new MainWindow(screen);
+    window->applyOrientation(1);
+    window->showFullScreen();
+
+    const int result = app->exec();
+    delete window;
+    delete app;
+    delete font;
+    return result;
+}

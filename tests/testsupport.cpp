@@ -1,0 +1,160 @@
+#include "testsupport.h"
+
+#include "DataDirectory.h"
+#include "Resources.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QInputDialog>
+#include <QMouseEvent>
+#include <QQuickItem>
+#include <QQuickWidget>
+#include <QTest>
+#include <QTimer>
+
+namespace TestSupport {
+
+static int s_answeredPrompts = 0;
+
+void initApplication()
+{
+    QCoreApplication::setApplicationName("Vocalune");
+    QCoreApplication::setApplicationVersion("1.0");
+    Vocalune::initResources();
+}
+
+TemporaryDataLocation::TemporaryDataLocation()
+{
+    QVERIFY2(m_dir.isValid(), "cannot make a temporary folder");
+    const QString location = m_dir.path() + "/share/Vocalune";
+    DataDirectory::setPlatformLocationProvider([location] { return location; });
+}
+
+TemporaryDataLocation::~TemporaryDataLocation()
+{
+    DataDirectory::setPlatformLocationProvider({});
+}
+
+QString TemporaryDataLocation::path() const
+{
+    return m_dir.path() + "/share/Vocalune";
+}
+
+QString TemporaryDataLocation::filePath(const QString &name) const
+{
+    return path() + name;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
+    QCOMPARE(file.write(bytes), qint64(bytes.size()));
+}
+
+static void answerWhenOpen(const QString &text, bool accept, int attemptsLeft)
+{
+    auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+    if (!dialog) {
+        if (attemptsLeft > 0)
+            QTimer::singleShot(10, [=] { answerWhenOpen(text, accept, attemptsLeft - 1); });
+        return;
+    }
+    ++s_answeredPrompts;
+    if (accept) {
+        dialog->setTextValue(text);
+        dialog->accept();
+    } else {
+        dialog->reject();
+    }
+}
+
+void answerNextPrompt(const QString &text, bool accept)
+{
+    QTimer::singleShot(0, [=] { answerWhenOpen(text, accept, 500); });
+}
+
+int answeredPrompts()
+{
+    return s_answeredPrompts;
+}
+
+QQuickItem *findItem(QQuickItem *root, const QString &objectName)
+{
+    if (!root)
+        return nullptr;
+    if (root->objectName() == objectName)
+        return root;
+    const auto children = root->childItems();
+    for (QQuickItem *child : children) {
+        if (QQuickItem *found = findItem(child, objectName))
+            return found;
+    }
+    return nullptr;
+}
+
+QQuickItem *findItemByText(QQuickItem *root, const QString &text)
+{
+    if (!root)
+        return nullptr;
+    for (const char *name : {"buttonText", "text"}) {
+        const QVariant value = root->property(name);
+        if (value.isValid() && value.toString() == text)
+            return root;
+    }
+    const auto children = root->childItems();
+    for (QQuickItem *child : children) {
+        if (QQuickItem *found = findItemByText(child, text))
+            return found;
+    }
+    return nullptr;
+}
+
+QPointF centreInView(QQuickItem *item)
+{
+    return item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
+}
+
+void tap(QQuickWidget *view, QQuickItem *item)
+{
+    QVERIFY(view);
+    QVERIFY(item);
+    QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, centreInView(item).toPoint());
+}
+
+static void sendMouse(QQuickWidget *view, QEvent::Type type, QPoint at, Qt::MouseButton button,
+                      Qt::MouseButtons held)
+{
+    QMouseEvent event(type, at, view->mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(view, &event);
+}
+
+void pressAndMove(QQuickWidget *view, QPoint from, QPoint to, int steps)
+{
+    sendMouse(view, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+    for (int i = 1; i <= steps; ++i) {
+        const QPoint at = from + (to - from) * i / steps;
+        sendMouse(view, QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton);
+    }
+}
+
+void release(QQuickWidget *view, QPoint at)
+{
+    sendMouse(view, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+}
+
+void drag(QQuickWidget *view, QPoint from, QPoint to, int steps)
+{
+    pressAndMove(view, from, to, steps);
+    release(view, to);
+}
+
+} // namespace TestSupport

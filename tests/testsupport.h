@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QByteArray>
+#include <QPointF>
+#include <QString>
+#include <QTemporaryDir>
+
+class QQuickItem;
+class QQuickWidget;
+
+namespace TestSupport {
+
+// Application name, version and resource bundle as the program sets them.
+// Call first in initTestCase().
+void initApplication();
+
+// Points the data location at a fresh empty folder while it lives, so no test
+// ever touches the real home. The folder is removed afterwards.
+class TemporaryDataLocation
+{
+public:
+    TemporaryDataLocation();
+    ~TemporaryDataLocation();
+    QString path() const;
+    QString filePath(const QString &name) const; // name as "/settings.dat"
+private:
+    QTemporaryDir m_dir;
+};
+
+QByteArray readFile(const QString &path);
+void writeFile(const QString &path, const QByteArray &bytes);
+
+// Answers the next modal text prompt that opens (for instance the top-ten
+// name prompt): types text and presses OK, or presses Cancel.
+void answerNextPrompt(const QString &text, bool accept = true);
+// How many prompts have been answered through answerNextPrompt since start.
+int answeredPrompts();
+
+// The first item below root (root included) whose objectName is name.
+QQuickItem *findItem(QQuickItem *root, const QString &objectName);
+// The first item below root whose "text" or "buttonText" property is text.
+QQuickItem *findItemByText(QQuickItem *root, const QString &text);
+// Centre of item in the widget's coordinates.
+QPointF centreInView(QQuickItem *item);
+// A real mouse click on the widget at the centre of item.
+void tap(QQuickWidget *view, QQuickItem *item);
+// Presses at from, moves there in steps with the button held, releases at to.
+void drag(QQuickWidget *view, QPoint from, QPoint to, int steps = 20);
+// Presses and moves with the button held, without releasing.
+void pressAndMove(QQuickWidget *view, QPoint from, QPoint to, int steps = 20);
+void release(QQuickWidget *view, QPoint at);
+
+} // namespace TestSupport

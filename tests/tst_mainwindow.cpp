@@ -1,0 +1,320 @@
+// The window as a player meets it: pages, menu buttons, the Continue rule.
+#include "testsupport.h"
+
+#include "DataDirectory.h"
+#include "MainWindow.h"
+#include "Settings.h"
+#include "WordGame.h"
+
+#include <QApplication>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QQuickWidget>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+using namespace TestSupport;
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { initApplication(); }
+
+    void screenSizeIsTakenOnceFromTheGeometry();
+    void startsOnTheMainMenuWithoutAGame();
+    void mainMenuLayout();
+    void disabledContinueDoesNothing();
+    void pressedButtonReversesAndReleaseOutsideIsNoClick();
+    void menuButtonsOpenTheirPages();
+    void gameModePageBackLeavesContinueAlone();
+    void unknownGameModeChangesNothing();
+    void continueFollowsTheOpenGame();
+    void exitEndsTheEventLoopWithZero();
+    void dataDirectoryFallsBackToTheHome();
+    void firstSaveCreatesTheDataDirectory();
+    void orientationIsLockedToLandscape();
+
+private:
+    static QQuickItem *root(MainWindow &w, MainWindow::Page page)
+    {
+        return w.view(page)->rootObject();
+    }
+    static void tapButton(MainWindow &w, MainWindow::Page page, const QString &objectName)
+    {
+        QQuickItem *button = findItem(root(w, page), objectName);
+        QVERIFY2(button, qPrintable(objectName));
+        tap(w.view(page), button);
+    }
+    static QColor pixelAt(QQuickWidget *view, QQuickItem *item, qreal fx, qreal fy)
+    {
+        const QPointF p = item->mapToScene(QPointF(item->width() * fx, item->height() * fy));
+        return view->grabFramebuffer().pixelColor(p.toPoint());
+    }
+};
+
+void TestMainWindow::screenSizeIsTakenOnceFromTheGeometry()
+{
+    TemporaryDataLocation data;
+    MainWindow w(QRect(QPoint(0, 0), QPoint(799, 479)));
+    QCOMPARE(w.screenWidth(), 800.0);
+    QCOMPARE(w.screenHeight(), 480.0);
+    QCOMPARE(w.property("screenWidth").toDouble(), 800.0);
+
+    QSignalSpy sizeChanged(&w, &MainWindow::screenSizeChanged);
+    w.resize(1024, 600);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.screenWidth(), 800.0);
+    QCOMPARE(sizeChanged.count(), 0);
+    // Every view takes its size from the screen, not from the window.
+    QCOMPARE(root(w, MainWindow::PageMain)->width(), 800.0);
+    QCOMPARE(root(w, MainWindow::PageSettings)->height(), 480.0);
+}
+
+void TestMainWindow::startsOnTheMainMenuWithoutAGame()
+{
+    TemporaryDataLocation data;
+    MainWindow w(QRect(0, 0, 800, 480));
+    QCOMPARE(w.currentPage(), int(MainWindow::PageMain));
+    QVERIFY(!w.openPairGame());
+    QVERIFY(!w.openWordGame());
+    QVERIFY(root(w, MainWindow::PageMain));
+    QVERIFY(root(w, MainWindow::PageNewGame));
+    QVERIFY(root(w, MainWindow::PageDictionaries));
+    QVERIFY(root(w, MainWindow::PageSettings));
+    // The game pages stay empty until a game starts.
+    QVERIFY(!root(w, MainWindow::PagePairGame));
+    QVERIFY(!root(w, MainWindow::PageWordGame));
+    for (auto page : {MainWindow::PageMain, MainWindow::PagePairGame, MainWindow::PageWordGame}) {
+        QQmlContext *context = w.view(page)->rootContext();
+        QVERIFY(context->contextProperty("qtMainWindow").value<QObject *>() == &w);
+        for (const char *name : {"qtPairGame", "qtWordGame", "imageList", "wordList", "topList"})
+            QVERIFY2(!context->contextProperty(name).isValid(), name);
+    }
+    QCOMPARE(w.view(MainWindow::PageSettings)->rootContext()->contextProperty("qtSettings").value<QObject *>(),
+             static_cast<QObject *>(w.appSettings()));
+    QCOMPARE(findItem(root(w, MainWindow::PageMain), "continueButton")->isEnabled(), false);
+}
+
+void TestMainWindow::mainMenuLayout()
+{
+    TemporaryDataLocation data;
+    MainWindow w(QRect(0, 0, 800, 480));
+    QQuickItem *main = root(w, MainWindow::PageMain);
+    const QStringList buttons = {"continueButton", "newGameButton", "dictionariesButton", "settingsButton", "exitButton"};
+    const QStringList captions = {"Continue", "New Game", "Dictionaries", "Settings", "Exit"};
+    qreal previousBottom = -1;
+    for (int i = 0; i < buttons.size(); ++i) {
+        QQuickItem *button = findItem(main, buttons[i]);
+        QVERIFY(button);
+        QCOMPARE(button->property("buttonText").toString(), captions[i]);
+        const QRectF r = button->mapRectToScene(QRectF(0, 0, button->width(), button->height()));
+        QCOMPARE(r.width(), 400.0);
+        QVERIFY(qAbs(r.height() - 480 / 6.9) < 0.01);
+        QCOMPARE(r.left(), 200.0);
+        if (previousBottom >= 0)
+            QVERIFY(qAbs(r.top() - previousBottom - 8.0) < 0.01);
+        previousBottom = r.bottom();
+    }
+    // The owl's slot comes first, so the first button starts one slot and one gap down.
+    QQuickItem *first = findItem(main, "continueButton");
+    QVERIFY(qAbs(first->mapToScene(QPointF(0, 0)).y() - (480 / 6.9 + 8)) < 0.01);
+    QQuickItem *owl = findItem(main, "owl");
+    QVERIFY(owl);
+    QVERIFY(qAbs(owl->height() - (480 / 6.9 + 480 / 15.0)) < 0.01);
+    QVERIFY(owl->z() >= 0);
+}
+
+void TestMainWindow::disabledContinueDoesNothing()
+{
+    TemporaryDataLocation data;
+    MainWindow w(QRect(0, 0, 800, 480));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QQuickWidget *view = w.view(MainWindow::PageMain);
+    QQuickItem *continueButton = findItem(view->rootObject(), "continueButton");
+    tap(view, continueButton);
+    QCOMPARE(w.currentPage(), int(MainWindow::PageMain));
+    // Grey, not the blue of an enabled button.
+    const QColor top = pixelAt(view, continueButton, 0.5, 0.1);
+    QVERIFY2(qAbs(top.red() - top.blue()) < 30 && top.red() > 150, qPrintable(top.name()));
+}
+
+void TestMainWindow::pressedButtonReversesAndReleaseOutsideIsNoClick()
+{
+    TemporaryDataLocation data;
+    MainWindow w(QRect(0, 0, 800, 480));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QQuickWidget *view = w.view(MainWindow::PageMain);
+    QQuickItem *newGame = findItem(view->rootObject(), "newGameButton");
+    const QColor before = pixelAt(view, newGame, 0.5, 0.1);
+    QVERIFY2(before.green() > 150 && before.blue() > 150, qPrintable(before.name())); // cyan on top
+
+    const QPoint centre = centreInView(newGame).toPoint();
+    pressAndMove(view, centre, centre, 1);
+    QTRY_VERIFY(newGame->property("pressed").toBool());
+    const QColor pressed = pixelAt(view, newGame, 0.5, 0.1);
+    QVERIFY2(pressed.green() < 100 && pressed.blue() > 150, qPrintable(pressed.name())); // blue on top
+
+    pressAndMove(view, centre, QPoint(10, 470));
+    release(view, QPoint(10, 470));
+    QCOMPARE(w.currentPage(), int(MainWindow::PageMain));
+}
+
+void TestMainWindow::menuButtonsOpenTheirPages()
+{
+    TemporaryDataLocation data;
+    MainWindow w(QRect(0, 0, 800, 480));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+
+    tapButton(w, MainWindow::PageMain, "newGameButton");
+    QCOMPARE(w.currentPage(), int(MainWindow::PageNewGame));
+    tapButton(w, MainWindow::PageNewGame, "backButton");
+    QCOMPARE(w.currentPage(), int(MainWindow::PageMain));
+
+    tapButton(w, MainWindow::PageMain, "dictionariesButton");
+    QCOMPARE(w.currentPage(), int(MainWindow::PageDictionaries));
+    tapButton(w, MainWindow::PageDictionaries, "cancelButton");
+    QCOMPARE(w.currentPage(), int(MainWindow::PageMain));
+
+    tapButton(w, MainWindow::PageMain, "settingsButton");
+    QCOMPARE(w.currentPage(), int(MainWindow::PageSettings));
+    tapButton(w, MainWindow::PageSettings, "cancelButton");
+    QCOMPARE(w.currentPage(), int(MainWindow::PageMain));
+}
+
+void TestMainWindow::gameModePageBackLeavesContinueAlone()
+{
+    TemporaryDataLocation data;
+    MainWindow w(QRect(0, 0, 800, 480));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QSignalSpy continueSignal(&w, &MainWindow::enableContinueButtonSignal);
+
+    tapButton(w, MainWindow::PageMain, "newGameButton");
+    QCOMPARE(continueSignal.count(), 1);
+    QCOMPARE(continueSignal.takeFirst().at(0).toBool(), false);
+    tapButton(w, MainWindow::PageNewGame, "backButton");
+    QCOMPARE(continueSignal.count(), 0);
+    QCOMPARE(findItem(root(w, MainWindow::PageMain), "continueButton")->isEnabled(), false);
+}
+
+void TestMainWindow::unknownGameModeChangesNothing()
+{
+    TemporaryDataLocation data;
+    MainWindow w(QRect(0, 0, 800, 480));
+    w.buttonNewGameClicked();
+    w.buttonStartGameClicked(2);
+    w.buttonStartGameClicked(-1);
+    QCOMPARE(w.currentPage(), int(MainWindow::PageNewGame));
+    QVERIFY(!w.openPairGame());
+    QVERIFY(!w.openWordGame());
+    QVERIFY(!root(w, MainWindow::PageWordGame));
+}
+
+void TestMainWindow::continueFollowsTheOpenGame()
+{
+    TemporaryDataLocation data;
+    MainWindow w(QRect(0, 0, 800, 480));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QQuickItem *continueButton = findItem(root(w, MainWindow::PageMain), "continueButton");
+
+    tapButton(w, MainWindow::PageMain, "newGameButton");
+    tapButton(w, MainWindow::PageNewGame, "wordGameButton");
+    QCOMPARE(w.currentPage(), int(MainWindow::PageWordGame));
+    QPointer<WordGame> game = w.openWordGame();
+    QVERIFY(game);
+    const int scoreBefore = game->score();
+
+    // Back keeps the game and enables Continue, which returns to it.
+    tapButton(w, MainWindow::PageWordGame, "backButton");
+    QCOMPARE(w.currentPage(), int(MainWindow::PageMain));
+    QVERIFY(continueButton->isEnabled());
+    QCOMPARE(w.openWordGame(), game.data());
+    tap(w.view(MainWindow::PageMain), continueButton);
+    QCOMPARE(w.currentPage(), int(MainWindow::PageWordGame));
+    QCOMPARE(game->score(), scoreBefore);
+
+    // New Game throws the game away and disables Continue again.
+    tapButton(w, MainWindow::PageWordGame, "backButton");
+    tapButton(w, MainWindow::PageMain, "newGameButton");
+    QCOMPARE(w.currentPage(), int(MainWindow::PageNewGame));
+    QVERIFY(game.isNull());
+    QVERIFY(!w.openWordGame());
+    QVERIFY(!continueButton->isEnabled());
+    tapButton(w, MainWindow::PageNewGame, "backButton");
+    QVERIFY(!continueButton->isEnabled());
+    tap(w.view(MainWindow::PageMain), continueButton);
+    QCOMPARE(w.currentPage(), int(MainWindow::PageMain));
+}
+
+void TestMainWindow::exitEndsTheEventLoopWithZero()
+{
+    TemporaryDataLocation data;
+    MainWindow w(QRect(0, 0, 800, 480));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    bool tapped = false;
+    QTimer::singleShot(0, [&] {
+        tapButton(w, MainWindow::PageMain, "exitButton");
+        tapped = true;
+    });
+    // A stray loop would hang here; the guard ends it with a non-zero code instead.
+    QTimer::singleShot(60000, [] { QCoreApplication::exit(99); });
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(tapped);
+    QVERIFY(!w.isVisible());
+}
+
+void TestMainWindow::dataDirectoryFallsBackToTheHome()
+{
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", home.path().toUtf8());
+    DataDirectory::setPlatformLocationProvider([] { return QString(); });
+
+    QCOMPARE(DataDirectory::path(), home.path() + "/.Vocalune");
+    QCOMPARE(DataDirectory::recordingsDirectory("Animals"), home.path() + "/.Vocalune/mp3/Animals");
+    {
+        MainWindow w(QRect(0, 0, 800, 480));
+        w.appSettings()->save();
+    }
+    QVERIFY(QFile::exists(home.path() + "/.Vocalune/settings.dat"));
+    QVERIFY(QFile::exists(home.path() + "/.Vocalune/mp3/Animals/Cat.mp3"));
+
+    DataDirectory::setPlatformLocationProvider({});
+    qputenv("HOME", oldHome);
+}
+
+void TestMainWindow::firstSaveCreatesTheDataDirectory()
+{
+    QTemporaryDir root;
+    const QString location = root.path() + "/deeper/still/Vocalune";
+    DataDirectory::setPlatformLocationProvider([location] { return location; });
+    QVERIFY(!QFile::exists(location));
+    Settings settings;
+    settings.save();
+    QCOMPARE(readFile(location + "/settings.dat").size(), 9);
+    DataDirectory::setPlatformLocationProvider({});
+}
+
+void TestMainWindow::orientationIsLockedToLandscape()
+{
+    TemporaryDataLocation data;
+    MainWindow w(QRect(0, 0, 800, 480));
+    w.applyOrientation(1);
+    QCOMPARE(w.requestedOrientation(), Qt::LandscapeOrientation);
+    w.applyOrientation(0);
+    QCOMPARE(w.requestedOrientation(), Qt::PortraitOrientation);
+    w.applyOrientation(7);
+    QCOMPARE(w.requestedOrientation(), Qt::PrimaryOrientation);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

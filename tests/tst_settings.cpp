@@ -1,0 +1,282 @@
+// Volume and mute: the file, the settings page and the sound they govern.
+#include "testsupport.h"
+
+#include "MainWindow.h"
+#include "Settings.h"
+
+#include <phonon/AudioOutput>
+#include <phonon/MediaObject>
+
+#include <QQuickItem>
+#include <QQuickWidget>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+
+using namespace TestSupport;
+
+namespace {
+
+QStringList s_messages;
+
+void collectMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtDebugMsg)
+        s_messages << message;
+}
+
+QByteArray settingsBytes(double volume, bool mute)
+{
+    QByteArray bytes;
+    QDataStream stream(&bytes, QIODevice::WriteOnly);
+    stream << volume << mute;
+    return bytes;
+}
+
+} // namespace
+
+class TestSettings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { initApplication(); }
+
+    void defaultsWithoutAFile();
+    void fileLayout();
+    void readsPercentsTruncated();
+    void shortAndDamagedFiles_data();
+    void shortAndDamagedFiles();
+    void percentLimits();
+    void dragToTheRightEndAndSave();
+    void muteSwitchAndCancel();
+    void mutedPlaysNothing();
+    void unmutedPlaysAtTheStoredVolume();
+};
+
+void TestSettings::defaultsWithoutAFile()
+{
+    TemporaryDataLocation data;
+    MainWindow w(QRect(0, 0, 800, 480));
+    Settings *settings = w.appSettings();
+    QCOMPARE(settings->volumePercent(), 50);
+    QCOMPARE(settings->outputVolume(), 0.5);
+    QCOMPARE(settings->mute(), false);
+    // Loading does not write anything.
+    QVERIFY(!QFile::exists(data.filePath("/settings.dat")));
+
+    QQuickItem *page = w.view(MainWindow::PageSettings)->rootObject();
+    QQuickItem *slider = findItem(page, "slider");
+    QQuickItem *handle = findItem(page, "sliderHandle");
+    QCOMPARE(slider->width(), 400.0);
+    QCOMPARE(handle->width(), handle->height());
+    QCOMPARE(handle->x(), (slider->width() - handle->width()) / 2);
+    QCOMPARE(slider->property("value").toInt(), 50);
+    QCOMPARE(findItem(page, "muteSwitch")->property("text").toString(), QString("On"));
+}
+
+void TestSettings::fileLayout()
+{
+    TemporaryDataLocation data;
+    Settings settings;
+    settings.load();
+    settings.save();
+    QCOMPARE(readFile(data.filePath("/settings.dat")), QByteArray::fromHex("3FE000000000000000"));
+
+    settings.setVolumePercent(100);
+    settings.setMute(true);
+    settings.save();
+    QCOMPARE(readFile(data.filePath("/settings.dat")), QByteArray::fromHex("3FF000000000000001"));
+
+    Settings reloaded;
+    reloaded.load();
+    QCOMPARE(reloaded.outputVolume(), 1.0);
+    QCOMPARE(reloaded.mute(), true);
+}
+
+void TestSettings::readsPercentsTruncated()
+{
+    TemporaryDataLocation data;
+    QDir().mkpath(data.path());
+    writeFile(data.filePath("/settings.dat"), settingsBytes(0.29, false));
+    Settings settings;
+    QSignalSpy volumeChanged(&settings, &Settings::volumeChanged);
+    QSignalSpy muteChanged(&settings, &Settings::muteChanged);
+    settings.load();
+    QCOMPARE(settings.volumePercent(), 28);
+    QCOMPARE(settings.property("volume").toDouble(), 28.0);
+    QCOMPARE(volumeChanged.count(), 1);
+    QCOMPARE(muteChanged.count(), 1);
+
+    // The page writes whole percents through the property.
+    QVERIFY(settings.setProperty("volume", 73.9));
+    QCOMPARE(settings.volumePercent(), 73);
+    QCOMPARE(settings.outputVolume(), 0.73);
+}
+
+void TestSettings::shortAndDamagedFiles_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<double>("volume");
+    QTest::addColumn<bool>("mute");
+
+    // The in-memory values before loading are 0.3 and muted.
+    QTest::newRow("empty") << QByteArray() << 0.3 << true;
+    QTest::newRow("volume only") << settingsBytes(0.8, false).left(8) << 0.8 << true;
+    QTest::newRow("volume cut short") << QByteArray::fromHex("3FE000") << 0.0 << true;
+    QTest::newRow("muted") << settingsBytes(0.6, true) << 0.6 << true;
+    QTest::newRow("longer than nine bytes") << settingsBytes(0.6, false) + "junk" << 0.6 << false;
+    QTest::newRow("not a number") << settingsBytes(std::numeric_limits<double>::quiet_NaN(), false) << 0.3 << false;
+    QTest::newRow("infinite") << settingsBytes(std::numeric_limits<double>::infinity(), false) << 0.3 << false;
+    QTest::newRow("above one") << settingsBytes(2.0, false) << 0.3 << false;
+    QTest::newRow("negative") << settingsBytes(-0.5, false) << 0.3 << false;
+}
+
+void TestSettings::shortAndDamagedFiles()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(double, volume);
+    QFETCH(bool, mute);
+    TemporaryDataLocation data;
+    QDir().mkpath(data.path());
+    writeFile(data.filePath("/settings.dat"), bytes);
+
+    Settings settings;
+    settings.setVolumePercent(30);
+    settings.setMute(true);
+    settings.load();
+    QCOMPARE(settings.outputVolume(), volume);
+    QCOMPARE(settings.mute(), mute);
+    QVERIFY(settings.volumePercent() >= 0 && settings.volumePercent() <= 100);
+}
+
+void TestSettings::percentLimits()
+{
+    Settings settings;
+    QSignalSpy volumeChanged(&settings, &Settings::volumeChanged);
+    QVERIFY(settings.setVolumePercent(40));
+    QCOMPARE(volumeChanged.count(), 1);
+    QVERIFY(!settings.setVolumePercent(101));
+    QVERIFY(!settings.setVolumePercent(-1));
+    QVERIFY(!settings.setProperty("volume", std::nan("")) || settings.volumePercent() == 40);
+    QCOMPARE(settings.volumePercent(), 40);
+    QCOMPARE(volumeChanged.count(), 1);
+    QVERIFY(settings.setVolumePercent(100));
+    QCOMPARE(settings.outputVolume(), 1.0);
+    QVERIFY(settings.setVolumePercent(0));
+    QCOMPARE(settings.outputVolume(), 0.0);
+}
+
+void TestSettings::dragToTheRightEndAndSave()
+{
+    TemporaryDataLocation data;
+    MainWindow w(QRect(0, 0, 800, 480));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.buttonSettingsClicked();
+    QQuickWidget *view = w.view(MainWindow::PageSettings);
+    QQuickItem *page = view->rootObject();
+    QQuickItem *slider = findItem(page, "slider");
+    QQuickItem *handle = findItem(page, "sliderHandle");
+
+    const QPoint at = centreInView(handle).toPoint();
+    drag(view, at, at + QPoint(400, 0), 40);
+    QCOMPARE(handle->x(), slider->width() - handle->width());
+    QCOMPARE(slider->property("value").toInt(), 100);
+    // Only Save stores it.
+    QCOMPARE(w.appSettings()->volumePercent(), 50);
+
+    s_messages.clear();
+    QtMessageHandler previous = qInstallMessageHandler(collectMessages);
+    tap(view, findItem(page, "saveButton"));
+    qInstallMessageHandler(previous);
+    QVERIFY2(s_messages.contains("100"), qPrintable(s_messages.join('|')));
+    QCOMPARE(w.currentPage(), int(MainWindow::PageMain));
+    QCOMPARE(readFile(data.filePath("/settings.dat")), QByteArray::fromHex("3FF000000000000000"));
+}
+
+void TestSettings::muteSwitchAndCancel()
+{
+    TemporaryDataLocation data;
+    QDir().mkpath(data.path());
+    writeFile(data.filePath("/settings.dat"), settingsBytes(0.25, false));
+    MainWindow w(QRect(0, 0, 800, 480));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.buttonSettingsClicked();
+    QQuickWidget *view = w.view(MainWindow::PageSettings);
+    QQuickItem *page = view->rootObject();
+    QQuickItem *muteSwitch = findItem(page, "muteSwitch");
+    QQuickItem *slider = findItem(page, "slider");
+    QQuickItem *handle = findItem(page, "sliderHandle");
+    QCOMPARE(slider->property("value").toInt(), 25);
+
+    // The switch acts at once, before any save.
+    tap(view, muteSwitch);
+    QCOMPARE(w.appSettings()->mute(), true);
+    QCOMPARE(muteSwitch->property("text").toString(), QString("Muted"));
+
+    // Move the handle, then cancel: both come back from the file.
+    const QPoint at = centreInView(handle).toPoint();
+    drag(view, at, at + QPoint(100, 0), 10);
+    QVERIFY(slider->property("value").toInt() > 25);
+
+    tap(view, findItem(page, "cancelButton"));
+    QCOMPARE(w.currentPage(), int(MainWindow::PageMain));
+    QCOMPARE(w.appSettings()->mute(), false);
+    QCOMPARE(muteSwitch->property("text").toString(), QString("On"));
+    QCOMPARE(slider->property("value").toInt(), 25);
+    QCOMPARE(readFile(data.filePath("/settings.dat")), settingsBytes(0.25, false));
+}
+
+void TestSettings::mutedPlaysNothing()
+{
+    TemporaryDataLocation data;
+    QDir().mkpath(data.path());
+    writeFile(data.filePath("/settings.dat"), settingsBytes(0.5, true));
+    MainWindow w(QRect(0, 0, 800, 480));
+    QVERIFY(w.appSettings()->mute());
+
+    s_messages.clear();
+    QtMessageHandler previous = qInstallMessageHandler(collectMessages);
+    w.playSound(data.path() + "/mp3/Animals/Cat.mp3");
+    qInstallMessageHandler(previous);
+    QVERIFY2(s_messages.isEmpty(), qPrintable(s_messages.join('|')));
+    QCOMPARE(w.player()->currentSource().type(), Phonon::MediaSource::Empty);
+}
+
+void TestSettings::unmutedPlaysAtTheStoredVolume()
+{
+    TemporaryDataLocation data;
+    QDir().mkpath(data.path());
+    writeFile(data.filePath("/settings.dat"), settingsBytes(0.3, false));
+    MainWindow w(QRect(0, 0, 800, 480));
+    const QString cat = data.path() + "/mp3/Animals/Cat.mp3";
+    const QString dog = data.path() + "/mp3/Animals/Dog.mp3";
+    QVERIFY(QFile::exists(cat));
+
+    s_messages.clear();
+    QtMessageHandler previous = qInstallMessageHandler(collectMessages);
+    w.playSound(cat);
+    w.playSound(dog);
+    qInstallMessageHandler(previous);
+
+    QCOMPARE(s_messages.count(QString('"' + cat + '"')), 1);
+    QCOMPARE(s_messages.count(QString('"' + dog + '"')), 1);
+    QVERIFY(s_messages.indexOf('"' + cat + '"') < s_messages.indexOf('"' + dog + '"'));
+    // The second call replaces the first recording.
+    QCOMPARE(w.player()->currentSource().fileName(), dog);
+    QVERIFY(qAbs(w.output()->volume() - 0.3) < 1e-6);
+
+    // A new volume applies from the next recording on.
+    w.appSettings()->setVolumePercent(0);
+    QVERIFY(qAbs(w.output()->volume() - 0.3) < 1e-6);
+    w.playSound(cat);
+    QCOMPARE(w.output()->volume(), 0.0);
+    QCOMPARE(w.player()->currentSource().fileName(), cat);
+}
+
+QTEST_MAIN(TestSettings)
+#include "tst_settings.moc"
