@@ -8,6 +8,7 @@
 #include <QInputDialog>
 #include <QMouseEvent>
 #include <QQuickItem>
+#include <QResource>
 #include <QQuickWidget>
 #include <QTest>
 #include <QTimer>
@@ -21,6 +22,16 @@ void initApplication()
     QCoreApplication::setApplicationName("Vocalune");
     QCoreApplication::setApplicationVersion("1.0");
     Vocalune::initResources();
+}
+
+bool registerTestDictionaries()
+{
+    return QResource::registerResource(QStringLiteral(VOCALUNE_TEST_DICTIONARIES));
+}
+
+void unregisterTestDictionaries()
+{
+    QResource::unregisterResource(QStringLiteral(VOCALUNE_TEST_DICTIONARIES));
 }
 
 TemporaryDataLocation::TemporaryDataLocation()

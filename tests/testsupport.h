@@ -14,6 +14,11 @@ namespace TestSupport {
 // Call first in initTestCase().
 void initApplication();
 
+// Registers (or unregisters) the extra test bundle with the dictionaries
+// Birds (Hen, Owl, Robin) and Farm (Cow, Hen, Pig; Pig has no recording).
+bool registerTestDictionaries();
+void unregisterTestDictionaries();
+
 // Points the data location at a fresh empty folder while it lives, so no test
 // ever touches the real home. The folder is removed afterwards.
 class TemporaryDataLocation
