@@ -5,12 +5,9 @@
 
 #include <QDir>
 #include <QFile>
-#include <QLibraryInfo>
 #include <QMetaMethod>
 #include <QMetaProperty>
 #include <QPointer>
-#include <QProcess>
-#include <QResource>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -81,11 +78,11 @@ class TestWordStore : public QObject
 private:
     // The data location of the running test.
     std::unique_ptr<TestSupport::TemporaryDataLocation> m_location;
-    QTemporaryDir m_bundleDir;
-    QString m_extraBundle;
     bool m_extraRegistered = false;
 
     WordStore *store() { return WordStore::instance(); }
+    // Birds (Hen, Owl, Robin), Farm (Cow, Hen, Pig without recording) and
+    // recordings of Ghost, which has no pictures.
     void registerExtraDictionaries();
     // Catalogue in directory order with the extra dictionaries registered.
     QStringList catalogue() const;
@@ -151,16 +148,6 @@ private slots:
 void TestWordStore::initTestCase()
 {
     TestSupport::initApplication();
-
-    QVERIFY(m_bundleDir.isValid());
-    const QString qrc = QFINDTESTDATA("data/dictionaries.qrc");
-    QVERIFY2(!qrc.isEmpty(), "tests/data/dictionaries.qrc not found");
-    m_extraBundle = m_bundleDir.path() + "/dictionaries.rcc";
-    QProcess rcc;
-    rcc.start(QLibraryInfo::location(QLibraryInfo::BinariesPath) + "/rcc",
-              {"-binary", qrc, "-o", m_extraBundle});
-    QVERIFY2(rcc.waitForFinished(-1), "rcc did not run");
-    QVERIFY2(rcc.exitCode() == 0, rcc.readAllStandardError().constData());
 }
 
 void TestWordStore::init()
@@ -172,7 +159,7 @@ void TestWordStore::cleanup()
 {
     delete WordStore::instance();
     if (m_extraRegistered) {
-        QResource::unregisterResource(m_extraBundle);
+        TestSupport::unregisterTestDictionaries();
         m_extraRegistered = false;
     }
     m_location.reset();
@@ -180,7 +167,7 @@ void TestWordStore::cleanup()
 
 void TestWordStore::registerExtraDictionaries()
 {
-    QVERIFY(QResource::registerResource(m_extraBundle));
+    QVERIFY(TestSupport::registerTestDictionaries());
     m_extraRegistered = true;
 }
 
