@@ -17,6 +17,7 @@
 #include <ctime>
 #include <memory>
 #include <stdexcept>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -594,10 +595,15 @@ void TestWordStore::saveWritesChosenNamesInOrder()
     QVERIFY(store()->loadLists());
     QVERIFY(store()->addList(store()->dictionaries().indexOf("Farm")));
 
-    // A longer old file is replaced, not written over in part.
-    TestSupport::writeFile(file, QByteArray(200, 'x'));
+    // The old file is replaced whole, never written over in place: a second
+    // name for it still shows the old bytes.
+    const QByteArray old(200, 'x');
+    TestSupport::writeFile(file, old);
+    const QString otherName = m_location->filePath("/old-dictionaries.dat");
+    QCOMPARE(::link(QFile::encodeName(file).constData(), QFile::encodeName(otherName).constData()), 0);
     QVERIFY(store()->saveLists());
     QCOMPARE(TestSupport::readFile(file), BirdsRecord + FarmRecord);
+    QCOMPARE(TestSupport::readFile(otherName), old);
 
     QVERIFY(store()->loadLists());
     QCOMPARE(store()->chosenDictionaries(), QStringList({"Birds", "Farm"}));
