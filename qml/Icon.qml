@@ -18,7 +18,8 @@ Rectangle {
     Image {
         anchors.fill: parent
         anchors.margins: 5
-        source: icon.iconPath
+        // Resource paths (":/png/...") are made absolute; the views live in qrc:/qml/.
+        source: icon.iconPath.indexOf(":/") === 0 ? "qrc" + icon.iconPath : icon.iconPath
         fillMode: Image.PreserveAspectFit
         opacity: icon.state === 2 ? 0 : 1
         smooth: true
