@@ -1,0 +1,199 @@
+// Drives the real window offscreen through every page and saves a PNG of each.
+// Usage: vocalune-screenshots <output folder> [width height]
+#include "MainWindow.h"
+#include "DataDirectory.h"
+#include "PairGame.h"
+#include "Word.h"
+#include "WordGame.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFont>
+#include <QInputDialog>
+#include <QQuickItem>
+#include <QQuickWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+
+static QString s_folder;
+
+static void settle(int ms = 300)
+{
+    QTest::qWait(ms);
+}
+
+static void save(MainWindow &window, const QString &name)
+{
+    settle();
+    const QString path = s_folder + "/" + name + ".png";
+    window.grab().save(path);
+    std::printf("%s\n", qPrintable(path));
+}
+
+static QQuickItem *find(QQuickItem *root, const QString &name)
+{
+    if (!root)
+        return nullptr;
+    if (root->objectName() == name)
+        return root;
+    for (QQuickItem *child : root->childItems())
+        if (QQuickItem *found = find(child, name))
+            return found;
+    return nullptr;
+}
+
+static void tap(QQuickWidget *view, const QString &name)
+{
+    QQuickItem *item = find(view->rootObject(), name);
+    if (!item)
+        return;
+    const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
+    QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+}
+
+static void answerPrompt(const QString &name)
+{
+    QTimer::singleShot(200, [name] {
+        if (auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget())) {
+            dialog->setTextValue(name);
+            dialog->accept();
+        }
+    });
+}
+
+int main(int argc, char *argv[])
+{
+    QFont font(QStringLiteral("Arial"), 30, QFont::Normal, false);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vocalune"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QApplication::setFont(font);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s <output folder> [width height]\n", argv[0]);
+        return 2;
+    }
+    s_folder = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(s_folder);
+    const int width = argc > 3 ? atoi(argv[2]) : 800;
+    const int height = argc > 3 ? atoi(argv[3]) : 480;
+
+    // A fresh data folder: the shots show a first start, not the user's own lists.
+    QTemporaryDir data;
+    const QString location = data.path();
+    DataDirectory::setPlatformLocationProvider([location] { return location; });
+
+    MainWindow window(QRect(0, 0, width, height));
+    window.resize(width, height);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+    save(window, "main-menu");
+
+    window.buttonNewGameClicked();
+    save(window, "game-mode");
+
+    window.buttonStartGameClicked(1);
+    WordGame *wordGame = window.openWordGame();
+    QQuickWidget *wordView = window.view(MainWindow::PageWordGame);
+    // Two right picks, then a wrong one.
+    for (int round = 0; round < 2 && wordGame; ++round) {
+        const QString word = wordGame->word();
+        const QList<QObject *> pictures = wordGame->imageList();
+        for (int i = 0; i < pictures.size(); ++i) {
+            if (static_cast<Word *>(pictures[i])->word() == word) {
+                tap(wordView, QStringLiteral("icon%1").arg(i));
+                break;
+            }
+        }
+        settle(100);
+    }
+    save(window, "word-game");
+    {
+        const QString word = wordGame->word();
+        const QList<QObject *> pictures = wordGame->imageList();
+        for (int i = 0; i < pictures.size(); ++i) {
+            if (static_cast<Word *>(pictures[i])->word() != word) {
+                answerPrompt(QStringLiteral("Emma"));
+                tap(wordView, QStringLiteral("icon%1").arg(i));
+                break;
+            }
+        }
+    }
+    settle(1200);
+    save(window, "word-game-end");
+
+    window.buttonWordGameEndGameClicked();
+    window.buttonNewGameClicked();
+    window.buttonStartGameClicked(0);
+    PairGame *pairGame = window.openPairGame();
+    QQuickWidget *pairView = window.view(MainWindow::PagePairGame);
+    // One right pair, then select a picture so the highlight shows.
+    if (pairGame) {
+        const auto words = pairGame->wordList();
+        const auto pictures = pairGame->imageList();
+        const QString first = static_cast<Word *>(words[0])->word();
+        for (int i = 0; i < pictures.size(); ++i) {
+            if (static_cast<Word *>(pictures[i])->word() == first) {
+                tap(pairView, QStringLiteral("icon%1").arg(i));
+                tap(pairView, QStringLiteral("label0"));
+                break;
+            }
+        }
+        for (int i = 0; i < pictures.size(); ++i) {
+            if (static_cast<Word *>(pictures[i])->wordState() == 0) {
+                tap(pairView, QStringLiteral("icon%1").arg(i));
+                break;
+            }
+        }
+    }
+    save(window, "pair-game");
+    // Finish the round: the owl cheers over the next one.
+    if (pairGame) {
+        for (int guard = 0; guard < 12 && pairGame->score() < 6; ++guard) {
+            const auto words = pairGame->wordList();
+            const auto pictures = pairGame->imageList();
+            for (int w = 0; w < words.size(); ++w) {
+                auto *label = static_cast<Word *>(words[w]);
+                if (label->wordState() == 2)
+                    continue;
+                for (int i = 0; i < pictures.size(); ++i) {
+                    auto *picture = static_cast<Word *>(pictures[i]);
+                    if (picture->wordState() != 2 && picture->word() == label->word()) {
+                        if (picture->wordState() != 1)
+                            tap(pairView, QStringLiteral("icon%1").arg(i));
+                        tap(pairView, QStringLiteral("label%1").arg(w));
+                        break;
+                    }
+                }
+                break;
+            }
+        }
+        settle(500);
+        save(window, "pair-game-celebration");
+        // A wrong pair ends it.
+        const auto words = pairGame->wordList();
+        const auto pictures = pairGame->imageList();
+        for (int i = 0; i < pictures.size(); ++i) {
+            if (static_cast<Word *>(pictures[i])->word() != static_cast<Word *>(words[0])->word()) {
+                answerPrompt(QStringLiteral("Leo"));
+                tap(pairView, QStringLiteral("icon%1").arg(i));
+                tap(pairView, QStringLiteral("label0"));
+                break;
+            }
+        }
+        settle(1500);
+        save(window, "pair-game-end");
+        window.buttonPairGameEndGameClicked();
+    }
+
+    window.buttonDictionariesClicked();
+    save(window, "dictionaries");
+    window.buttonDictionariesCancelClicked();
+    window.buttonSettingsClicked();
+    save(window, "settings");
+    DataDirectory::setPlatformLocationProvider({});
+    return 0;
+}
