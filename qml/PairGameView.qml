@@ -154,7 +154,7 @@ Rectangle {
                         horizontalAlignment: Text.AlignHCenter
                         verticalAlignment: Text.AlignVCenter
                         wrapMode: Text.WordWrap
-                        font.pixelSize: Math.max(1, parent.height / 6)
+                        font.pixelSize: Math.max(1, parent.height / 4)
                         color: "black"
                     }
                 }

@@ -1,0 +1,352 @@
+// The Pair Game as a player meets it: taps on the real window's pictures and
+// words, the owl, the score and the end panel.
+#include "testsupport.h"
+
+#include "MainWindow.h"
+#include "PairGame.h"
+#include "Settings.h"
+#include "Word.h"
+#include "WordStore.h"
+
+#include <phonon/MediaObject>
+#include <phonon/MediaSource>
+
+#include <QDataStream>
+#include <QDir>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QQuickWidget>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace TestSupport;
+
+namespace {
+
+QStringList s_viewWarnings;
+QtMessageHandler s_previousHandler = nullptr;
+
+// Any warning from a view (a failed binding, a picture that cannot load) is a fault.
+void collectViewWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg && message.contains("qrc:/qml/"))
+        s_viewWarnings << message;
+    if (s_previousHandler)
+        s_previousHandler(type, context, message);
+}
+
+// One pair game in a real window, page by page as a player sees it.
+struct Screen {
+    Screen()
+        : window(QRect(0, 0, 800, 480))
+    {
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.buttonStartGameClicked(0);
+    }
+
+    QQuickWidget *view() const { return window.view(MainWindow::PagePairGame); }
+    QQuickItem *root() const { return view()->rootObject(); }
+    QQuickItem *find(const QString &name) const { return findItem(root(), name); }
+    QList<QObject *> published(const char *name) const
+    {
+        return view()->rootContext()->contextProperty(name).value<QList<QObject *>>();
+    }
+    Word *wordItem(int k) const { return qobject_cast<Word *>(published("wordList").value(k)); }
+    Word *imageItem(int k) const { return qobject_cast<Word *>(published("imageList").value(k)); }
+    int pictureOf(const QString &word) const
+    {
+        const QList<QObject *> pictures = published("imageList");
+        for (int i = 0; i < pictures.size(); ++i) {
+            if (qobject_cast<Word *>(pictures.at(i))->word() == word)
+                return i;
+        }
+        return -1;
+    }
+    int tileState(const QString &name) const { return find(name)->property("state").toInt(); }
+    void tapTile(const QString &name) { tap(view(), find(name)); }
+    // Taps word k and then its picture, as a player who knows the animal.
+    void makePair(int k)
+    {
+        const int picture = pictureOf(wordItem(k)->word());
+        QVERIFY(picture >= 0);
+        tapTile(QString("label%1").arg(k));
+        tapTile(QString("icon%1").arg(picture));
+    }
+    void playRound()
+    {
+        for (int k = 0; k < 6; ++k)
+            makePair(k);
+    }
+    QString owlSource() const { return find("owlImage")->property("source").toUrl().toString(); }
+    QString text(const QString &name) const { return find(name)->property("text").toString(); }
+
+    TemporaryDataLocation data;
+    MainWindow window;
+};
+
+// A whole game needs at least three rounds of pictures in the bundle.
+#define REQUIRE_ANIMALS() \
+    QVERIFY2(QDir(":/png/Animals").entryList().size() >= 18, "the Animals pictures are missing")
+
+} // namespace
+
+class TestPairGameScreen : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init() { s_viewWarnings.clear(); }
+    void cleanup() { QVERIFY2(s_viewWarnings.isEmpty(), qPrintable(s_viewWarnings.join('\n'))); }
+
+    void startShowsTheFirstRound();
+    void roundsPlayThroughTheWindow();
+    void wrongPairShowsTheSelectedItemsAnswer_data();
+    void wrongPairShowsTheSelectedItemsAnswer();
+    void completedGameShowsSuccess();
+    void undealtFirstRoundOffersAWayBack();
+};
+
+void TestPairGameScreen::initTestCase()
+{
+    initApplication();
+    s_previousHandler = qInstallMessageHandler(collectViewWarnings);
+}
+
+void TestPairGameScreen::startShowsTheFirstRound()
+{
+    REQUIRE_ANIMALS();
+    Screen s;
+    QCOMPARE(s.window.currentPage(), int(MainWindow::PagePairGame));
+    QVERIFY(s.window.openPairGame());
+    QCOMPARE(s.root()->width(), 800.0);
+    QCOMPARE(s.root()->height(), 480.0);
+
+    for (int k = 0; k < 6; ++k) {
+        QQuickItem *icon = s.find(QString("icon%1").arg(k));
+        QQuickItem *label = s.find(QString("label%1").arg(k));
+        QCOMPARE(icon->property("iconPath").toString(), s.imageItem(k)->imagePath());
+        QCOMPARE(label->property("text").toString(), s.wordItem(k)->word());
+        QCOMPARE(icon->property("state").toInt(), 0);
+        QVERIFY(icon->isEnabled());
+        // Six tiles and five gaps fill the inset box exactly.
+        QCOMPARE(icon->width(), 800.0 / 3 - 2 * 24);
+        QCOMPARE(icon->height(), (480.0 - 2 * 24) / 7);
+    }
+    QCOMPARE(s.text("scoreText"), QString("Score: 0"));
+    QVERIFY(s.owlSource().endsWith("images/elava_pollo.gif"));
+    QCOMPARE(s.find("questionMarks")->opacity(), 1.0);
+    QCOMPARE(s.find("endPanel")->y(), -480.0);
+    QCOMPARE(s.text("endText"), QString("Game Over!"));
+    QObject *timer = s.root()->findChild<QObject *>("celebrationTimer");
+    QVERIFY(timer);
+    QVERIFY(!timer->property("running").toBool());
+}
+
+void TestPairGameScreen::roundsPlayThroughTheWindow()
+{
+    REQUIRE_ANIMALS();
+    Screen s;
+    QVERIFY(!s.window.appSettings()->mute());
+    QSignalSpy labelTaps(s.root(), SIGNAL(qmlLabelClickedSignal(int)));
+    QSignalSpy iconTaps(s.root(), SIGNAL(qmlIconClickedSignal(int)));
+
+    // A selected tile shows state 1; its pair leaves play and its word is heard.
+    Word *first = s.wordItem(0);
+    const int firstPicture = s.pictureOf(first->word());
+    s.tapTile("label0");
+    QCOMPARE(s.tileState("label0"), 1);
+    s.tapTile(QString("icon%1").arg(firstPicture));
+    QCOMPARE(s.tileState("label0"), 2);
+    QCOMPARE(s.tileState(QString("icon%1").arg(firstPicture)), 2);
+    QVERIFY(!s.find("label0")->isEnabled());
+    QCOMPARE(s.text("scoreText"), QString("Score: 1"));
+    QCOMPARE(s.window.player()->currentSource().fileName(), first->soundPath());
+
+    // The invisible tiles of a pair take no taps.
+    labelTaps.clear();
+    iconTaps.clear();
+    s.tapTile("label0");
+    s.tapTile(QString("icon%1").arg(firstPicture));
+    QCOMPARE(labelTaps.count(), 0);
+    QCOMPARE(iconTaps.count(), 0);
+    QCOMPARE(s.window.openPairGame()->score(), 1);
+
+    QStringList firstRound;
+    for (int k = 0; k < 6; ++k)
+        firstRound << s.wordItem(k)->word();
+    for (int k = 1; k < 6; ++k)
+        s.makePair(k);
+
+    // The cheering owl plays over the new round, then rests again.
+    QCOMPARE(s.text("scoreText"), QString("Score: 6"));
+    QVERIFY(s.owlSource().endsWith("images/pollo_hihkuu.gif"));
+    QTRY_COMPARE(s.find("questionMarks")->opacity(), 0.0);
+    for (int k = 0; k < 6; ++k) {
+        QVERIFY(!firstRound.contains(s.wordItem(k)->word()));
+        QCOMPARE(s.text(QString("label%1").arg(k)), s.wordItem(k)->word());
+        QCOMPARE(s.find(QString("icon%1").arg(k))->property("iconPath").toString(), s.imageItem(k)->imagePath());
+        QCOMPARE(s.tileState(QString("icon%1").arg(k)), 0);
+        QVERIFY(s.find(QString("label%1").arg(k))->isEnabled());
+    }
+    // Play goes on while the owl cheers.
+    s.makePair(3);
+    QCOMPARE(s.text("scoreText"), QString("Score: 7"));
+    QTRY_VERIFY(s.owlSource().endsWith("images/elava_pollo.gif"));
+    QTRY_COMPARE(s.find("questionMarks")->opacity(), 1.0);
+
+    s.playRound();
+    QCOMPARE(s.text("scoreText"), QString("Score: 12"));
+    QVERIFY(s.owlSource().endsWith("images/pollo_hihkuu.gif"));
+    QCOMPARE(s.find("endPanel")->y(), -480.0);
+}
+
+void TestPairGameScreen::wrongPairShowsTheSelectedItemsAnswer_data()
+{
+    QTest::addColumn<bool>("wordFirst");
+    QTest::addColumn<int>("pairsBefore");
+    QTest::newRow("picture first, no score") << false << 0;
+    QTest::newRow("word first, after two pairs") << true << 2;
+}
+
+void TestPairGameScreen::wrongPairShowsTheSelectedItemsAnswer()
+{
+    REQUIRE_ANIMALS();
+    QFETCH(bool, wordFirst);
+    QFETCH(int, pairsBefore);
+    Screen s;
+    for (int k = 0; k < pairsBefore; ++k)
+        s.makePair(k);
+
+    // A wrong pair of two items still in play, where the other list holds a
+    // different word at the index of the item chosen first: the panel must
+    // read the right list.
+    int label = -1;
+    int picture = -1;
+    for (int l = pairsBefore; l < 6 && picture < 0; ++l) {
+        for (int p = 0; p < 6 && picture < 0; ++p) {
+            const int first = wordFirst ? l : p;
+            if (s.imageItem(p)->wordState() != 2 && s.imageItem(p)->word() != s.wordItem(l)->word()
+                && s.imageItem(first)->word() != s.wordItem(first)->word()) {
+                label = l;
+                picture = p;
+            }
+        }
+    }
+    QVERIFY(picture >= 0);
+
+    if (pairsBefore > 0)
+        answerNextPrompt("Max");
+    const int promptsBefore = answeredPrompts();
+    Word *selected = wordFirst ? s.wordItem(label) : s.imageItem(picture);
+    if (wordFirst) {
+        s.tapTile(QString("label%1").arg(label));
+        s.tapTile(QString("icon%1").arg(picture));
+    } else {
+        s.tapTile(QString("icon%1").arg(picture));
+        s.tapTile(QString("label%1").arg(label));
+    }
+    QCOMPARE(answeredPrompts() - promptsBefore, pairsBefore > 0 ? 1 : 0);
+
+    QTRY_COMPARE(s.find("endPanel")->y(), 0.0);
+    QCOMPARE(s.text("endText"), QString("Game Over!"));
+    QCOMPARE(s.find("endScoreText")->property("text").toString(), QString("Score: %1").arg(pairsBefore));
+    // The item chosen first, with its own picture and its own word.
+    QCOMPARE(s.find("answerIcon")->property("iconPath").toString(), selected->imagePath());
+    QCOMPARE(s.text("answerLabel"), selected->word());
+    QCOMPARE(s.text("answerEquals"), QString("="));
+    QCOMPARE(s.find("answerIcon")->property("state").toInt(), 1);
+    QCOMPARE(s.find("answerLabel")->property("state").toInt(), 1);
+
+    QQuickItem *list = s.find("topListView");
+    if (pairsBefore > 0) {
+        QTRY_VERIFY(findItemByText(list, "Max"));
+        QVERIFY(findItemByText(list, "1."));
+        QVERIFY(findItemByText(list, QString::number(pairsBefore)));
+    } else {
+        QVERIFY(!findItemByText(list, "1."));
+    }
+
+    // The panel covers the tiles: taps there reach nothing underneath.
+    QSignalSpy labelTaps(s.root(), SIGNAL(qmlLabelClickedSignal(int)));
+    QSignalSpy iconTaps(s.root(), SIGNAL(qmlIconClickedSignal(int)));
+    for (int k = 0; k < 6; ++k) {
+        QTest::mouseClick(s.view(), Qt::LeftButton, Qt::NoModifier,
+                          centreInView(s.find(QString("label%1").arg(k))).toPoint());
+        QTest::mouseClick(s.view(), Qt::LeftButton, Qt::NoModifier,
+                          centreInView(s.find(QString("icon%1").arg(k))).toPoint());
+    }
+    QCOMPARE(labelTaps.count(), 0);
+    QCOMPARE(iconTaps.count(), 0);
+
+    // Back to Main ends the game; the panel slides back up.
+    s.tapTile("backToMainButton");
+    QCOMPARE(s.window.currentPage(), int(MainWindow::PageMain));
+    QVERIFY(!s.window.openPairGame());
+    QTRY_COMPARE(s.find("endPanel")->y(), -480.0);
+}
+
+void TestPairGameScreen::completedGameShowsSuccess()
+{
+    REQUIRE_ANIMALS();
+    Screen s;
+    // 46 words: seven rounds, four words never shown.
+    const int rounds = int(WordStore::instance()->pool().size() + 6) / 6;
+    for (int r = 1; r < rounds; ++r)
+        s.playRound();
+    answerNextPrompt("Kim");
+    s.playRound();
+
+    QTRY_COMPARE(s.find("endPanel")->y(), 0.0);
+    QCOMPARE(s.text("endText"), QString("Success!"));
+    QCOMPARE(s.find("endScoreText")->property("text").toString(), QString("Score: %1").arg(6 * rounds));
+    // A blank answer line: no "=", both tiles hidden.
+    QCOMPARE(s.text("answerEquals"), QString());
+    QCOMPARE(s.find("answerIcon")->property("state").toInt(), 2);
+    QCOMPARE(s.find("answerLabel")->property("state").toInt(), 2);
+    QTRY_VERIFY(findItemByText(s.find("topListView"), "Kim"));
+
+    s.tapTile("backToMainButton");
+    QVERIFY(!s.window.openPairGame());
+    QCOMPARE(s.window.currentPage(), int(MainWindow::PageMain));
+}
+
+void TestPairGameScreen::undealtFirstRoundOffersAWayBack()
+{
+    // Birds alone has three words: not enough for a round of six.
+    QVERIFY(registerTestDictionaries());
+    {
+        TemporaryDataLocation data;
+        QDir().mkpath(data.path());
+        QByteArray choice;
+        {
+            QDataStream out(&choice, QIODevice::WriteOnly);
+            out << QString("Birds");
+        }
+        writeFile(data.filePath("/dictionaries.dat"), choice);
+
+        MainWindow w(QRect(0, 0, 800, 480));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.buttonStartGameClicked(0);
+        QCOMPARE(w.currentPage(), int(MainWindow::PagePairGame));
+        QVERIFY(!w.openPairGame());
+
+        QQuickWidget *view = w.view(MainWindow::PagePairGame);
+        QQuickItem *root = view->rootObject();
+        QVERIFY(root);
+        QCOMPARE(findItem(root, "scoreText")->property("text").toString(), QString("Score: 0"));
+        QVERIFY(findItem(root, "owlImage")->isVisible());
+        QVERIFY(findItemByText(root, "Not enough words!")->isVisible());
+        for (int k = 0; k < 6; ++k)
+            QVERIFY(!findItem(root, QString("icon%1").arg(k))->isEnabled());
+
+        tap(view, findItem(root, "backButton"));
+        QCOMPARE(w.currentPage(), int(MainWindow::PageMain));
+    }
+    unregisterTestDictionaries();
+}
+
+QTEST_MAIN(TestPairGameScreen)
+#include "tst_pairgame_screen.moc"
