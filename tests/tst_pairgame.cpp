@@ -9,7 +9,6 @@
 
 #include <QApplication>
 #include <QDataStream>
-#include <QDir>
 #include <QFile>
 #include <QInputDialog>
 #include <QPointer>
@@ -154,13 +153,8 @@ private:
 
 // A game on a fresh pool, in its own data folder, with a widget as parent.
 struct Table {
-    // records: the bytes of a records file to start from, if any.
-    explicit Table(int poolSize, const QByteArray &records = QByteArray())
+    explicit Table(int poolSize)
     {
-        if (!records.isNull()) {
-            QDir().mkpath(data.path());
-            writeFile(data.filePath("/pgrecords.dat"), records);
-        }
         WordStore::instance()->setPoolForTesting(makeWords(poolSize));
         game = new PairGame(&host);
         recorder.reset(new Recorder(game));
@@ -241,7 +235,6 @@ private slots:
     void wrongPair_data();
     void wrongPair();
     void wrongPairAfterScoringAsksForTheName();
-    void fullTopListFromFileNeedsABetterScore();
     void sixthPairCelebratesAndDealsANewRound();
     void completion_data();
     void completion();
@@ -456,28 +449,6 @@ void TestPairGame::wrongPairAfterScoringAsksForTheName()
     QCOMPARE(record->player(), QString("Ada"));
     QCOMPARE(record->score(), qint16(1));
     QCOMPARE(readFile(t.data.filePath("/pgrecords.dat")), recordBytes({{"Ada", 1}}));
-}
-
-void TestPairGame::fullTopListFromFileNeedsABetterScore()
-{
-    QList<QPair<QString, qint16>> ten;
-    for (int i = 0; i < 10; ++i)
-        ten.append({QString("P%1").arg(i), qint16(1)});
-    const QByteArray before = recordBytes(ten);
-    Table t(12, before);
-    PromptWatch prompts;
-    QCOMPARE(t.game->topList().size(), 10);
-    QCOMPARE(qobject_cast<Record *>(t.game->topList().at(9))->player(), QString("P9"));
-
-    // Equalling the tenth entry is not enough.
-    QVERIFY(t.deal());
-    t.pair(0);
-    t.game->labelClicked(1);
-    t.game->iconClicked(t.pictureNotOf({t.word(0), t.word(1)}));
-    QVERIFY(t.events().last().startsWith("gameOver false 1"));
-    QCOMPARE(prompts.seen.size(), 0);
-    QCOMPARE(t.game->topList().size(), 10);
-    QCOMPARE(readFile(t.data.filePath("/pgrecords.dat")), before);
 }
 
 void TestPairGame::sixthPairCelebratesAndDealsANewRound()
