@@ -1,0 +1,637 @@
+// The Word Game page played through the real window: real taps on
+// the QQuickWidget, the real bundle of 46 words, the real top-ten file.
+//
+// Set VOCALUNE_SCREENSHOT_DIR to a folder to keep screenshots of the page.
+
+#include "testsupport.h"
+
+#include "MainWindow.h"
+#include "Record.h"
+#include "Settings.h"
+#include "Word.h"
+#include "WordGame.h"
+#include "WordStore.h"
+
+#include <phonon/MediaObject>
+#include <phonon/MediaSource>
+
+#include <QApplication>
+#include <QDataStream>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QFont>
+#include <QPointer>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QQuickWidget>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <cstdlib>
+
+namespace {
+
+// Every warning from the files of this page and the components it uses:
+// binding errors, reads of null, pictures that cannot be opened. The page
+// must produce none. (Other pages' warnings are their own tests' business.)
+QStringList s_qmlWarnings;
+QtMessageHandler s_previousHandler = nullptr;
+
+bool fromThisPage(const QString &text)
+{
+    for (const char *file : {"WordGameView.qml", "WordGameEnd.qml", "Icon.qml", "Label.qml", "PushButton.qml"}) {
+        if (text.contains(QLatin1String(file)))
+            return true;
+    }
+    return false;
+}
+
+void collectQmlWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if ((type == QtWarningMsg || type == QtCriticalMsg)
+        && (fromThisPage(message) || fromThisPage(QString::fromLatin1(context.file ? context.file : ""))))
+        s_qmlWarnings << message;
+    if (s_previousHandler)
+        s_previousHandler(type, context, message);
+}
+
+const int RoundsOfBundle = 46 - 9; // a perfect game on the 46 words of Animals
+
+class Screen
+{
+public:
+    Screen()
+        : window(QRect(0, 0, 800, 480))
+    {
+        // The store was created (and seeded from the clock) by the window:
+        // make the deals repeatable.
+        std::srand(1234);
+        window.appSettings()->setMute(true);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    }
+
+    QQuickWidget *view() const { return window.view(MainWindow::PageWordGame); }
+    QQuickItem *root() const { return view()->rootObject(); }
+    QQuickItem *item(const QString &name) const { return TestSupport::findItem(root(), name); }
+    QQuickItem *icon(int k) const { return item(QString("icon%1").arg(k)); }
+
+    // What the view sees.
+    QObject *publishedGame() const
+    {
+        return view()->rootContext()->contextProperty("qtWordGame").value<QObject *>();
+    }
+    QList<QObject *> publishedPictures() const
+    {
+        return view()->rootContext()->contextProperty("imageList").value<QList<QObject *>>();
+    }
+    QString currentWord() const { return publishedGame()->property("word").toString(); }
+
+    int rightIndex() const
+    {
+        const QString word = currentWord();
+        const QList<QObject *> pictures = publishedPictures();
+        for (int i = 0; i < pictures.size(); ++i) {
+            if (pictures.at(i)->property("word").toString() == word)
+                return i;
+        }
+        return -1;
+    }
+    int wrongIndex() const
+    {
+        const QString word = currentWord();
+        const QList<QObject *> pictures = publishedPictures();
+        for (int i = 0; i < pictures.size(); ++i) {
+            if (pictures.at(i)->property("word").toString() != word)
+                return i;
+        }
+        return -1;
+    }
+
+    void tapMain(const QString &button)
+    {
+        QQuickWidget *main = window.view(MainWindow::PageMain);
+        TestSupport::tap(main, TestSupport::findItem(main->rootObject(), button));
+    }
+
+    // Main menu: New Game, then Word Game, as a player does.
+    void startFromMenu()
+    {
+        QCOMPARE(window.currentPage(), int(MainWindow::PageMain));
+        tapMain("newGameButton");
+        QCOMPARE(window.currentPage(), int(MainWindow::PageNewGame));
+        QQuickWidget *modes = window.view(MainWindow::PageNewGame);
+        TestSupport::tap(modes, TestSupport::findItem(modes->rootObject(), "wordGameButton"));
+        QCOMPARE(window.currentPage(), int(MainWindow::PageWordGame));
+        QVERIFY(window.openWordGame());
+        QCOMPARE(publishedGame(), static_cast<QObject *>(window.openWordGame()));
+    }
+
+    // Taps the right picture; checks the view followed.
+    void tapRight()
+    {
+        const int k = rightIndex();
+        QVERIFY(k >= 0);
+        const int score = window.openWordGame()->score();
+        TestSupport::tap(view(), icon(k));
+        QCOMPARE(window.openWordGame()->score(), score + 1);
+        QCOMPARE(item("scoreText")->property("text").toString(), QString("Score: %1").arg(score + 1));
+    }
+
+    void tapWrong()
+    {
+        const int k = wrongIndex();
+        QVERIFY(k >= 0);
+        TestSupport::tap(view(), icon(k));
+    }
+
+    bool continueEnabled() const
+    {
+        QQuickWidget *main = window.view(MainWindow::PageMain);
+        return TestSupport::findItem(main->rootObject(), "continueButton")->isEnabled();
+    }
+
+    void screenshot(const QString &name) const
+    {
+        const QString dir = qEnvironmentVariable("VOCALUNE_SCREENSHOT_DIR");
+        if (dir.isEmpty())
+            return;
+        QDir().mkpath(dir);
+        QTest::qWait(50);
+        view()->grabFramebuffer().save(dir + "/" + name + ".png");
+    }
+
+    MainWindow window;
+};
+
+void writeRecords(const QString &path, const QList<QPair<QString, int>> &records)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    for (const auto &record : records)
+        out << record.first << qint16(record.second);
+    QDir().mkpath(QFileInfo(path).path());
+    TestSupport::writeFile(path, bytes);
+}
+
+} // namespace
+
+class TestWordGameScreen : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void cleanupTestCase();
+
+    void playingScreen();
+    void rightTapDealsNextRound();
+    void wrongTapShowsAnswer();
+    void wrongTapAfterScoringEntersTopTen();
+    void wholeGameToCompletion();
+    void backToMainEndsGame();
+    void backKeepsGameForContinue();
+    void tapsOnEndPanelDoNothing();
+    void outOfRangeAndLateSignalsDoNothing();
+    void playerNamesArePlainText();
+    void undealtGameShowsWayBack_data();
+    void undealtGameShowsWayBack();
+    void soundOfEachWord();
+    void completeOverEndStartAgainLeave();
+
+private:
+    QFont m_oldFont;
+};
+
+void TestWordGameScreen::initTestCase()
+{
+    TestSupport::initApplication();
+    // The program's font (main.cpp): the word in the bubble uses it.
+    QApplication::setFont(QFont(QStringLiteral("Arial"), 30));
+    s_previousHandler = qInstallMessageHandler(collectQmlWarnings);
+    QVERIFY2(QDir(":/png/Animals").entryList().size() == 46, "the bundle lacks the 46 Animals pictures");
+}
+
+void TestWordGameScreen::init()
+{
+    s_qmlWarnings.clear();
+}
+
+void TestWordGameScreen::cleanup()
+{
+    QVERIFY2(s_qmlWarnings.isEmpty(), qPrintable(s_qmlWarnings.join('\n')));
+}
+
+void TestWordGameScreen::cleanupTestCase()
+{
+    qInstallMessageHandler(s_previousHandler);
+}
+
+void TestWordGameScreen::playingScreen()
+{
+    TestSupport::TemporaryDataLocation data;
+    Screen s;
+    s.startFromMenu();
+    WordGame *game = s.window.openWordGame();
+
+    QCOMPARE(s.root()->width(), 800.0);
+    QCOMPARE(s.root()->height(), 480.0);
+    QCOMPARE(s.item("wordText")->property("text").toString(), game->word());
+    QVERIFY(!game->word().isEmpty());
+    QCOMPARE(s.item("scoreText")->property("text").toString(), QString("Score: 0"));
+    QCOMPARE(s.item("scoreText")->property("font").value<QFont>().pixelSize(), 48);
+    QCOMPARE(s.item("backButton")->property("buttonText").toString(), QString("Back"));
+
+    // The word box lies in the bubble: x = W / 5.5, y = H / 7, W / 4 by H / 6.
+    QQuickItem *box = s.item("wordBox");
+    QCOMPARE(box->x(), 800 / 5.5);
+    QCOMPARE(box->y(), 480 / 7.0);
+    QCOMPARE(box->width(), 200.0);
+    QCOMPARE(box->height(), 80.0);
+
+    // Ten pictures, two columns of five, each showing its item of imageList.
+    const QList<QObject *> pictures = s.publishedPictures();
+    QCOMPARE(pictures.size(), 10);
+    const double columnHeight = (480 / 20.0) * 17 - 20 - 20;
+    for (int k = 0; k < 10; ++k) {
+        QQuickItem *icon = s.icon(k);
+        QVERIFY(icon);
+        QVERIFY(icon->isVisible());
+        QVERIFY(icon->isEnabled());
+        QCOMPARE(icon->property("iconPath").toString(), pictures.at(k)->property("imagePath").toString());
+        QCOMPARE(icon->property("state").toInt(), 0);
+        QCOMPARE(icon->width(), 180.0);
+        QCOMPARE(icon->height(), columnHeight / 5 - columnHeight / 40);
+        const QPointF topLeft = icon->mapToScene(QPointF(0, 0));
+        QCOMPARE(topLeft.x(), k < 5 ? 410.0 : 610.0);
+        QCOMPARE(topLeft.y(), 20 + (k % 5) * (columnHeight / 5));
+    }
+
+    // The end panel waits above the screen.
+    QQuickItem *panel = s.item("endPanel");
+    QCOMPARE(panel->y(), -480.0);
+    QCOMPARE(panel->z(), 2.0);
+    QCOMPARE(s.item("endText")->property("text").toString(), QString("Game Over!"));
+    s.screenshot("wordgame-playing");
+}
+
+void TestWordGameScreen::rightTapDealsNextRound()
+{
+    TestSupport::TemporaryDataLocation data;
+    Screen s;
+    s.startFromMenu();
+    const QString first = s.currentWord();
+    const QList<QObject *> firstPictures = s.publishedPictures();
+    s.tapRight();
+    QVERIFY(s.currentWord() != first);
+    QCOMPARE(s.item("wordText")->property("text").toString(), s.currentWord());
+    // The window republished the new round; the view shows it.
+    const QList<QObject *> pictures = s.publishedPictures();
+    QCOMPARE(pictures, s.window.openWordGame()->imageList());
+    QVERIFY(pictures != firstPictures);
+    for (int k = 0; k < 10; ++k) {
+        QCOMPARE(s.icon(k)->property("iconPath").toString(), pictures.at(k)->property("imagePath").toString());
+        QCOMPARE(s.icon(k)->property("state").toInt(), 0);
+    }
+    QCOMPARE(s.item("endPanel")->y(), -480.0);
+}
+
+void TestWordGameScreen::wrongTapShowsAnswer()
+{
+    TestSupport::TemporaryDataLocation data;
+    Screen s;
+    s.startFromMenu();
+    const QString answer = s.currentWord();
+    const QString answerImage = s.window.openWordGame()->imagePath();
+    const int wrong = s.wrongIndex();
+    QSignalSpy over(s.window.openWordGame(), &WordGame::gameOverSignal);
+    const int prompts = TestSupport::answeredPrompts();
+    s.tapWrong();
+    QCOMPARE(over.count(), 1);
+    QCOMPARE(TestSupport::answeredPrompts(), prompts); // 0 never qualifies
+
+    // The picked tile is marked; the panel slides down over the page, at
+    // 1000 pixels per second: 480 pixels take about half a second.
+    QCOMPARE(s.icon(wrong)->property("state").toInt(), 1);
+    QQuickItem *panel = s.item("endPanel");
+    QElapsedTimer slide;
+    slide.start();
+    QVERIFY(panel->y() < 0);
+    QTRY_COMPARE(panel->y(), 0.0);
+    QVERIFY2(slide.elapsed() >= 350, qPrintable(QString::number(slide.elapsed())));
+    QCOMPARE(s.item("endText")->property("text").toString(), QString("Game Over!"));
+    QCOMPARE(s.item("endScoreText")->property("text").toString(), QString("Score: 0"));
+    QCOMPARE(s.item("answerIcon")->property("iconPath").toString(), answerImage);
+    QCOMPARE(s.item("answerIcon")->property("state").toInt(), 1);
+    QVERIFY(!s.item("answerIcon")->isEnabled());
+    QCOMPARE(s.item("answerEquals")->property("text").toString(), QString("="));
+    QCOMPARE(s.item("answerLabel")->property("text").toString(), answer);
+    QCOMPARE(s.item("answerLabel")->property("state").toInt(), 1);
+    QCOMPARE(s.item("backToMainButton")->property("buttonText").toString(), QString("Back to Main"));
+    s.screenshot("wordgame-end-wrong");
+}
+
+void TestWordGameScreen::wrongTapAfterScoringEntersTopTen()
+{
+    TestSupport::TemporaryDataLocation data;
+    writeRecords(data.filePath("/wgrecords.dat"), {{"Old", 3}});
+    Screen s;
+    s.startFromMenu();
+    s.tapRight();
+    s.tapRight();
+    const QString answer = s.currentWord();
+    TestSupport::answerNextPrompt("Ann");
+    const int prompts = TestSupport::answeredPrompts();
+    s.tapWrong();
+    QCOMPARE(TestSupport::answeredPrompts(), prompts + 1);
+
+    QQuickItem *panel = s.item("endPanel");
+    QTRY_COMPARE(panel->y(), 0.0);
+    QCOMPARE(s.item("answerLabel")->property("text").toString(), answer);
+    // The list was republished before the panel came: the new entry is there.
+    QCOMPARE(s.item("topPlace0")->property("text").toString(), QString("1."));
+    QCOMPARE(s.item("topPlayer0")->property("text").toString(), QString("Old"));
+    QCOMPARE(s.item("topScore0")->property("text").toString(), QString("3"));
+    QCOMPARE(s.item("topPlace1")->property("text").toString(), QString("2."));
+    QCOMPARE(s.item("topPlayer1")->property("text").toString(), QString("Ann"));
+    QCOMPARE(s.item("topScore1")->property("text").toString(), QString("2"));
+    QCOMPARE(s.item("topListView")->property("count").toInt(), 2);
+    s.screenshot("wordgame-end-name");
+}
+
+void TestWordGameScreen::wholeGameToCompletion()
+{
+    TestSupport::TemporaryDataLocation data;
+    Screen s;
+    s.startFromMenu();
+    QSignalSpy completed(s.window.openWordGame(), &WordGame::gameCompletedSignal);
+    QSet<QString> answers;
+    for (int round = 1; round <= RoundsOfBundle; ++round) {
+        answers.insert(s.currentWord());
+        QCOMPARE(s.item("wordText")->property("text").toString(), s.currentWord());
+        if (round == RoundsOfBundle)
+            TestSupport::answerNextPrompt("Zoe");
+        s.tapRight();
+        if (QTest::currentTestFailed())
+            return;
+    }
+    QCOMPARE(answers.size(), RoundsOfBundle);
+    QCOMPARE(completed.count(), 1);
+    QQuickItem *panel = s.item("endPanel");
+    QTRY_COMPARE(panel->y(), 0.0);
+    QCOMPARE(s.item("endText")->property("text").toString(), QString("Success!"));
+    QCOMPARE(s.item("endScoreText")->property("text").toString(), QString("Score: %1").arg(RoundsOfBundle));
+    // Blank answer line.
+    QCOMPARE(s.item("answerIcon")->property("state").toInt(), 2);
+    QCOMPARE(s.item("answerLabel")->property("state").toInt(), 2);
+    QCOMPARE(s.item("answerEquals")->property("text").toString(), QString());
+    // The word is gone, without a wordChangedSignal: the panel
+    // covers the bubble's last word.
+    QCOMPARE(s.window.openWordGame()->word(), QString());
+    QCOMPARE(s.item("topPlayer0")->property("text").toString(), QString("Zoe"));
+    QCOMPARE(s.item("topScore0")->property("text").toString(), QString::number(RoundsOfBundle));
+    s.screenshot("wordgame-end-success");
+}
+
+void TestWordGameScreen::backToMainEndsGame()
+{
+    TestSupport::TemporaryDataLocation data;
+    Screen s;
+    s.startFromMenu();
+    s.tapWrong();
+    QQuickItem *panel = s.item("endPanel");
+    QTRY_COMPARE(panel->y(), 0.0);
+    QPointer<WordGame> game = s.window.openWordGame();
+    TestSupport::tap(s.view(), s.item("backToMainButton"));
+    QCOMPARE(s.window.currentPage(), int(MainWindow::PageMain));
+    QVERIFY(!game);
+    QVERIFY(!s.window.openWordGame());
+    QVERIFY(!s.continueEnabled());
+    // The panel slides back up (on the hidden page).
+    QTRY_COMPARE(panel->y(), -480.0);
+}
+
+void TestWordGameScreen::backKeepsGameForContinue()
+{
+    TestSupport::TemporaryDataLocation data;
+    Screen s;
+    s.startFromMenu();
+    s.tapRight();
+    WordGame *game = s.window.openWordGame();
+    const QString word = s.currentWord();
+    const QList<QObject *> pictures = s.publishedPictures();
+    QVERIFY(!s.continueEnabled());
+    TestSupport::tap(s.view(), s.item("backButton"));
+    QCOMPARE(s.window.currentPage(), int(MainWindow::PageMain));
+    QCOMPARE(s.window.openWordGame(), game);
+    QVERIFY(s.continueEnabled());
+    s.tapMain("continueButton");
+    QCOMPARE(s.window.currentPage(), int(MainWindow::PageWordGame));
+    QCOMPARE(s.currentWord(), word);
+    QCOMPARE(s.publishedPictures(), pictures);
+    QCOMPARE(s.item("scoreText")->property("text").toString(), QString("Score: 1"));
+    s.tapRight();
+    QCOMPARE(game->score(), 2);
+}
+
+void TestWordGameScreen::tapsOnEndPanelDoNothing()
+{
+    TestSupport::TemporaryDataLocation data;
+    Screen s;
+    s.startFromMenu();
+    const QPointF centres[3] = {TestSupport::centreInView(s.icon(0)), TestSupport::centreInView(s.icon(7)),
+                                TestSupport::centreInView(s.item("backButton"))};
+    s.tapWrong();
+    QTRY_COMPARE(s.item("endPanel")->y(), 0.0);
+    QSignalSpy iconTaps(s.root(), SIGNAL(qmlIconClickedSignal(int)));
+    QSignalSpy backTaps(s.root(), SIGNAL(qmlBackToMainSignal()));
+    for (const QPointF &centre : centres)
+        QTest::mouseClick(s.view(), Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+    // And on the left half, away from the button.
+    QTest::mouseClick(s.view(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 300));
+    QCOMPARE(iconTaps.count(), 0);
+    QCOMPARE(backTaps.count(), 0);
+    QCOMPARE(s.window.currentPage(), int(MainWindow::PageWordGame));
+    QVERIFY(s.window.openWordGame());
+}
+
+void TestWordGameScreen::outOfRangeAndLateSignalsDoNothing()
+{
+    TestSupport::TemporaryDataLocation data;
+    Screen s;
+    s.startFromMenu();
+    WordGame *game = s.window.openWordGame();
+    QSignalSpy score(game, &WordGame::scoreChangedSignal);
+    QSignalSpy over(game, &WordGame::gameOverSignal);
+    const QString word = s.currentWord();
+    for (int index : {-1, 10, 42})
+        QMetaObject::invokeMethod(s.root(), "qmlIconClickedSignal", Q_ARG(int, index));
+    QCOMPARE(score.count(), 0);
+    QCOMPARE(over.count(), 0);
+    QCOMPARE(s.currentWord(), word);
+
+    s.tapWrong();
+    QCOMPARE(over.count(), 1);
+    QCOMPARE(score.count(), 1);
+    // After the end: the view's signal (as if a tap got through) changes nothing.
+    for (int index = 0; index < 10; ++index)
+        QMetaObject::invokeMethod(s.root(), "qmlIconClickedSignal", Q_ARG(int, index));
+    QCOMPARE(score.count(), 1);
+    QCOMPARE(over.count(), 1);
+    QCOMPARE(game->score(), 0);
+    QCOMPARE(s.currentWord(), word);
+}
+
+void TestWordGameScreen::playerNamesArePlainText()
+{
+    TestSupport::TemporaryDataLocation data;
+    const QString bold = QStringLiteral("<b>x</b>");
+    const QString image = QStringLiteral("<img src=\"file:///nonexistent/pic.png\">");
+    writeRecords(data.filePath("/wgrecords.dat"), {{bold, 5}, {image, 4}});
+    Screen s;
+    s.startFromMenu();
+    s.tapWrong();
+    QTRY_COMPARE(s.item("endPanel")->y(), 0.0);
+    QQuickItem *list = s.item("topListView");
+    for (const QString &name : {bold, image}) {
+        QQuickItem *text = TestSupport::findItemByText(list, name);
+        QVERIFY2(text, qPrintable(name));
+        QCOMPARE(text->property("textFormat").toInt(), 0); // Text.PlainText
+        QCOMPARE(text->property("text").toString(), name);
+    }
+    QCOMPARE(s.item("topPlayer0")->property("text").toString(), bold);
+    s.screenshot("wordgame-end-plaintext");
+}
+
+void TestWordGameScreen::undealtGameShowsWayBack_data()
+{
+    QTest::addColumn<bool>("listsSet");
+    QTest::newRow("lists unset") << false;
+    QTest::newRow("lists empty") << true;
+}
+
+// When the first round cannot be dealt, the window loads the page with
+// qtWordGame null (the lists unset, or emptied by an earlier discard) and
+// connects only its Back. The bundle always deals, so the page is set up here
+// the way the window does it.
+void TestWordGameScreen::undealtGameShowsWayBack()
+{
+    QFETCH(bool, listsSet);
+    TestSupport::TemporaryDataLocation data;
+    Screen s;
+    QQuickWidget view;
+    QQmlContext *context = view.rootContext();
+    context->setContextProperty("qtMainWindow", &s.window);
+    if (listsSet) {
+        context->setContextProperty("imageList", QVariant::fromValue(QList<QObject *>()));
+        context->setContextProperty("topList", QVariant::fromValue(QList<QObject *>()));
+    }
+    context->setContextProperty("qtWordGame", QVariant::fromValue<QObject *>(nullptr));
+    view.setSource(QUrl("qrc:/qml/WordGameView.qml"));
+    QCOMPARE(view.status(), QQuickWidget::Ready);
+    QVERIFY(connect(view.rootObject(), SIGNAL(qmlBackToMainSignal()), &s.window, SLOT(buttonBackToMainClicked())));
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+
+    QQuickItem *root = view.rootObject();
+    QCOMPARE(root->width(), 800.0);
+    QCOMPARE(TestSupport::findItem(root, "wordText")->property("text").toString(), QString("Not enough words!"));
+    QCOMPARE(TestSupport::findItem(root, "scoreText")->property("text").toString(), QString("Score: 0"));
+    for (int k = 0; k < 10; ++k)
+        QVERIFY(!TestSupport::findItem(root, QString("icon%1").arg(k))->isVisible());
+    QCOMPARE(TestSupport::findItem(root, "endPanel")->y(), -480.0);
+    QCOMPARE(TestSupport::findItem(root, "topListView")->property("count").toInt(), 0);
+    // The hidden panel has nothing to show either.
+    QCOMPARE(TestSupport::findItem(root, "answerLabel")->property("text").toString(), QString());
+    QCOMPARE(TestSupport::findItem(root, "endScoreText")->property("text").toString(), QString("Score: 0"));
+    if (!qEnvironmentVariable("VOCALUNE_SCREENSHOT_DIR").isEmpty())
+        view.grabFramebuffer().save(qEnvironmentVariable("VOCALUNE_SCREENSHOT_DIR") + "/wordgame-undealt.png");
+
+    s.tapMain("newGameButton");
+    QCOMPARE(s.window.currentPage(), int(MainWindow::PageNewGame));
+    TestSupport::tap(&view, TestSupport::findItem(root, "backButton"));
+    QCOMPARE(s.window.currentPage(), int(MainWindow::PageMain));
+    QVERIFY(!s.continueEnabled());
+}
+
+void TestWordGameScreen::soundOfEachWord()
+{
+    TestSupport::TemporaryDataLocation data;
+    Screen s;
+    s.window.appSettings()->setMute(false);
+    s.startFromMenu();
+    const QString dir = data.path() + "/mp3/Animals/";
+    QCOMPARE(s.window.player()->currentSource().fileName(), dir + s.currentWord() + ".mp3");
+    s.tapRight();
+    QCOMPARE(s.window.player()->currentSource().fileName(), dir + s.currentWord() + ".mp3");
+    s.window.player()->stop();
+}
+
+// The whole life of the page, meant also for AddressSanitizer: completion,
+// game over, ending, starting again, leaving through New Game. The deals are
+// seeded, the taps follow the game.
+void TestWordGameScreen::completeOverEndStartAgainLeave()
+{
+    TestSupport::TemporaryDataLocation data;
+    Screen s;
+
+    // 1. A perfect game.
+    s.startFromMenu();
+    QPointer<WordGame> first = s.window.openWordGame();
+    for (int round = 1; round <= RoundsOfBundle; ++round) {
+        if (round == RoundsOfBundle)
+            TestSupport::answerNextPrompt("Zoe");
+        s.tapRight();
+        if (QTest::currentTestFailed())
+            return;
+    }
+    QTRY_COMPARE(s.item("endPanel")->y(), 0.0);
+    QCOMPARE(s.item("endText")->property("text").toString(), QString("Success!"));
+    TestSupport::tap(s.view(), s.item("backToMainButton"));
+    QVERIFY(!first);
+    QCOMPARE(s.window.currentPage(), int(MainWindow::PageMain));
+    QVERIFY(!s.continueEnabled());
+
+    // 2. A game lost after one point: the new entry below Zoe's.
+    s.startFromMenu();
+    QCOMPARE(s.item("endText")->property("text").toString(), QString("Game Over!"));
+    QCOMPARE(s.item("endPanel")->y(), -480.0);
+    QCOMPARE(s.item("topPlayer0")->property("text").toString(), QString("Zoe"));
+    QPointer<WordGame> second = s.window.openWordGame();
+    s.tapRight();
+    TestSupport::answerNextPrompt("Ann");
+    s.tapWrong();
+    QTRY_COMPARE(s.item("endPanel")->y(), 0.0);
+    QCOMPARE(s.item("topPlayer1")->property("text").toString(), QString("Ann"));
+    TestSupport::tap(s.view(), s.item("backToMainButton"));
+    QVERIFY(!second);
+    QCOMPARE(s.window.currentPage(), int(MainWindow::PageMain));
+
+    // 3. A game left open, continued, then thrown away by New Game.
+    s.startFromMenu();
+    QPointer<WordGame> third = s.window.openWordGame();
+    s.tapRight();
+    TestSupport::tap(s.view(), s.item("backButton"));
+    QVERIFY(s.continueEnabled());
+    s.tapMain("continueButton");
+    QCOMPARE(s.window.currentPage(), int(MainWindow::PageWordGame));
+    s.tapRight();
+    TestSupport::tap(s.view(), s.item("backButton"));
+    s.tapMain("newGameButton");
+    QCOMPARE(s.window.currentPage(), int(MainWindow::PageNewGame));
+    QVERIFY(!third);
+    QVERIFY(!s.window.openWordGame());
+    QVERIFY(!s.continueEnabled());
+    QCOMPARE(s.item("scoreText")->property("text").toString(), QString("Score: 0"));
+    QTest::qWait(100); // let the hidden view settle on its empty lists
+
+    // The records file holds both entries.
+    QCOMPARE(TestSupport::readFile(data.filePath("/wgrecords.dat")).size(),
+             (4 + 6 + 2) + (4 + 6 + 2));
+}
+
+QTEST_MAIN(TestWordGameScreen)
+#include "tst_wordgame_screen.moc"
