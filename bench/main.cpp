@@ -1,0 +1,377 @@
+// Measures start-up, tap-to-frame latency, memory and the first start's copying.
+// Prints one table; every figure is the median of repeated runs with min and max.
+#include "DataDirectory.h"
+#include "MainWindow.h"
+#include "PairGame.h"
+#include "Settings.h"
+#include "Word.h"
+#include "WordGame.h"
+#include "WordStore.h"
+
+#include <QApplication>
+#include <QDataStream>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFont>
+#include <QProcess>
+#include <QQuickItem>
+#include <QQuickWidget>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double msSince(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+long residentKiB()
+{
+    QFile statm("/proc/self/statm");
+    if (!statm.open(QIODevice::ReadOnly))
+        return -1;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toLong() * 4 : -1;
+}
+
+struct Stats
+{
+    double median = 0, min = 0, max = 0, p95 = 0;
+};
+
+Stats stats(std::vector<double> values)
+{
+    Stats s;
+    if (values.empty())
+        return s;
+    std::sort(values.begin(), values.end());
+    s.min = values.front();
+    s.max = values.back();
+    s.median = values[values.size() / 2];
+    s.p95 = values[std::min(values.size() - 1, size_t(values.size() * 0.95))];
+    return s;
+}
+
+// Counts the paint events a widget has finished.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
+    int painted = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++painted;
+        return false;
+    }
+};
+
+// Waits until the widget has painted once more, then lets that paint finish.
+void waitForFrame(PaintCounter &counter, int before)
+{
+    QElapsedTimer guard;
+    guard.start();
+    while (counter.painted == before && guard.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
+    QCoreApplication::sendPostedEvents();
+}
+
+// Lets pending frames and timers of the last change run out.
+void settle()
+{
+    QTest::qWait(20);
+}
+
+QQuickItem *findItem(QQuickItem *root, const QString &name)
+{
+    if (!root)
+        return nullptr;
+    if (root->objectName() == name)
+        return root;
+    for (QQuickItem *child : root->childItems())
+        if (QQuickItem *found = findItem(child, name))
+            return found;
+    return nullptr;
+}
+
+void tap(QQuickWidget *view, const QString &name)
+{
+    QQuickItem *item = findItem(view->rootObject(), name);
+    if (!item)
+        qFatal("no item %s", qPrintable(name));
+    const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
+    QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+}
+
+void setUpApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Vocalune"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QApplication::setFont(QFont(QStringLiteral("Arial"), 30, QFont::Normal, false));
+}
+
+// Full top-ten lists that no score beats, so no game asks for a name.
+void fillRecords(const QString &folder)
+{
+    for (const char *name : {"/wgrecords.dat", "/pgrecords.dat"}) {
+        QFile file(folder + name);
+        file.open(QIODevice::WriteOnly);
+        QDataStream stream(&file);
+        for (int i = 0; i < 10; ++i)
+            stream << QStringLiteral("Best") << qint16(32767);
+    }
+}
+
+// --- Children: one start-up each, in a process of its own ---
+
+int childStartup(int argc, char *argv[], bool floor)
+{
+    const Clock::time_point start = Clock::now();
+    QApplication app(argc, argv);
+    setUpApplication();
+    QTemporaryDir data;
+    const QString location = data.path();
+    DataDirectory::setPlatformLocationProvider([location] { return location; });
+
+    QWidget *shown = nullptr;
+    QQuickWidget *view = nullptr;
+    QScopedPointer<MainWindow> window;
+    QScopedPointer<QStackedWidget> stack;
+    if (floor) {
+        stack.reset(new QStackedWidget);
+        auto *page = new QWidget;
+        stack->addWidget(page);
+        view = new QQuickWidget(page);
+        view->setSource(QUrl(QStringLiteral("qrc:/bench/floor.qml")));
+        stack->resize(800, 480);
+        shown = stack.data();
+    } else {
+        window.reset(new MainWindow(QRect(0, 0, 800, 480)));
+        window->resize(800, 480);
+        view = window->view(MainWindow::PageMain);
+        shown = window.data();
+    }
+    PaintCounter counter(view);
+    shown->show();
+    waitForFrame(counter, 0);
+    const double ms = msSince(start);
+    std::printf("%.3f %ld\n", ms, residentKiB());
+    return 0;
+}
+
+struct ChildResult
+{
+    std::vector<double> ms;
+    std::vector<double> kib;
+};
+
+ChildResult runChildren(const QString &mode, int runs)
+{
+    ChildResult result;
+    for (int i = 0; i < runs; ++i) {
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), mode});
+        child.waitForFinished(60000);
+        const QList<QByteArray> fields = child.readAllStandardOutput().trimmed().split(' ');
+        if (fields.size() == 2) {
+            result.ms.push_back(fields[0].toDouble());
+            result.kib.push_back(fields[1].toDouble());
+        }
+    }
+    return result;
+}
+
+// --- In-process measurements ---
+
+std::vector<double> wordGameTaps(MainWindow &window, int taps)
+{
+    std::vector<double> samples;
+    QQuickWidget *view = window.view(MainWindow::PageWordGame);
+    PaintCounter counter(view);
+    while (int(samples.size()) < taps) {
+        window.buttonNewGameClicked();
+        window.buttonStartGameClicked(1);
+        QCoreApplication::processEvents();
+        WordGame *game = window.openWordGame();
+        while (game && !game->isFinished() && int(samples.size()) < taps) {
+            const QString word = game->word();
+            const QList<QObject *> pictures = game->imageList();
+            int right = -1;
+            for (int i = 0; i < pictures.size(); ++i)
+                if (static_cast<Word *>(pictures[i])->word() == word)
+                    right = i;
+            if (right < 0)
+                break;
+            settle();
+            const bool lastRound = WordStore::instance()->pool().size() < 10;
+            const int before = counter.painted;
+            const Clock::time_point start = Clock::now();
+            tap(view, QStringLiteral("icon%1").arg(right));
+            waitForFrame(counter, before);
+            if (!lastRound)
+                samples.push_back(msSince(start));
+        }
+        window.buttonWordGameEndGameClicked();
+    }
+    return samples;
+}
+
+std::vector<double> pairGameSixthPairs(MainWindow &window, int taps)
+{
+    std::vector<double> samples;
+    QQuickWidget *view = window.view(MainWindow::PagePairGame);
+    PaintCounter counter(view);
+    while (int(samples.size()) < taps) {
+        window.buttonNewGameClicked();
+        window.buttonStartGameClicked(0);
+        QCoreApplication::processEvents();
+        PairGame *game = window.openPairGame();
+        while (game && int(samples.size()) < taps) {
+            const bool lastRound = WordStore::instance()->pool().size() < 6;
+            const QList<QObject *> words = game->wordList();
+            const QList<QObject *> pictures = game->imageList();
+            if (words.size() != 6)
+                break;
+            for (int w = 0; w < 6; ++w) {
+                const QString word = static_cast<Word *>(words[w])->word();
+                int picture = 0;
+                while (static_cast<Word *>(pictures[picture])->word() != word)
+                    ++picture;
+                const int selected = counter.painted;
+                tap(view, QStringLiteral("icon%1").arg(picture));
+                waitForFrame(counter, selected);
+                settle();
+                const int before = counter.painted;
+                const Clock::time_point start = Clock::now();
+                tap(view, QStringLiteral("label%1").arg(w));
+                if (w == 5) {
+                    waitForFrame(counter, before);
+                    if (!lastRound)
+                        samples.push_back(msSince(start));
+                } else {
+                    waitForFrame(counter, before);
+                }
+            }
+            if (lastRound)
+                break;
+        }
+        window.buttonPairGameEndGameClicked();
+    }
+    return samples;
+}
+
+void playGames(MainWindow &window, int games)
+{
+    for (int i = 0; i < games; ++i) {
+        window.buttonNewGameClicked();
+        window.buttonStartGameClicked(i % 2);
+        QCoreApplication::processEvents();
+        if (i % 2)
+            window.buttonWordGameEndGameClicked();
+        else
+            window.buttonPairGameEndGameClicked();
+        QCoreApplication::processEvents();
+    }
+}
+
+std::vector<double> loadLists(bool firstStart, int runs)
+{
+    std::vector<double> samples;
+    QTemporaryDir data;
+    for (int i = 0; i < runs; ++i) {
+        const QString location = data.path() + (firstStart ? QStringLiteral("/run%1").arg(i) : QString());
+        DataDirectory::setPlatformLocationProvider([location] { return location; });
+        if (!firstStart && i == 0)
+            WordStore::instance()->loadLists(); // the copies a later start finds
+        const Clock::time_point start = Clock::now();
+        WordStore::instance()->loadLists();
+        samples.push_back(msSince(start));
+    }
+    return samples;
+}
+
+void row(const char *what, const Stats &s, const char *unit, const QString &note = QString())
+{
+    std::printf("| %-44s | %9.2f | %9.2f | %9.2f | %-4s | %s\n", what, s.median, s.min, s.max, unit,
+                qPrintable(note));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc == 3 && qstrcmp(argv[1], "--child") == 0)
+        return childStartup(argc, argv, qstrcmp(argv[2], "floor") == 0);
+
+    QApplication app(argc, argv);
+    setUpApplication();
+    const int startRuns = 11;
+
+    std::fprintf(stderr, "start-up...\n");
+    const ChildResult floor = runChildren(QStringLiteral("floor"), startRuns);
+    const ChildResult program = runChildren(QStringLiteral("program"), startRuns);
+
+    QTemporaryDir data;
+    const QString location = data.path();
+    DataDirectory::setPlatformLocationProvider([location] { return location; });
+    QDir().mkpath(location);
+    fillRecords(location);
+
+    MainWindow window(QRect(0, 0, 800, 480));
+    window.resize(800, 480);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+    // Muted: the measurements are about the screen, not the audio backend.
+    window.appSettings()->setMute(true);
+
+    std::fprintf(stderr, "word game taps...\n");
+    const Stats word = stats(wordGameTaps(window, 220));
+    std::fprintf(stderr, "pair game sixth pairs...\n");
+    const Stats pair = stats(pairGameSixthPairs(window, 200));
+
+    std::fprintf(stderr, "memory...\n");
+    window.buttonBackToMainClicked();
+    playGames(window, 10);
+    const long after10 = residentKiB();
+    playGames(window, 190);
+    const long after200 = residentKiB();
+
+    std::fprintf(stderr, "first start...\n");
+    const Stats firstStart = stats(loadLists(true, 11));
+    const Stats laterStart = stats(loadLists(false, 11));
+    DataDirectory::setPlatformLocationProvider({});
+
+    const Stats floorMs = stats(floor.ms), programMs = stats(program.ms);
+    const Stats floorKiB = stats(floor.kib), programKiB = stats(program.kib);
+    std::printf("| %-44s | %9s | %9s | %9s | %-4s | %s\n", "measure", "median", "min", "max", "unit", "note");
+    std::printf("|%s|\n", QByteArray(100, '-').constData());
+    row("start-up to first frame: floor", floorMs, "ms");
+    row("start-up to first frame: Vocalune", programMs, "ms",
+        QStringLiteral("ratio %1 (target <= 1.5)").arg(programMs.median / floorMs.median, 0, 'f', 2));
+    row("word game scoring tap to next round's frame", word, "ms",
+        QStringLiteral("p95 %1 over %2 taps (target p95 <= 8)").arg(word.p95, 0, 'f', 2).arg(220));
+    row("pair game sixth pair to new round's frame", pair, "ms",
+        QStringLiteral("p95 %1 over %2 taps (target p95 <= 8)").arg(pair.p95, 0, 'f', 2).arg(200));
+    row("resident set at first frame: floor", floorKiB, "KiB");
+    row("resident set at the main menu: Vocalune", programKiB, "KiB",
+        QStringLiteral("ratio %1 (target <= 1.3)").arg(programKiB.median / floorKiB.median, 0, 'f', 2));
+    std::printf("| %-44s | %9ld | %9s | %9s | %-4s |\n", "resident set after 10 games", after10, "", "", "KiB");
+    std::printf("| %-44s | %9ld | %9s | %9s | %-4s | growth %ld KiB (target <= 1024)\n",
+                "resident set after 200 games", after200, "", "", "KiB", after200 - after10);
+    row("first start: copying the recordings", firstStart, "ms");
+    row("later start: recordings present", laterStart, "ms");
+    return 0;
+}
