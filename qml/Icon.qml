@@ -18,9 +18,12 @@ Rectangle {
     Image {
         anchors.fill: parent
         anchors.margins: 5
-        // Resource paths (":/png/...") are made absolute; the views live in qrc:/qml/.
-        source: icon.iconPath.indexOf(":/") === 0 ? "qrc" + icon.iconPath : icon.iconPath
+        // Resource paths (":/png/...") come through the program's picture
+        // provider, which keeps them decoded at this tile's size.
+        source: icon.iconPath.indexOf(":/") === 0 ? "image://vocalune/" + icon.iconPath.substring(2) : icon.iconPath
         fillMode: Image.PreserveAspectFit
+        sourceSize.width: Math.max(1, Math.ceil(width))
+        sourceSize.height: Math.max(1, Math.ceil(height))
         opacity: icon.state === 2 ? 0 : 1
         smooth: true
     }

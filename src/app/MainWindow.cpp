@@ -2,6 +2,7 @@
 
 #include "MainWindowForm.h"
 #include "PairGame.h"
+#include "PictureProvider.h"
 #include "Resources.h"
 #include "Settings.h"
 #include "WordGame.h"
@@ -13,6 +14,7 @@
 
 #include <QDebug>
 #include <QQmlContext>
+#include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWidget>
 #include <QStackedWidget>
@@ -35,7 +37,9 @@ void publishObject(QQmlContext *context, const char *name, QObject *object)
 
 QQuickWidget *createView(QWidget *page)
 {
-    return new QQuickWidget(page);
+    auto *view = new QQuickWidget(page);
+    view->engine()->addImageProvider(QLatin1String(PictureProvider::name()), new PictureProvider);
+    return view;
 }
 
 } // namespace

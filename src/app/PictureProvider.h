@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QQuickImageProvider>
+
+// Serves the vocabulary pictures to the views already scaled to the size a
+// tile asks for, decoding each picture once per size for the whole program.
+// Qt Quick's own cache keeps only a handful of released pictures, so without
+// this every new round decoded most of its ten pictures again.
+class PictureProvider : public QQuickImageProvider
+{
+public:
+    PictureProvider();
+
+    // id is a resource path without its leading ":/", e.g. "png/Animals/Cat.png".
+    QImage requestImage(const QString &id, QSize *size, const QSize &requestedSize) override;
+
+    // The provider's name in the views' "image://" addresses.
+    static const char *name();
+    // Forgets every decoded picture.
+    static void clear();
+    static int cachedCount();
+};

@@ -1,0 +1,63 @@
+// The picture provider that serves the vocabulary pictures to the tiles.
+#include "testsupport.h"
+
+#include "PictureProvider.h"
+
+#include <QImage>
+#include <QTest>
+
+class TestPictures : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { TestSupport::initApplication(); }
+    void init() { PictureProvider::clear(); }
+
+    void scalesToTheTileKeepingTheShape();
+    void decodesEachPictureOncePerSize();
+    void unknownPicturesGiveNothing();
+};
+
+void TestPictures::scalesToTheTileKeepingTheShape()
+{
+    PictureProvider provider;
+    QSize size;
+    const QImage picture = provider.requestImage("png/Animals/Cat.png", &size, QSize(100, 50));
+    QCOMPARE(picture.size(), QSize(50, 50));
+    QCOMPARE(size, QSize(50, 50));
+    QVERIFY(picture.hasAlphaChannel());
+
+    // Never scaled up, and whole when no size is asked for.
+    const QImage natural = provider.requestImage("png/Animals/Cat.png", &size, QSize());
+    QCOMPARE(natural.size(), QImage(":/png/Animals/Cat.png").size());
+    QCOMPARE(provider.requestImage("png/Animals/Cat.png", &size, QSize(1000, 1000)).size(), natural.size());
+}
+
+void TestPictures::decodesEachPictureOncePerSize()
+{
+    PictureProvider provider;
+    QSize size;
+    const QImage first = provider.requestImage("png/Animals/Dog.png", &size, QSize(64, 64));
+    QCOMPARE(PictureProvider::cachedCount(), 1);
+    const QImage again = provider.requestImage("png/Animals/Dog.png", &size, QSize(64, 64));
+    QCOMPARE(PictureProvider::cachedCount(), 1);
+    // The very same decoded pixels, shared, not decoded anew.
+    QCOMPARE(again.constBits(), first.constBits());
+    provider.requestImage("png/Animals/Dog.png", &size, QSize(32, 32));
+    QCOMPARE(PictureProvider::cachedCount(), 2);
+}
+
+void TestPictures::unknownPicturesGiveNothing()
+{
+    PictureProvider provider;
+    QSize size(7, 7);
+    for (const char *id : {"png/Animals/Unicorn.png", "", "../../../etc/passwd", "png/Animals"}) {
+        const QImage picture = provider.requestImage(id, &size, QSize(64, 64));
+        QVERIFY2(picture.isNull(), id);
+        QCOMPARE(size, QSize(0, 0));
+    }
+}
+
+QTEST_MAIN(TestPictures)
+#include "tst_pictures.moc"
