@@ -52,6 +52,7 @@ private slots:
     void percentLimits();
     void dragToTheRightEndAndSave();
     void muteSwitchAndCancel();
+    void soundStartsOnceTheMenuIsShown();
     void mutedPlaysNothing();
     void unmutedPlaysAtTheStoredVolume();
 };
@@ -229,6 +230,24 @@ void TestSettings::muteSwitchAndCancel()
     QCOMPARE(muteSwitch->property("text").toString(), QString("On"));
     QCOMPARE(slider->property("value").toInt(), 25);
     QCOMPARE(readFile(data.filePath("/settings.dat")), settingsBytes(0.25, false));
+}
+
+void TestSettings::soundStartsOnceTheMenuIsShown()
+{
+    TemporaryDataLocation data;
+    MainWindow w(QRect(0, 0, 800, 480));
+    // Not while the menu is being built...
+    QVERIFY(!w.findChild<Phonon::MediaObject *>());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    // ...but right after it is on screen, before any sound is asked for.
+    QTRY_VERIFY(w.findChild<Phonon::MediaObject *>());
+    auto *output = w.findChild<Phonon::AudioOutput *>();
+    QVERIFY(output);
+    QCOMPARE(output->category(), Phonon::MusicCategory);
+    QCOMPARE(w.findChildren<Phonon::MediaObject *>().size(), 1);
+    QCOMPARE(w.player(), w.findChild<Phonon::MediaObject *>());
+    QVERIFY(!w.player()->outputPaths().isEmpty());
 }
 
 void TestSettings::mutedPlaysNothing()

@@ -18,6 +18,7 @@
 #include <QQuickItem>
 #include <QQuickWidget>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QWindow>
 
 namespace {
@@ -58,11 +59,10 @@ MainWindow::MainWindow(QRect screen, QWidget *parent)
     settings = new Settings(this);
     settings->load();
 
-    mediaObject = new Phonon::MediaObject(this);
-    audioOutput = new Phonon::AudioOutput(Phonon::MusicCategory, this);
-    Phonon::createPath(mediaObject, audioOutput);
-
     viewMain = createView(form->pageMain);
+    // Starting the audio backend takes longer than building the whole menu:
+    // it starts once the menu is on screen (or at the first sound, if sooner).
+    viewMain->installEventFilter(this);
     // The main menu paints every pixel itself; skip the background fill.
     viewMain->setAttribute(Qt::WA_OpaquePaintEvent, true);
     viewMain->setAttribute(Qt::WA_NoSystemBackground, true);
@@ -238,6 +238,36 @@ void MainWindow::showUndealtGame(QQuickWidget *view, const char *gameProperty)
 
 // --- Sound ---
 
+void MainWindow::ensureSoundOutput()
+{
+    if (mediaObject)
+        return;
+    mediaObject = new Phonon::MediaObject(this);
+    audioOutput = new Phonon::AudioOutput(Phonon::MusicCategory, this);
+    Phonon::createPath(mediaObject, audioOutput);
+}
+
+Phonon::MediaObject *MainWindow::player()
+{
+    ensureSoundOutput();
+    return mediaObject;
+}
+
+Phonon::AudioOutput *MainWindow::output()
+{
+    ensureSoundOutput();
+    return audioOutput;
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == viewMain && event->type() == QEvent::Paint) {
+        viewMain->removeEventFilter(this);
+        QTimer::singleShot(0, this, &MainWindow::ensureSoundOutput);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void MainWindow::phononState(Phonon::State newState, Phonon::State oldState)
 {
     qDebug() << int(oldState);
@@ -248,6 +278,7 @@ void MainWindow::playSound(QString path)
 {
     if (settings->mute())
         return;
+    ensureSoundOutput();
     mediaObject->setCurrentSource(Phonon::MediaSource(QUrl::fromLocalFile(path)));
     audioOutput->setVolume(static_cast<float>(settings->outputVolume()));
     qDebug() << path;

@@ -44,8 +44,9 @@ public:
     PairGame *openPairGame() const { return pairGame; }
     WordGame *openWordGame() const { return wordGame; }
     Settings *appSettings() const { return settings; }
-    Phonon::MediaObject *player() const { return mediaObject; }
-    Phonon::AudioOutput *output() const { return audioOutput; }
+    // The sound objects, started on first use if the menu has not been shown yet.
+    Phonon::MediaObject *player();
+    Phonon::AudioOutput *output();
     QQuickWidget *view(Page page) const;
 
 signals:
@@ -76,7 +77,11 @@ public slots:
     void buttonSettingsCancelClicked();
     void buttonSettingsSaveClicked(int volume);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void ensureSoundOutput();
     void showPage(Page page);
     void publishDictionaryLists();
     void discardPairGame();
