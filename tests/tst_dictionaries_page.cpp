@@ -64,7 +64,7 @@ private slots:
 private:
     QStringList published(const char *name) const
     {
-        return m_view->rootContext()->contextProperty(name).toStringList();
+        return m_window->context(MainWindow::PageDictionaries)->contextProperty(name).toStringList();
     }
     QQuickItem *list(const char *name) const { return findItem(m_view->rootObject(), name); }
     void tapButton(const char *name) { tap(m_view, findItem(m_view->rootObject(), name)); }

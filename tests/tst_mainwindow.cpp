@@ -89,12 +89,12 @@ void TestMainWindow::startsOnTheMainMenuWithoutAGame()
     QVERIFY(!root(w, MainWindow::PagePairGame));
     QVERIFY(!root(w, MainWindow::PageWordGame));
     for (auto page : {MainWindow::PageMain, MainWindow::PagePairGame, MainWindow::PageWordGame}) {
-        QQmlContext *context = w.view(page)->rootContext();
+        QQmlContext *context = w.context(page);
         QVERIFY(context->contextProperty("qtMainWindow").value<QObject *>() == &w);
         for (const char *name : {"qtPairGame", "qtWordGame", "imageList", "wordList", "topList"})
             QVERIFY2(!context->contextProperty(name).isValid(), name);
     }
-    QCOMPARE(w.view(MainWindow::PageSettings)->rootContext()->contextProperty("qtSettings").value<QObject *>(),
+    QCOMPARE(w.context(MainWindow::PageSettings)->contextProperty("qtSettings").value<QObject *>(),
              static_cast<QObject *>(w.appSettings()));
     QCOMPARE(findItem(root(w, MainWindow::PageMain), "continueButton")->isEnabled(), false);
 }

@@ -50,7 +50,7 @@ struct Screen {
     QQuickItem *find(const QString &name) const { return findItem(root(), name); }
     QList<QObject *> published(const char *name) const
     {
-        return view()->rootContext()->contextProperty(name).value<QList<QObject *>>();
+        return window.context(MainWindow::PagePairGame)->contextProperty(name).value<QList<QObject *>>();
     }
     Word *wordItem(int k) const { return qobject_cast<Word *>(published("wordList").value(k)); }
     Word *imageItem(int k) const { return qobject_cast<Word *>(published("imageList").value(k)); }

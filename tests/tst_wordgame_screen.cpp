@@ -80,11 +80,11 @@ public:
     // What the view sees.
     QObject *publishedGame() const
     {
-        return view()->rootContext()->contextProperty("qtWordGame").value<QObject *>();
+        return window.context(MainWindow::PageWordGame)->contextProperty("qtWordGame").value<QObject *>();
     }
     QList<QObject *> publishedPictures() const
     {
-        return view()->rootContext()->contextProperty("imageList").value<QList<QObject *>>();
+        return window.context(MainWindow::PageWordGame)->contextProperty("imageList").value<QList<QObject *>>();
     }
     QString currentWord() const { return publishedGame()->property("word").toString(); }
 

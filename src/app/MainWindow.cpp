@@ -13,6 +13,7 @@
 #include <phonon/MediaSource>
 
 #include <QDebug>
+#include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -36,13 +37,6 @@ void publishObject(QQmlContext *context, const char *name, QObject *object)
     context->setContextProperty(QLatin1String(name), QVariant::fromValue(object));
 }
 
-QQuickWidget *createView(QWidget *page)
-{
-    auto *view = new QQuickWidget(page);
-    view->engine()->addImageProvider(QLatin1String(PictureProvider::name()), new PictureProvider);
-    return view;
-}
-
 } // namespace
 
 MainWindow::MainWindow(QRect screen, QWidget *parent)
@@ -58,6 +52,12 @@ MainWindow::MainWindow(QRect screen, QWidget *parent)
     // Volume and mute must be known before any view reads them.
     settings = new Settings(this);
     settings->load();
+
+    // One engine for all six views: each view still has a context of its own
+    // for its properties, but the pages share the engine's start-up and its
+    // compiled components.
+    engine = new QQmlEngine(this);
+    engine->addImageProvider(QLatin1String(PictureProvider::name()), new PictureProvider);
 
     viewMain = createView(form->pageMain);
     // Starting the audio backend takes longer than building the whole menu:
@@ -77,12 +77,12 @@ MainWindow::MainWindow(QRect screen, QWidget *parent)
     wordGame = nullptr;
     pairGame = nullptr;
 
-    contextMain = viewMain->rootContext();
-    contextNewGame = viewNewGame->rootContext();
-    contextPairGame = viewPairGame->rootContext();
-    contextWordGame = viewWordGame->rootContext();
-    contextDictionaries = viewDictionaries->rootContext();
-    contextSettings = viewSettings->rootContext();
+    contextMain = new QQmlContext(engine, this);
+    contextNewGame = new QQmlContext(engine, this);
+    contextPairGame = new QQmlContext(engine, this);
+    contextWordGame = new QQmlContext(engine, this);
+    contextDictionaries = new QQmlContext(engine, this);
+    contextSettings = new QQmlContext(engine, this);
 
     publishObject(contextMain, "qtMainWindow", this);
     publishObject(contextDictionaries, "qtMainWindow", this);
@@ -93,10 +93,10 @@ MainWindow::MainWindow(QRect screen, QWidget *parent)
     publishObject(contextPairGame, "qtMainWindow", this);
     publishObject(contextWordGame, "qtMainWindow", this);
 
-    viewMain->setSource(QUrl(QStringLiteral("qrc:/qml/MainView.qml")));
-    viewNewGame->setSource(QUrl(QStringLiteral("qrc:/qml/NewGameView.qml")));
-    viewDictionaries->setSource(QUrl(QStringLiteral("qrc:/qml/DictionariesView.qml")));
-    viewSettings->setSource(QUrl(QStringLiteral("qrc:/qml/SettingsView.qml")));
+    loadView(PageMain);
+    loadView(PageNewGame);
+    loadView(PageDictionaries);
+    loadView(PageSettings);
 
     QObject *main = viewMain->rootObject();
     connect(main, SIGNAL(qmlExitSignal()), this, SLOT(close()));
@@ -126,8 +126,12 @@ MainWindow::~MainWindow()
     // store's items, and would otherwise be re-evaluated against dying objects.
     for (QQuickWidget *view : {viewPairGame, viewWordGame, viewMain, viewNewGame, viewDictionaries, viewSettings})
         delete view;
+    for (QQmlContext *context : {contextMain, contextNewGame, contextPairGame, contextWordGame, contextDictionaries,
+                                 contextSettings})
+        delete context;
     delete form;
     delete WordStore::instance();
+    delete engine;
 }
 
 void MainWindow::applyOrientation(int choice)
@@ -165,6 +169,44 @@ QQuickWidget *MainWindow::view(Page page) const
     case PageSettings: return viewSettings;
     }
     return nullptr;
+}
+
+QQmlContext *MainWindow::context(Page page) const
+{
+    switch (page) {
+    case PageMain: return contextMain;
+    case PageNewGame: return contextNewGame;
+    case PagePairGame: return contextPairGame;
+    case PageWordGame: return contextWordGame;
+    case PageDictionaries: return contextDictionaries;
+    case PageSettings: return contextSettings;
+    }
+    return nullptr;
+}
+
+QQuickWidget *MainWindow::createView(QWidget *page)
+{
+    return new QQuickWidget(engine, page);
+}
+
+// Loads the page's view afresh in the page's own context. Each view keeps one
+// component for its source, so a game page compiles once and then only
+// creates its items at every start.
+void MainWindow::loadView(Page page)
+{
+    static const char *const sources[] = {"qrc:/qml/MainView.qml",   "qrc:/qml/NewGameView.qml",
+                                          "qrc:/qml/PairGameView.qml", "qrc:/qml/WordGameView.qml",
+                                          "qrc:/qml/DictionariesView.qml", "qrc:/qml/SettingsView.qml"};
+    QQuickWidget *widget = view(page);
+    const QUrl url(QLatin1String(sources[page]));
+    QQmlComponent *&component = components[page];
+    if (!component)
+        component = new QQmlComponent(engine, url, QQmlComponent::PreferSynchronous, widget);
+    delete widget->rootObject();
+    QObject *root = component->create(context(page));
+    if (!root)
+        qWarning() << component->errors();
+    widget->setContent(url, component, root);
 }
 
 void MainWindow::showPage(Page page)
@@ -230,9 +272,9 @@ void MainWindow::showUndealtGame(QQuickWidget *view, const char *gameProperty)
         discardPairGame();
     else
         discardWordGame();
-    view->rootContext()->setContextProperty(QLatin1String(gameProperty), QVariant::fromValue<QObject *>(nullptr));
-    view->setSource(QUrl(view == viewPairGame ? QStringLiteral("qrc:/qml/PairGameView.qml")
-                                              : QStringLiteral("qrc:/qml/WordGameView.qml")));
+    const Page page = view == viewPairGame ? PagePairGame : PageWordGame;
+    context(page)->setContextProperty(QLatin1String(gameProperty), QVariant::fromValue<QObject *>(nullptr));
+    loadView(page);
     connect(view->rootObject(), SIGNAL(qmlBackToMainSignal()), this, SLOT(buttonBackToMainClicked()));
 }
 
@@ -294,12 +336,11 @@ bool MainWindow::startPairGame()
     if (!pairGame->buildNewLists())
         return false;
 
-    contextPairGame = viewPairGame->rootContext();
     publishObject(contextPairGame, "qtPairGame", pairGame);
     publishList(contextPairGame, "wordList", pairGame->wordList());
     publishList(contextPairGame, "imageList", pairGame->imageList());
     publishList(contextPairGame, "topList", pairGame->topList());
-    viewPairGame->setSource(QUrl(QStringLiteral("qrc:/qml/PairGameView.qml")));
+    loadView(PagePairGame);
 
     QObject *view = viewPairGame->rootObject();
     connect(view, SIGNAL(qmlBackToMainSignal()), this, SLOT(buttonBackToMainClicked()));
@@ -324,7 +365,6 @@ void MainWindow::newPairGameTopListCreated()
 {
     if (!pairGame)
         return;
-    contextPairGame = viewPairGame->rootContext();
     publishList(contextPairGame, "topList", pairGame->topList());
 }
 
@@ -341,11 +381,10 @@ void MainWindow::discardPairGame()
 {
     if (!pairGame)
         return;
-    QQmlContext *context = viewPairGame->rootContext();
-    publishObject(context, "qtPairGame", nullptr);
-    publishList(context, "wordList", {});
-    publishList(context, "imageList", {});
-    publishList(context, "topList", {});
+    publishObject(contextPairGame, "qtPairGame", nullptr);
+    publishList(contextPairGame, "wordList", {});
+    publishList(contextPairGame, "imageList", {});
+    publishList(contextPairGame, "topList", {});
     delete pairGame;
     pairGame = nullptr;
 }
@@ -359,11 +398,10 @@ bool MainWindow::startWordGame()
     if (!wordGame->buildNewLists())
         return false;
 
-    contextWordGame = viewWordGame->rootContext();
     publishObject(contextWordGame, "qtWordGame", wordGame);
     publishList(contextWordGame, "imageList", wordGame->imageList());
     publishList(contextWordGame, "topList", wordGame->topList());
-    viewWordGame->setSource(QUrl(QStringLiteral("qrc:/qml/WordGameView.qml")));
+    loadView(PageWordGame);
 
     QObject *view = viewWordGame->rootObject();
     connect(view, SIGNAL(qmlBackToMainSignal()), this, SLOT(buttonBackToMainClicked()));
@@ -398,10 +436,9 @@ void MainWindow::discardWordGame()
 {
     if (!wordGame)
         return;
-    QQmlContext *context = viewWordGame->rootContext();
-    publishObject(context, "qtWordGame", nullptr);
-    publishList(context, "imageList", {});
-    publishList(context, "topList", {});
+    publishObject(contextWordGame, "qtWordGame", nullptr);
+    publishList(contextWordGame, "imageList", {});
+    publishList(contextWordGame, "topList", {});
     delete wordGame;
     wordGame = nullptr;
 }

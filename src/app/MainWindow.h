@@ -10,7 +10,9 @@ class AudioOutput;
 class MediaObject;
 }
 class PairGame;
+class QQmlComponent;
 class QQmlContext;
+class QQmlEngine;
 class QQuickWidget;
 class Settings;
 class WordGame;
@@ -48,6 +50,8 @@ public:
     Phonon::MediaObject *player();
     Phonon::AudioOutput *output();
     QQuickWidget *view(Page page) const;
+    // The context in which the page's view is loaded, with the page's properties.
+    QQmlContext *context(Page page) const;
 
 signals:
     void enableContinueButtonSignal(bool enable);
@@ -82,6 +86,8 @@ protected:
 
 private:
     void ensureSoundOutput();
+    QQuickWidget *createView(QWidget *page);
+    void loadView(Page page);
     void showPage(Page page);
     void publishDictionaryLists();
     void discardPairGame();
@@ -109,4 +115,6 @@ private:
     MainWindowForm *form = nullptr;
     Settings *settings = nullptr;
     Qt::ScreenOrientation m_orientation = Qt::PrimaryOrientation;
+    QQmlEngine *engine = nullptr;
+    QQmlComponent *components[6] = {};
 };
