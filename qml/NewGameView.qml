@@ -24,6 +24,8 @@ Rectangle {
             Image {
                 anchors.fill: parent
                 source: "../images/pollo_puussa.png"
+                // Decoded off the main thread: the page is not on screen at start-up.
+                asynchronous: true
                 smooth: true
             }
 
