@@ -198,7 +198,7 @@ void MainWindow::loadView(Page page)
                                           "qrc:/qml/PairGameView.qml", "qrc:/qml/WordGameView.qml",
                                           "qrc:/qml/DictionariesView.qml", "qrc:/qml/SettingsView.qml"};
     QQuickWidget *widget = view(page);
-    const QUrl url(QLatin1String(sources[page]));
+    const QUrl url = QUrl(QString::fromLatin1(sources[page]));
     QQmlComponent *&component = components[page];
     if (!component)
         component = new QQmlComponent(engine, url, QQmlComponent::PreferSynchronous, widget);
