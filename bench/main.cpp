@@ -7,6 +7,7 @@
 #include "Word.h"
 #include "WordGame.h"
 #include "WordStore.h"
+#include "testsupport.h"
 
 #include <QApplication>
 #include <QDataStream>
@@ -112,25 +113,10 @@ void settle()
     QTest::qWait(20);
 }
 
-QQuickItem *findItem(QQuickItem *root, const QString &name)
-{
-    if (!root)
-        return nullptr;
-    if (root->objectName() == name)
-        return root;
-    for (QQuickItem *child : root->childItems())
-        if (QQuickItem *found = findItem(child, name))
-            return found;
-    return nullptr;
-}
-
 void tap(QQuickWidget *view, const QString &name)
 {
-    QQuickItem *item = findItem(view->rootObject(), name);
-    if (!item)
+    if (!TestSupport::tapNamed(view, name))
         qFatal("no item %s", qPrintable(name));
-    const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
-    QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
 }
 
 void setUpApplication()

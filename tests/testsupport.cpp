@@ -2,6 +2,7 @@
 
 #include "DataDirectory.h"
 #include "Resources.h"
+#include "Word.h"
 
 #include <QApplication>
 #include <QFile>
@@ -22,6 +23,20 @@ void initApplication()
     QCoreApplication::setApplicationName("Vocalune");
     QCoreApplication::setApplicationVersion("1.0");
     Vocalune::initResources();
+}
+
+std::vector<Word *> makeWords(int count)
+{
+    std::vector<Word *> words;
+    for (int i = 0; i < count; ++i) {
+        Word *word = new Word;
+        const QString name = QString("W%1").arg(i, 2, 10, QChar('0'));
+        word->setWord(name);
+        word->setImagePath(":/png/Test/" + name + ".png");
+        word->setSoundPath("/sounds/Test/" + name + ".mp3");
+        words.push_back(word);
+    }
+    return words;
 }
 
 bool registerTestDictionaries()
@@ -139,6 +154,15 @@ void tap(QQuickWidget *view, QQuickItem *item)
     QVERIFY(view);
     QVERIFY(item);
     QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, centreInView(item).toPoint());
+}
+
+bool tapNamed(QQuickWidget *view, const QString &objectName)
+{
+    QQuickItem *item = findItem(view->rootObject(), objectName);
+    if (!item)
+        return false;
+    QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, centreInView(item).toPoint());
+    return true;
 }
 
 static void sendMouse(QQuickWidget *view, QEvent::Type type, QPoint at, Qt::MouseButton button,

@@ -5,7 +5,10 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <vector>
+
 class QQuickItem;
+class Word;
 class QQuickWidget;
 
 namespace TestSupport {
@@ -13,6 +16,9 @@ namespace TestSupport {
 // Application name, version and resource bundle as the program sets them.
 // Call first in initTestCase().
 void initApplication();
+
+// count parentless words W00, W01, ... with test picture and recording paths.
+std::vector<Word *> makeWords(int count);
 
 // Registers (or unregisters) the extra test bundle with the dictionaries
 // Birds (Hen, Owl, Robin) and Farm (Cow, Hen, Pig; Pig has no recording).
@@ -49,6 +55,8 @@ QQuickItem *findItemByText(QQuickItem *root, const QString &text);
 QPointF centreInView(QQuickItem *item);
 // A real mouse click on the widget at the centre of item.
 void tap(QQuickWidget *view, QQuickItem *item);
+// Clicks the view's item of that objectName; false when there is none.
+bool tapNamed(QQuickWidget *view, const QString &objectName);
 // Presses at from, moves there in steps with the button held, releases at to.
 void drag(QQuickWidget *view, QPoint from, QPoint to, int steps = 20);
 // Presses and moves with the button held, without releasing.

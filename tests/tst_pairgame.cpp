@@ -23,20 +23,6 @@ using namespace TestSupport;
 
 namespace {
 
-std::vector<Word *> makeWords(int count)
-{
-    std::vector<Word *> words;
-    for (int i = 0; i < count; ++i) {
-        Word *word = new Word;
-        const QString name = QString("W%1").arg(i, 2, 10, QChar('0'));
-        word->setWord(name);
-        word->setImagePath(":/png/Test/" + name + ".png");
-        word->setSoundPath("/sounds/Test/" + name + ".mp3");
-        words.push_back(word);
-    }
-    return words;
-}
-
 Word *item(const QList<QObject *> &list, int index)
 {
     return qobject_cast<Word *>(list.at(index));

@@ -21,6 +21,8 @@
 #include <utility>
 #include <vector>
 
+using TestSupport::makeWords;
+
 namespace {
 
 // Independent replay of the deal shuffle, used as the oracle for the exact
@@ -37,20 +39,6 @@ std::vector<QString> wordsOf(const std::vector<Word *> &items)
     std::vector<QString> words;
     for (const Word *item : items)
         words.push_back(item->word());
-    return words;
-}
-
-std::vector<Word *> makeWords(int count)
-{
-    std::vector<Word *> words;
-    for (int i = 0; i < count; ++i) {
-        Word *word = new Word;
-        const QString name = QString("W%1").arg(i, 2, 10, QChar('0'));
-        word->setWord(name);
-        word->setImagePath(":/png/Test/" + name + ".png");
-        word->setSoundPath("/sounds/Test/" + name + ".mp3");
-        words.push_back(word);
-    }
     return words;
 }
 

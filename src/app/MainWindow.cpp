@@ -247,13 +247,13 @@ void MainWindow::buttonStartGameClicked(int gamemode)
     if (gamemode == 0) {
         showPage(PagePairGame);
         if (!startPairGame())
-            showUndealtGame(viewPairGame, "qtPairGame");
+            showUndealtGame(PagePairGame);
     } else if (gamemode == 1) {
         showPage(PageWordGame);
         if (startWordGame())
             wordGame->playWordSound();
         else
-            showUndealtGame(viewWordGame, "qtWordGame");
+            showUndealtGame(PageWordGame);
     }
 }
 
@@ -266,16 +266,16 @@ void MainWindow::buttonBackToMainClicked()
 
 // A game whose first round could not be dealt is of no use to keep: the page
 // shows its view without a game, so the player sees the owl and a way back.
-void MainWindow::showUndealtGame(QQuickWidget *view, const char *gameProperty)
+void MainWindow::showUndealtGame(Page page)
 {
-    if (view == viewPairGame)
+    if (page == PagePairGame)
         discardPairGame();
     else
         discardWordGame();
-    const Page page = view == viewPairGame ? PagePairGame : PageWordGame;
-    context(page)->setContextProperty(QLatin1String(gameProperty), QVariant::fromValue<QObject *>(nullptr));
+    const QString gameProperty = page == PagePairGame ? QStringLiteral("qtPairGame") : QStringLiteral("qtWordGame");
+    context(page)->setContextProperty(gameProperty, QVariant::fromValue<QObject *>(nullptr));
     loadView(page);
-    connect(view->rootObject(), SIGNAL(qmlBackToMainSignal()), this, SLOT(buttonBackToMainClicked()));
+    connect(view(page)->rootObject(), SIGNAL(qmlBackToMainSignal()), this, SLOT(buttonBackToMainClicked()));
 }
 
 // --- Sound ---

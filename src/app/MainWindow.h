@@ -92,7 +92,7 @@ private:
     void publishDictionaryLists();
     void discardPairGame();
     void discardWordGame();
-    void showUndealtGame(QQuickWidget *view, const char *gameProperty);
+    void showUndealtGame(Page page);
 
     PairGame *pairGame = nullptr;
     WordGame *wordGame = nullptr;

@@ -87,58 +87,45 @@ bool PairGame::acceptsTap(const QList<QObject *> &list, int index) const
     return static_cast<Word *>(list.at(index))->wordState() != 2;
 }
 
-void PairGame::iconClicked(int index)
+// Both columns follow the same steps with their roles exchanged: a tap on
+// the selected item deselects it, a tap on another item moves the selection,
+// and with an item selected in each column the pair is judged.
+void PairGame::tap(const QList<QObject *> &column, int index, int &selected, Word *&selectedWord,
+                   int otherSelected, const Word *otherWord, bool failedList)
 {
-    if (!acceptsTap(m_imageList, index))
+    if (!acceptsTap(column, index))
         return;
 
-    if (index == selectedIcon) {
-        selectedIconWord->setWordState(0);
-        selectedIconWord = nullptr;
-        selectedIcon = -1;
+    if (index == selected) {
+        selectedWord->setWordState(0);
+        selectedWord = nullptr;
+        selected = -1;
         return;
     }
 
-    selectedIconWord = static_cast<Word *>(m_imageList.at(index));
-    selectedIconWord->setWordState(1);
-    if (selectedIcon != -1)
-        static_cast<Word *>(m_imageList.at(selectedIcon))->setWordState(0);
-    selectedIcon = index;
+    selectedWord = static_cast<Word *>(column.at(index));
+    selectedWord->setWordState(1);
+    if (selected != -1)
+        static_cast<Word *>(column.at(selected))->setWordState(0);
+    selected = index;
 
-    if (selectedLabel < 0)
+    if (otherSelected < 0)
         return;
 
-    if (selectedIconWord->word() == selectedLabelWord->word())
+    if (selectedWord->word() == otherWord->word())
         makePair();
     else
-        endGame(false, selectedLabel);
+        endGame(failedList, otherSelected);
+}
+
+void PairGame::iconClicked(int index)
+{
+    tap(m_imageList, index, selectedIcon, selectedIconWord, selectedLabel, selectedLabelWord, false);
 }
 
 void PairGame::labelClicked(int index)
 {
-    if (!acceptsTap(m_wordList, index))
-        return;
-
-    if (index == selectedLabel) {
-        selectedLabelWord->setWordState(0);
-        selectedLabelWord = nullptr;
-        selectedLabel = -1;
-        return;
-    }
-
-    selectedLabelWord = static_cast<Word *>(m_wordList.at(index));
-    selectedLabelWord->setWordState(1);
-    if (selectedLabel != -1)
-        static_cast<Word *>(m_wordList.at(selectedLabel))->setWordState(0);
-    selectedLabel = index;
-
-    if (selectedIcon < 0)
-        return;
-
-    if (selectedLabelWord->word() == selectedIconWord->word())
-        makePair();
-    else
-        endGame(true, selectedIcon);
+    tap(m_wordList, index, selectedLabel, selectedLabelWord, selectedIcon, selectedIconWord, true);
 }
 
 void PairGame::makePair()

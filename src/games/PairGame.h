@@ -46,6 +46,8 @@ public slots:
     void iconClicked(int index);
 
 private:
+    void tap(const QList<QObject *> &column, int index, int &selected, Word *&selectedWord, int otherSelected,
+             const Word *otherWord, bool failedList);
     void makePair();
     void endGame(bool failedList, int wordNumber);
     void enterTopListIfQualified();

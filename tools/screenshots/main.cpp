@@ -5,16 +5,15 @@
 #include "PairGame.h"
 #include "Word.h"
 #include "WordGame.h"
+#include "testsupport.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFont>
-#include <QInputDialog>
 #include <QQuickItem>
 #include <QQuickWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <cstdio>
 
@@ -33,35 +32,14 @@ static void save(MainWindow &window, const QString &name)
     std::printf("%s\n", qPrintable(path));
 }
 
-static QQuickItem *find(QQuickItem *root, const QString &name)
-{
-    if (!root)
-        return nullptr;
-    if (root->objectName() == name)
-        return root;
-    for (QQuickItem *child : root->childItems())
-        if (QQuickItem *found = find(child, name))
-            return found;
-    return nullptr;
-}
-
 static void tap(QQuickWidget *view, const QString &name)
 {
-    QQuickItem *item = find(view->rootObject(), name);
-    if (!item)
-        return;
-    const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
-    QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+    TestSupport::tapNamed(view, name);
 }
 
 static void answerPrompt(const QString &name)
 {
-    QTimer::singleShot(200, [name] {
-        if (auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget())) {
-            dialog->setTextValue(name);
-            dialog->accept();
-        }
-    });
+    TestSupport::answerNextPrompt(name);
 }
 
 int main(int argc, char *argv[])
