@@ -40,6 +40,9 @@ vocalune_ensure_packages() {
 # Configures and builds into the given directory with the extra CMake arguments.
 vocalune_build() {
     local dir="$1"; shift
-    cmake -S "$VOCALUNE_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE="${CMAKE_BUILD_TYPE:-RelWithDebInfo}" "$@" &&
+    # Rebuilds of several trees of the same sources are much quicker through ccache.
+    local launcher=()
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    cmake -S "$VOCALUNE_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE="${CMAKE_BUILD_TYPE:-RelWithDebInfo}" "${launcher[@]}" "$@" &&
         cmake --build "$dir" --parallel "$(nproc)"
 }
