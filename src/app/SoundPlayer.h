@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include <phonon/phononnamespace.h>
+
+namespace Phonon {
+class AudioOutput;
+class MediaObject;
+}
+class Settings;
+class QWidget;
+
+// Plays the words' recordings, one at a time, through one Phonon path, with
+// the mute and volume that hold when each recording starts.
+class SoundPlayer : public QObject
+{
+    Q_OBJECT
+
+public:
+    SoundPlayer(const Settings *settings, QObject *parent = nullptr);
+
+    // Starting the audio backend is slow: it waits until `widget` has painted
+    // once, or until the first sound, whichever comes first.
+    void startAfterFirstPaint(QWidget *widget);
+
+    // The sound objects, started on first use.
+    Phonon::MediaObject *mediaObject();
+    Phonon::AudioOutput *audioOutput();
+
+public slots:
+    void play(const QString &path);
+    // Ends the recording that is playing, if any; every new one starts after this.
+    void stop();
+    // Diagnostic: the two state numbers, old first.
+    void logStateChange(Phonon::State newState, Phonon::State oldState);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void start();
+
+    const Settings *m_settings;
+    QPointer<QWidget> m_firstPainted;
+    Phonon::MediaObject *m_media = nullptr;
+    Phonon::AudioOutput *m_output = nullptr;
+};
