@@ -5,12 +5,9 @@
 #include "PictureProvider.h"
 #include "Resources.h"
 #include "Settings.h"
+#include "SoundPlayer.h"
 #include "WordGame.h"
 #include "WordStore.h"
-
-#include <phonon/AudioOutput>
-#include <phonon/MediaObject>
-#include <phonon/MediaSource>
 
 #include <QDebug>
 #include <QQmlComponent>
@@ -19,7 +16,6 @@
 #include <QQuickItem>
 #include <QQuickWidget>
 #include <QStackedWidget>
-#include <QTimer>
 #include <QWindow>
 
 namespace {
@@ -37,6 +33,40 @@ void publishObject(QQmlContext *context, const char *name, QObject *object)
     context->setContextProperty(QLatin1String(name), QVariant::fromValue(object));
 }
 
+// What differs between the two game pages, chosen by the game's type. A null
+// game publishes empty lists.
+MainWindow::Page pageOf(const PairGame *) { return MainWindow::PagePairGame; }
+MainWindow::Page pageOf(const WordGame *) { return MainWindow::PageWordGame; }
+const char *gameProperty(const PairGame *) { return "qtPairGame"; }
+const char *gameProperty(const WordGame *) { return "qtWordGame"; }
+
+// The lists of one round: the Pair Game deals a column of words beside its
+// pictures; the Word Game names its one word through the game object.
+void publishRound(QQmlContext *context, const PairGame *game)
+{
+    publishList(context, "wordList", game ? game->wordList() : QList<QObject *>());
+    publishList(context, "imageList", game ? game->imageList() : QList<QObject *>());
+}
+
+void publishRound(QQmlContext *context, const WordGame *game)
+{
+    publishList(context, "imageList", game ? game->imageList() : QList<QObject *>());
+}
+
+template <class Game>
+void publishTopList(QQmlContext *context, const Game *game)
+{
+    publishList(context, "topList", game ? game->topList() : QList<QObject *>());
+}
+
+template <class Game>
+void publishGame(QQmlContext *context, Game *game)
+{
+    publishObject(context, gameProperty(game), game);
+    publishRound(context, game);
+    publishTopList(context, game);
+}
+
 } // namespace
 
 MainWindow::MainWindow(QRect screen, QWidget *parent)
@@ -52,70 +82,51 @@ MainWindow::MainWindow(QRect screen, QWidget *parent)
     // Volume and mute must be known before any view reads them.
     settings = new Settings(this);
     settings->load();
+    sound = new SoundPlayer(settings, this);
 
     // One engine for all six views: each view still has a context of its own
     // for its properties, but the pages share the engine's start-up and its
     // compiled components.
     engine = new QQmlEngine(this);
     engine->addImageProvider(QLatin1String(PictureProvider::name()), new PictureProvider);
-
-    viewMain = createView(form->pageMain);
+    for (int page = 0; page < pageCount; ++page) {
+        views[page] = new QQuickWidget(engine, form->stackedWidget->widget(page));
+        contexts[page] = new QQmlContext(engine, this);
+        publishObject(contexts[page], "qtMainWindow", this);
+    }
     // Starting the audio backend takes longer than building the whole menu:
     // it starts once the menu is on screen (or at the first sound, if sooner).
-    viewMain->installEventFilter(this);
+    sound->startAfterFirstPaint(views[PageMain]);
     // The main menu paints every pixel itself; skip the background fill.
-    viewMain->setAttribute(Qt::WA_OpaquePaintEvent, true);
-    viewMain->setAttribute(Qt::WA_NoSystemBackground, true);
-    viewNewGame = createView(form->pageNewGame);
-    viewPairGame = createView(form->pagePairGame);
-    viewWordGame = createView(form->pageWordGame);
-    viewDictionaries = createView(form->pageDictionaries);
-    viewSettings = createView(form->pageSettings);
+    views[PageMain]->setAttribute(Qt::WA_OpaquePaintEvent, true);
+    views[PageMain]->setAttribute(Qt::WA_NoSystemBackground, true);
 
     WordStore::instance()->loadLists();
-
-    wordGame = nullptr;
-    pairGame = nullptr;
-
-    contextMain = new QQmlContext(engine, this);
-    contextNewGame = new QQmlContext(engine, this);
-    contextPairGame = new QQmlContext(engine, this);
-    contextWordGame = new QQmlContext(engine, this);
-    contextDictionaries = new QQmlContext(engine, this);
-    contextSettings = new QQmlContext(engine, this);
-
-    publishObject(contextMain, "qtMainWindow", this);
-    publishObject(contextDictionaries, "qtMainWindow", this);
     publishDictionaryLists();
-    publishObject(contextSettings, "qtSettings", settings);
-    publishObject(contextSettings, "qtMainWindow", this);
-    publishObject(contextNewGame, "qtMainWindow", this);
-    publishObject(contextPairGame, "qtMainWindow", this);
-    publishObject(contextWordGame, "qtMainWindow", this);
+    publishObject(contexts[PageSettings], "qtSettings", settings);
 
-    loadView(PageMain);
-    loadView(PageNewGame);
-    loadView(PageDictionaries);
-    loadView(PageSettings);
+    // The game pages are loaded when a game starts.
+    for (Page page : {PageMain, PageNewGame, PageDictionaries, PageSettings})
+        loadView(page);
 
-    QObject *main = viewMain->rootObject();
+    QObject *main = views[PageMain]->rootObject();
     connect(main, SIGNAL(qmlExitSignal()), this, SLOT(close()));
     connect(main, SIGNAL(qmlNewGameSignal()), this, SLOT(buttonNewGameClicked()));
     connect(main, SIGNAL(qmlContinueSignal()), this, SLOT(buttonContinueClicked()));
     connect(main, SIGNAL(qmlDictionariesSignal()), this, SLOT(buttonDictionariesClicked()));
     connect(main, SIGNAL(qmlSettingsSignal()), this, SLOT(buttonSettingsClicked()));
 
-    QObject *newGame = viewNewGame->rootObject();
+    QObject *newGame = views[PageNewGame]->rootObject();
     connect(newGame, SIGNAL(qmlBackToMainSignal()), this, SLOT(buttonBackToMainClicked()));
     connect(newGame, SIGNAL(qmlStartGameSignal(int)), this, SLOT(buttonStartGameClicked(int)));
 
-    QObject *dictionaries = viewDictionaries->rootObject();
+    QObject *dictionaries = views[PageDictionaries]->rootObject();
     connect(dictionaries, SIGNAL(qmlCancelSignal()), this, SLOT(buttonDictionariesCancelClicked()));
     connect(dictionaries, SIGNAL(qmlSaveSignal()), this, SLOT(buttonDictionariesSaveClicked()));
     connect(dictionaries, SIGNAL(qmlAddListSignal(int)), this, SLOT(buttonAddListClicked(int)));
     connect(dictionaries, SIGNAL(qmlRemoveListSignal(int)), this, SLOT(buttonRemoveListClicked(int)));
 
-    QObject *settingsView = viewSettings->rootObject();
+    QObject *settingsView = views[PageSettings]->rootObject();
     connect(settingsView, SIGNAL(qmlCancelSignal()), this, SLOT(buttonSettingsCancelClicked()));
     connect(settingsView, SIGNAL(qmlSaveSignal(int)), this, SLOT(buttonSettingsSaveClicked(int)));
 }
@@ -124,10 +135,9 @@ MainWindow::~MainWindow()
 {
     // The views go first: their bindings name this window, the games and the
     // store's items, and would otherwise be re-evaluated against dying objects.
-    for (QQuickWidget *view : {viewPairGame, viewWordGame, viewMain, viewNewGame, viewDictionaries, viewSettings})
+    for (QQuickWidget *view : views)
         delete view;
-    for (QQmlContext *context : {contextMain, contextNewGame, contextPairGame, contextWordGame, contextDictionaries,
-                                 contextSettings})
+    for (QQmlContext *context : contexts)
         delete context;
     delete form;
     delete WordStore::instance();
@@ -160,33 +170,12 @@ int MainWindow::currentPage() const
 
 QQuickWidget *MainWindow::view(Page page) const
 {
-    switch (page) {
-    case PageMain: return viewMain;
-    case PageNewGame: return viewNewGame;
-    case PagePairGame: return viewPairGame;
-    case PageWordGame: return viewWordGame;
-    case PageDictionaries: return viewDictionaries;
-    case PageSettings: return viewSettings;
-    }
-    return nullptr;
+    return page >= 0 && page < pageCount ? views[page] : nullptr;
 }
 
 QQmlContext *MainWindow::context(Page page) const
 {
-    switch (page) {
-    case PageMain: return contextMain;
-    case PageNewGame: return contextNewGame;
-    case PagePairGame: return contextPairGame;
-    case PageWordGame: return contextWordGame;
-    case PageDictionaries: return contextDictionaries;
-    case PageSettings: return contextSettings;
-    }
-    return nullptr;
-}
-
-QQuickWidget *MainWindow::createView(QWidget *page)
-{
-    return new QQuickWidget(engine, page);
+    return page >= 0 && page < pageCount ? contexts[page] : nullptr;
 }
 
 // Loads the page's view afresh in the page's own context. Each view keeps one
@@ -194,16 +183,16 @@ QQuickWidget *MainWindow::createView(QWidget *page)
 // creates its items at every start.
 void MainWindow::loadView(Page page)
 {
-    static const char *const sources[] = {"qrc:/qml/MainView.qml",   "qrc:/qml/NewGameView.qml",
-                                          "qrc:/qml/PairGameView.qml", "qrc:/qml/WordGameView.qml",
-                                          "qrc:/qml/DictionariesView.qml", "qrc:/qml/SettingsView.qml"};
-    QQuickWidget *widget = view(page);
+    static const char *const sources[pageCount] = {"qrc:/qml/MainView.qml",   "qrc:/qml/NewGameView.qml",
+                                                   "qrc:/qml/PairGameView.qml", "qrc:/qml/WordGameView.qml",
+                                                   "qrc:/qml/DictionariesView.qml", "qrc:/qml/SettingsView.qml"};
+    QQuickWidget *widget = views[page];
     const QUrl url = QUrl(QString::fromLatin1(sources[page]));
     QQmlComponent *&component = components[page];
     if (!component)
         component = new QQmlComponent(engine, url, QQmlComponent::PreferSynchronous, widget);
     delete widget->rootObject();
-    QObject *root = component->create(context(page));
+    QObject *root = component->create(contexts[page]);
     if (!root)
         qWarning() << component->errors();
     widget->setContent(url, component, root);
@@ -219,8 +208,8 @@ void MainWindow::showPage(Page page)
 void MainWindow::buttonNewGameClicked()
 {
     emit enableContinueButtonSignal(false);
-    discardPairGame();
-    discardWordGame();
+    discardGame(pairGame);
+    discardGame(wordGame);
     showPage(PageNewGame);
 }
 
@@ -247,13 +236,13 @@ void MainWindow::buttonStartGameClicked(int gamemode)
     if (gamemode == 0) {
         showPage(PagePairGame);
         if (!startPairGame())
-            showUndealtGame(PagePairGame);
+            showUndealtGame(pairGame);
     } else if (gamemode == 1) {
         showPage(PageWordGame);
         if (startWordGame())
             wordGame->playWordSound();
         else
-            showUndealtGame(PageWordGame);
+            showUndealtGame(wordGame);
     }
 }
 
@@ -264,183 +253,143 @@ void MainWindow::buttonBackToMainClicked()
     showPage(PageMain);
 }
 
-// A game whose first round could not be dealt is of no use to keep: the page
-// shows its view without a game, so the player sees the owl and a way back.
-void MainWindow::showUndealtGame(Page page)
-{
-    if (page == PagePairGame)
-        discardPairGame();
-    else
-        discardWordGame();
-    const QString gameProperty = page == PagePairGame ? QStringLiteral("qtPairGame") : QStringLiteral("qtWordGame");
-    context(page)->setContextProperty(gameProperty, QVariant::fromValue<QObject *>(nullptr));
-    loadView(page);
-    connect(view(page)->rootObject(), SIGNAL(qmlBackToMainSignal()), this, SLOT(buttonBackToMainClicked()));
-}
-
 // --- Sound ---
-
-void MainWindow::ensureSoundOutput()
-{
-    if (mediaObject)
-        return;
-    mediaObject = new Phonon::MediaObject(this);
-    audioOutput = new Phonon::AudioOutput(Phonon::MusicCategory, this);
-    Phonon::createPath(mediaObject, audioOutput);
-}
 
 Phonon::MediaObject *MainWindow::player()
 {
-    ensureSoundOutput();
-    return mediaObject;
+    return sound->mediaObject();
 }
 
 Phonon::AudioOutput *MainWindow::output()
 {
-    ensureSoundOutput();
-    return audioOutput;
-}
-
-bool MainWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == viewMain && event->type() == QEvent::Paint) {
-        viewMain->removeEventFilter(this);
-        QTimer::singleShot(0, this, &MainWindow::ensureSoundOutput);
-    }
-    return QMainWindow::eventFilter(watched, event);
+    return sound->audioOutput();
 }
 
 void MainWindow::phononState(Phonon::State newState, Phonon::State oldState)
 {
-    qDebug() << int(oldState);
-    qDebug() << int(newState);
+    sound->logStateChange(newState, oldState);
 }
 
 void MainWindow::playSound(QString path)
 {
-    if (settings->mute())
+    sound->play(path);
+}
+
+// --- Both games ---
+
+// Deals the first round and hands it to the game's page. Returns false, with
+// the game still set, when there are too few words for a round.
+template <class Game>
+bool MainWindow::startGame(Game *&game)
+{
+    const Page page = pageOf(game);
+    WordStore::instance()->buildWordPool();
+    game = new Game(this);
+    if (!game->buildNewLists())
+        return false;
+
+    publishGame(contexts[page], game);
+    loadView(page);
+    connect(views[page]->rootObject(), SIGNAL(qmlBackToMainSignal()), this, SLOT(buttonBackToMainClicked()));
+    connect(game, SIGNAL(playSound(QString)), this, SLOT(playSound(QString)));
+    return true;
+}
+
+template <class Game>
+void MainWindow::endGame(Game *&game)
+{
+    emit enableContinueButtonSignal(false);
+    showPage(PageMain);
+    discardGame(game);
+}
+
+// The hidden view keeps its bindings; it is handed empty lists and no game
+// before the objects they name are deleted, so it never reads freed memory.
+template <class Game>
+void MainWindow::discardGame(Game *&game)
+{
+    if (!game)
         return;
-    ensureSoundOutput();
-    mediaObject->setCurrentSource(Phonon::MediaSource(QUrl::fromLocalFile(path)));
-    audioOutput->setVolume(static_cast<float>(settings->outputVolume()));
-    qDebug() << path;
-    mediaObject->play();
+    publishGame(contexts[pageOf(game)], static_cast<Game *>(nullptr));
+    delete game;
+    game = nullptr;
+}
+
+// A game whose first round could not be dealt is of no use to keep: the page
+// shows its view without a game, so the player sees the owl and a way back.
+template <class Game>
+void MainWindow::showUndealtGame(Game *&game)
+{
+    const Page page = pageOf(game);
+    discardGame(game);
+    publishObject(contexts[page], gameProperty(game), nullptr);
+    loadView(page);
+    connect(views[page]->rootObject(), SIGNAL(qmlBackToMainSignal()), this, SLOT(buttonBackToMainClicked()));
 }
 
 // --- Pair Game ---
 
 bool MainWindow::startPairGame()
 {
-    WordStore::instance()->buildWordPool();
-    pairGame = new PairGame(this);
-    if (!pairGame->buildNewLists())
+    if (!startGame(pairGame))
         return false;
-
-    publishObject(contextPairGame, "qtPairGame", pairGame);
-    publishList(contextPairGame, "wordList", pairGame->wordList());
-    publishList(contextPairGame, "imageList", pairGame->imageList());
-    publishList(contextPairGame, "topList", pairGame->topList());
-    loadView(PagePairGame);
-
-    QObject *view = viewPairGame->rootObject();
-    connect(view, SIGNAL(qmlBackToMainSignal()), this, SLOT(buttonBackToMainClicked()));
+    // Each game has its own taps, its own end and its own lists to republish;
+    // the Pair Game's view taps words as well as pictures.
+    QObject *view = views[PagePairGame]->rootObject();
     connect(view, SIGNAL(qmlGameOverSignal()), this, SLOT(buttonPairGameEndGameClicked()));
     connect(view, SIGNAL(qmlLabelClickedSignal(int)), pairGame, SLOT(labelClicked(int)));
     connect(view, SIGNAL(qmlIconClickedSignal(int)), pairGame, SLOT(iconClicked(int)));
     connect(pairGame, SIGNAL(newListsBuiltSignal()), this, SLOT(newPairGameListsCreated()));
     connect(pairGame, SIGNAL(newTopListBuiltSignal()), this, SLOT(newPairGameTopListCreated()));
-    connect(pairGame, SIGNAL(playSound(QString)), this, SLOT(playSound(QString)));
     return true;
 }
 
 void MainWindow::newPairGameListsCreated()
 {
-    if (!pairGame)
-        return;
-    publishList(contextPairGame, "wordList", pairGame->wordList());
-    publishList(contextPairGame, "imageList", pairGame->imageList());
+    if (pairGame)
+        publishRound(contexts[PagePairGame], pairGame);
 }
 
 void MainWindow::newPairGameTopListCreated()
 {
-    if (!pairGame)
-        return;
-    publishList(contextPairGame, "topList", pairGame->topList());
+    if (pairGame)
+        publishTopList(contexts[PagePairGame], pairGame);
 }
 
 void MainWindow::buttonPairGameEndGameClicked()
 {
-    emit enableContinueButtonSignal(false);
-    showPage(PageMain);
-    discardPairGame();
-}
-
-// The hidden view keeps its bindings; it is handed empty lists and no game
-// before the objects they name are deleted, so it never reads freed memory.
-void MainWindow::discardPairGame()
-{
-    if (!pairGame)
-        return;
-    publishObject(contextPairGame, "qtPairGame", nullptr);
-    publishList(contextPairGame, "wordList", {});
-    publishList(contextPairGame, "imageList", {});
-    publishList(contextPairGame, "topList", {});
-    delete pairGame;
-    pairGame = nullptr;
+    endGame(pairGame);
 }
 
 // --- Word Game ---
 
 bool MainWindow::startWordGame()
 {
-    WordStore::instance()->buildWordPool();
-    wordGame = new WordGame(this);
-    if (!wordGame->buildNewLists())
+    if (!startGame(wordGame))
         return false;
-
-    publishObject(contextWordGame, "qtWordGame", wordGame);
-    publishList(contextWordGame, "imageList", wordGame->imageList());
-    publishList(contextWordGame, "topList", wordGame->topList());
-    loadView(PageWordGame);
-
-    QObject *view = viewWordGame->rootObject();
-    connect(view, SIGNAL(qmlBackToMainSignal()), this, SLOT(buttonBackToMainClicked()));
+    QObject *view = views[PageWordGame]->rootObject();
     connect(view, SIGNAL(qmlGameOverSignal()), this, SLOT(buttonWordGameEndGameClicked()));
     connect(view, SIGNAL(qmlIconClickedSignal(int)), wordGame, SLOT(iconClicked(int)));
     connect(wordGame, SIGNAL(newListsBuiltSignal()), this, SLOT(newWordGameListsCreated()));
     connect(wordGame, SIGNAL(newTopListBuiltSignal()), this, SLOT(newWordGameTopListCreated()));
-    connect(wordGame, SIGNAL(playSound(QString)), this, SLOT(playSound(QString)));
     return true;
 }
 
 void MainWindow::newWordGameListsCreated()
 {
     if (wordGame)
-        publishList(contextWordGame, "imageList", wordGame->imageList());
+        publishRound(contexts[PageWordGame], wordGame);
 }
 
 void MainWindow::newWordGameTopListCreated()
 {
     if (wordGame)
-        publishList(contextWordGame, "topList", wordGame->topList());
+        publishTopList(contexts[PageWordGame], wordGame);
 }
 
 void MainWindow::buttonWordGameEndGameClicked()
 {
-    emit enableContinueButtonSignal(false);
-    showPage(PageMain);
-    discardWordGame();
-}
-
-void MainWindow::discardWordGame()
-{
-    if (!wordGame)
-        return;
-    publishObject(contextWordGame, "qtWordGame", nullptr);
-    publishList(contextWordGame, "imageList", {});
-    publishList(contextWordGame, "topList", {});
-    delete wordGame;
-    wordGame = nullptr;
+    endGame(wordGame);
 }
 
 // --- Dictionaries ---
@@ -448,9 +397,9 @@ void MainWindow::discardWordGame()
 void MainWindow::publishDictionaryLists()
 {
     WordStore *store = WordStore::instance();
-    contextDictionaries->setContextProperty(QStringLiteral("dictListModel"),
+    contexts[PageDictionaries]->setContextProperty(QStringLiteral("dictListModel"),
                                             QVariant::fromValue(store->dictionaries()));
-    contextDictionaries->setContextProperty(QStringLiteral("chosenDictListModel"),
+    contexts[PageDictionaries]->setContextProperty(QStringLiteral("chosenDictListModel"),
                                             QVariant::fromValue(store->chosenDictionaries()));
 }
 

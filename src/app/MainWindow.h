@@ -15,11 +15,12 @@ class QQmlContext;
 class QQmlEngine;
 class QQuickWidget;
 class Settings;
+class SoundPlayer;
 class WordGame;
 struct MainWindowForm;
 
-// The one window: a stack of six pages, each a QML view, and everything that
-// lives longer than one game.
+// The one window: shows one of six pages, each a QML view, and answers their
+// buttons by starting and ending games and handing each view what it shows.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -81,40 +82,29 @@ public slots:
     void buttonSettingsCancelClicked();
     void buttonSettingsSaveClicked(int volume);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
-    void ensureSoundOutput();
-    QQuickWidget *createView(QWidget *page);
+    static constexpr int pageCount = PageSettings + 1;
+
     void loadView(Page page);
     void showPage(Page page);
     void publishDictionaryLists();
-    void discardPairGame();
-    void discardWordGame();
-    void showUndealtGame(Page page);
+    // The steps both games share; what differs between them comes by the game's type.
+    template <class Game> bool startGame(Game *&game);
+    template <class Game> void endGame(Game *&game);
+    template <class Game> void discardGame(Game *&game);
+    template <class Game> void showUndealtGame(Game *&game);
 
     PairGame *pairGame = nullptr;
     WordGame *wordGame = nullptr;
     double m_screenHeight = 0;
     double m_screenWidth = 0;
-    QQuickWidget *viewMain = nullptr;
-    QQuickWidget *viewNewGame = nullptr;
-    QQuickWidget *viewPairGame = nullptr;
-    QQuickWidget *viewWordGame = nullptr;
-    QQuickWidget *viewDictionaries = nullptr;
-    QQuickWidget *viewSettings = nullptr;
-    QQmlContext *contextMain = nullptr;
-    QQmlContext *contextNewGame = nullptr;
-    QQmlContext *contextDictionaries = nullptr;
-    QQmlContext *contextSettings = nullptr;
-    QQmlContext *contextWordGame = nullptr;
-    QQmlContext *contextPairGame = nullptr;
-    Phonon::MediaObject *mediaObject = nullptr;
-    Phonon::AudioOutput *audioOutput = nullptr;
+    // Indexed by Page, which follows the order of the form's stack.
+    QQuickWidget *views[pageCount] = {};
+    QQmlContext *contexts[pageCount] = {};
+    QQmlComponent *components[pageCount] = {};
     MainWindowForm *form = nullptr;
     Settings *settings = nullptr;
+    SoundPlayer *sound = nullptr;
     Qt::ScreenOrientation m_orientation = Qt::PrimaryOrientation;
     QQmlEngine *engine = nullptr;
-    QQmlComponent *components[6] = {};
 };
