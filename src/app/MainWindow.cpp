@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "MainWindowForm.h"
+#include "PageViews.h"
 #include "PairGame.h"
 #include "PictureProvider.h"
 #include "Resources.h"
@@ -9,8 +10,6 @@
 #include "WordGame.h"
 #include "WordStore.h"
 
-#include <QDebug>
-#include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -19,19 +18,6 @@
 #include <QWindow>
 
 namespace {
-
-// Lists of native objects reach the views as a QVariant holding a copy of the list.
-void publishList(QQmlContext *context, const char *name, const QList<QObject *> &list)
-{
-    static const int registered = qRegisterMetaType<QList<QObject *>>("QList<QObject*>");
-    Q_UNUSED(registered);
-    context->setContextProperty(QLatin1String(name), QVariant::fromValue(list));
-}
-
-void publishObject(QQmlContext *context, const char *name, QObject *object)
-{
-    context->setContextProperty(QLatin1String(name), QVariant::fromValue(object));
-}
 
 // What differs between the two game pages, chosen by the game's type. A null
 // game publishes empty lists.
@@ -42,29 +28,29 @@ const char *gameProperty(const WordGame *) { return "qtWordGame"; }
 
 // The lists of one round: the Pair Game deals a column of words beside its
 // pictures; the Word Game names its one word through the game object.
-void publishRound(QQmlContext *context, const PairGame *game)
+void publishRound(PageViews *pages, const PairGame *game)
 {
-    publishList(context, "wordList", game ? game->wordList() : QList<QObject *>());
-    publishList(context, "imageList", game ? game->imageList() : QList<QObject *>());
+    pages->publish(MainWindow::PagePairGame, "wordList", game ? game->wordList() : QList<QObject *>());
+    pages->publish(MainWindow::PagePairGame, "imageList", game ? game->imageList() : QList<QObject *>());
 }
 
-void publishRound(QQmlContext *context, const WordGame *game)
+void publishRound(PageViews *pages, const WordGame *game)
 {
-    publishList(context, "imageList", game ? game->imageList() : QList<QObject *>());
-}
-
-template <class Game>
-void publishTopList(QQmlContext *context, const Game *game)
-{
-    publishList(context, "topList", game ? game->topList() : QList<QObject *>());
+    pages->publish(MainWindow::PageWordGame, "imageList", game ? game->imageList() : QList<QObject *>());
 }
 
 template <class Game>
-void publishGame(QQmlContext *context, Game *game)
+void publishTopList(PageViews *pages, const Game *game)
 {
-    publishObject(context, gameProperty(game), game);
-    publishRound(context, game);
-    publishTopList(context, game);
+    pages->publish(pageOf(game), "topList", game ? game->topList() : QList<QObject *>());
+}
+
+template <class Game>
+void publishGame(PageViews *pages, Game *game)
+{
+    pages->publish(pageOf(game), gameProperty(game), static_cast<QObject *>(game));
+    publishRound(pages, game);
+    publishTopList(pages, game);
 }
 
 } // namespace
@@ -89,44 +75,43 @@ MainWindow::MainWindow(QRect screen, QWidget *parent)
     // compiled components.
     engine = new QQmlEngine(this);
     engine->addImageProvider(QLatin1String(PictureProvider::name()), new PictureProvider);
-    for (int page = 0; page < pageCount; ++page) {
-        views[page] = new QQuickWidget(engine, form->stackedWidget->widget(page));
-        contexts[page] = new QQmlContext(engine, this);
-        publishObject(contexts[page], "qtMainWindow", this);
-    }
+    // In the order of Page.
+    pages = new PageViews(engine, form->stackedWidget,
+                          {QUrl("qrc:/qml/MainView.qml"), QUrl("qrc:/qml/NewGameView.qml"),
+                           QUrl("qrc:/qml/PairGameView.qml"), QUrl("qrc:/qml/WordGameView.qml"),
+                           QUrl("qrc:/qml/DictionariesView.qml"), QUrl("qrc:/qml/SettingsView.qml")});
     // Starting the audio backend takes longer than building the whole menu:
     // it starts once the menu is on screen (or at the first sound, if sooner).
-    sound->startAfterFirstPaint(views[PageMain]);
+    sound->startAfterFirstPaint(pages->view(PageMain));
     // The main menu paints every pixel itself; skip the background fill.
-    views[PageMain]->setAttribute(Qt::WA_OpaquePaintEvent, true);
-    views[PageMain]->setAttribute(Qt::WA_NoSystemBackground, true);
+    pages->view(PageMain)->setAttribute(Qt::WA_OpaquePaintEvent, true);
+    pages->view(PageMain)->setAttribute(Qt::WA_NoSystemBackground, true);
 
     WordStore::instance()->loadLists();
+    for (Page page : {PageMain, PageNewGame, PagePairGame, PageWordGame, PageDictionaries, PageSettings})
+        pages->publish(page, "qtMainWindow", this);
     publishDictionaryLists();
-    publishObject(contexts[PageSettings], "qtSettings", settings);
+    pages->publish(PageSettings, "qtSettings", settings);
 
     // The game pages are loaded when a game starts.
-    for (Page page : {PageMain, PageNewGame, PageDictionaries, PageSettings})
-        loadView(page);
-
-    QObject *main = views[PageMain]->rootObject();
+    QObject *main = pages->load(PageMain);
     connect(main, SIGNAL(qmlExitSignal()), this, SLOT(close()));
     connect(main, SIGNAL(qmlNewGameSignal()), this, SLOT(buttonNewGameClicked()));
     connect(main, SIGNAL(qmlContinueSignal()), this, SLOT(buttonContinueClicked()));
     connect(main, SIGNAL(qmlDictionariesSignal()), this, SLOT(buttonDictionariesClicked()));
     connect(main, SIGNAL(qmlSettingsSignal()), this, SLOT(buttonSettingsClicked()));
 
-    QObject *newGame = views[PageNewGame]->rootObject();
+    QObject *newGame = pages->load(PageNewGame);
     connect(newGame, SIGNAL(qmlBackToMainSignal()), this, SLOT(buttonBackToMainClicked()));
     connect(newGame, SIGNAL(qmlStartGameSignal(int)), this, SLOT(buttonStartGameClicked(int)));
 
-    QObject *dictionaries = views[PageDictionaries]->rootObject();
+    QObject *dictionaries = pages->load(PageDictionaries);
     connect(dictionaries, SIGNAL(qmlCancelSignal()), this, SLOT(buttonDictionariesCancelClicked()));
     connect(dictionaries, SIGNAL(qmlSaveSignal()), this, SLOT(buttonDictionariesSaveClicked()));
     connect(dictionaries, SIGNAL(qmlAddListSignal(int)), this, SLOT(buttonAddListClicked(int)));
     connect(dictionaries, SIGNAL(qmlRemoveListSignal(int)), this, SLOT(buttonRemoveListClicked(int)));
 
-    QObject *settingsView = views[PageSettings]->rootObject();
+    QObject *settingsView = pages->load(PageSettings);
     connect(settingsView, SIGNAL(qmlCancelSignal()), this, SLOT(buttonSettingsCancelClicked()));
     connect(settingsView, SIGNAL(qmlSaveSignal(int)), this, SLOT(buttonSettingsSaveClicked(int)));
 }
@@ -135,10 +120,7 @@ MainWindow::~MainWindow()
 {
     // The views go first: their bindings name this window, the games and the
     // store's items, and would otherwise be re-evaluated against dying objects.
-    for (QQuickWidget *view : views)
-        delete view;
-    for (QQmlContext *context : contexts)
-        delete context;
+    delete pages;
     delete form;
     delete WordStore::instance();
     delete engine;
@@ -170,32 +152,12 @@ int MainWindow::currentPage() const
 
 QQuickWidget *MainWindow::view(Page page) const
 {
-    return page >= 0 && page < pageCount ? views[page] : nullptr;
+    return pages->view(page);
 }
 
 QQmlContext *MainWindow::context(Page page) const
 {
-    return page >= 0 && page < pageCount ? contexts[page] : nullptr;
-}
-
-// Loads the page's view afresh in the page's own context. Each view keeps one
-// component for its source, so a game page compiles once and then only
-// creates its items at every start.
-void MainWindow::loadView(Page page)
-{
-    static const char *const sources[pageCount] = {"qrc:/qml/MainView.qml",   "qrc:/qml/NewGameView.qml",
-                                                   "qrc:/qml/PairGameView.qml", "qrc:/qml/WordGameView.qml",
-                                                   "qrc:/qml/DictionariesView.qml", "qrc:/qml/SettingsView.qml"};
-    QQuickWidget *widget = views[page];
-    const QUrl url = QUrl(QString::fromLatin1(sources[page]));
-    QQmlComponent *&component = components[page];
-    if (!component)
-        component = new QQmlComponent(engine, url, QQmlComponent::PreferSynchronous, widget);
-    delete widget->rootObject();
-    QObject *root = component->create(contexts[page]);
-    if (!root)
-        qWarning() << component->errors();
-    widget->setContent(url, component, root);
+    return pages->context(page);
 }
 
 void MainWindow::showPage(Page page)
@@ -288,9 +250,8 @@ bool MainWindow::startGame(Game *&game)
     if (!game->buildNewLists())
         return false;
 
-    publishGame(contexts[page], game);
-    loadView(page);
-    connect(views[page]->rootObject(), SIGNAL(qmlBackToMainSignal()), this, SLOT(buttonBackToMainClicked()));
+    publishGame(pages, game);
+    connect(pages->load(page), SIGNAL(qmlBackToMainSignal()), this, SLOT(buttonBackToMainClicked()));
     connect(game, SIGNAL(playSound(QString)), this, SLOT(playSound(QString)));
     return true;
 }
@@ -310,7 +271,7 @@ void MainWindow::discardGame(Game *&game)
 {
     if (!game)
         return;
-    publishGame(contexts[pageOf(game)], static_cast<Game *>(nullptr));
+    publishGame(pages, static_cast<Game *>(nullptr));
     delete game;
     game = nullptr;
 }
@@ -322,9 +283,8 @@ void MainWindow::showUndealtGame(Game *&game)
 {
     const Page page = pageOf(game);
     discardGame(game);
-    publishObject(contexts[page], gameProperty(game), nullptr);
-    loadView(page);
-    connect(views[page]->rootObject(), SIGNAL(qmlBackToMainSignal()), this, SLOT(buttonBackToMainClicked()));
+    pages->publish(page, gameProperty(game), nullptr);
+    connect(pages->load(page), SIGNAL(qmlBackToMainSignal()), this, SLOT(buttonBackToMainClicked()));
 }
 
 // --- Pair Game ---
@@ -335,7 +295,7 @@ bool MainWindow::startPairGame()
         return false;
     // Each game has its own taps, its own end and its own lists to republish;
     // the Pair Game's view taps words as well as pictures.
-    QObject *view = views[PagePairGame]->rootObject();
+    QObject *view = pages->view(PagePairGame)->rootObject();
     connect(view, SIGNAL(qmlGameOverSignal()), this, SLOT(buttonPairGameEndGameClicked()));
     connect(view, SIGNAL(qmlLabelClickedSignal(int)), pairGame, SLOT(labelClicked(int)));
     connect(view, SIGNAL(qmlIconClickedSignal(int)), pairGame, SLOT(iconClicked(int)));
@@ -347,13 +307,13 @@ bool MainWindow::startPairGame()
 void MainWindow::newPairGameListsCreated()
 {
     if (pairGame)
-        publishRound(contexts[PagePairGame], pairGame);
+        publishRound(pages, pairGame);
 }
 
 void MainWindow::newPairGameTopListCreated()
 {
     if (pairGame)
-        publishTopList(contexts[PagePairGame], pairGame);
+        publishTopList(pages, pairGame);
 }
 
 void MainWindow::buttonPairGameEndGameClicked()
@@ -367,7 +327,7 @@ bool MainWindow::startWordGame()
 {
     if (!startGame(wordGame))
         return false;
-    QObject *view = views[PageWordGame]->rootObject();
+    QObject *view = pages->view(PageWordGame)->rootObject();
     connect(view, SIGNAL(qmlGameOverSignal()), this, SLOT(buttonWordGameEndGameClicked()));
     connect(view, SIGNAL(qmlIconClickedSignal(int)), wordGame, SLOT(iconClicked(int)));
     connect(wordGame, SIGNAL(newListsBuiltSignal()), this, SLOT(newWordGameListsCreated()));
@@ -378,13 +338,13 @@ bool MainWindow::startWordGame()
 void MainWindow::newWordGameListsCreated()
 {
     if (wordGame)
-        publishRound(contexts[PageWordGame], wordGame);
+        publishRound(pages, wordGame);
 }
 
 void MainWindow::newWordGameTopListCreated()
 {
     if (wordGame)
-        publishTopList(contexts[PageWordGame], wordGame);
+        publishTopList(pages, wordGame);
 }
 
 void MainWindow::buttonWordGameEndGameClicked()
@@ -397,10 +357,10 @@ void MainWindow::buttonWordGameEndGameClicked()
 void MainWindow::publishDictionaryLists()
 {
     WordStore *store = WordStore::instance();
-    contexts[PageDictionaries]->setContextProperty(QStringLiteral("dictListModel"),
-                                            QVariant::fromValue(store->dictionaries()));
-    contexts[PageDictionaries]->setContextProperty(QStringLiteral("chosenDictListModel"),
-                                            QVariant::fromValue(store->chosenDictionaries()));
+    QQmlContext *context = pages->context(PageDictionaries);
+    context->setContextProperty(QStringLiteral("dictListModel"), QVariant::fromValue(store->dictionaries()));
+    context->setContextProperty(QStringLiteral("chosenDictListModel"),
+                                QVariant::fromValue(store->chosenDictionaries()));
 }
 
 void MainWindow::buttonAddListClicked(int index)

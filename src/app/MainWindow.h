@@ -9,8 +9,8 @@ namespace Phonon {
 class AudioOutput;
 class MediaObject;
 }
+class PageViews;
 class PairGame;
-class QQmlComponent;
 class QQmlContext;
 class QQmlEngine;
 class QQuickWidget;
@@ -83,9 +83,6 @@ public slots:
     void buttonSettingsSaveClicked(int volume);
 
 private:
-    static constexpr int pageCount = PageSettings + 1;
-
-    void loadView(Page page);
     void showPage(Page page);
     void publishDictionaryLists();
     // The steps both games share; what differs between them comes by the game's type.
@@ -98,10 +95,7 @@ private:
     WordGame *wordGame = nullptr;
     double m_screenHeight = 0;
     double m_screenWidth = 0;
-    // Indexed by Page, which follows the order of the form's stack.
-    QQuickWidget *views[pageCount] = {};
-    QQmlContext *contexts[pageCount] = {};
-    QQmlComponent *components[pageCount] = {};
+    PageViews *pages = nullptr;
     MainWindowForm *form = nullptr;
     Settings *settings = nullptr;
     SoundPlayer *sound = nullptr;
