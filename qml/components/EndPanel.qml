@@ -134,6 +134,7 @@ Page {
             anchors.fill: parent
             anchors.leftMargin: rightHalf.height / 20
             anchors.rightMargin: rightHalf.height / 20
+            trailingRoom: rightHalf.height / 20
             records: panel.records
         }
     }

@@ -9,6 +9,9 @@ ListView {
 
     // The game's records (player, score), best first.
     property var records: []
+    // Free space right of the list; a score too wide for its column may run
+    // into it before it has to shrink.
+    property real trailingRoom: 0
 
     // The panel under it takes every tap; the ten rows fit without scrolling.
     interactive: false
@@ -16,8 +19,11 @@ ListView {
 
     delegate: Row {
         objectName: "topRow" + index
+        // One line of the list's font, however small a shrunk name is.
+        height: Math.max(place.height, place.implicitHeight)
 
         Text {
+            id: place
             objectName: "topPlace" + index
             width: list.width / 5
             height: list.height / 10
@@ -28,7 +34,11 @@ ListView {
         }
         Text {
             objectName: "topPlayer" + index
+            // A shrunk text keeps the line of the place.
+            y: place.baselineOffset - baselineOffset
             width: list.width / 10 * 7
+            // A gap before the score even when the name fills its column.
+            rightPadding: font.pixelSize / 4
             text: modelData ? modelData.player : ""
             // Player names are typed by anyone: never markup.
             textFormat: Text.PlainText
@@ -39,7 +49,8 @@ ListView {
         }
         Text {
             objectName: "topScore" + index
-            width: list.width / 10
+            y: place.baselineOffset - baselineOffset
+            width: list.width / 10 + list.trailingRoom
             text: modelData ? modelData.score : ""
             color: Theme.textColor
             font.pixelSize: Theme.fontSize(list.height / 12)
