@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import "components"
 
 // A white list of dictionary names with a springy highlight on the chosen row.
 Rectangle {
@@ -34,7 +35,7 @@ Rectangle {
                 x: 20
                 y: 10
                 text: modelData
-                font.pixelSize: Math.max(1, chosenList.delegateHeight * 3 / 4)
+                font.pixelSize: Theme.fontSize(chosenList.delegateHeight * 3 / 4)
             }
 
             MouseArea {

@@ -1,7 +1,8 @@
 import QtQuick 2.15
+import "components"
 
 // Page 4: move dictionaries between the available ones and those in use.
-Rectangle {
+Page {
     id: dictionariesView
 
     signal qmlAddListSignal(int index)
@@ -11,10 +12,6 @@ Rectangle {
 
     width: qtMainWindow.screenWidth
     height: qtMainWindow.screenHeight
-    gradient: Gradient {
-        GradientStop { position: 0.0; color: "#00ffe2" }
-        GradientStop { position: 1.0; color: "#0084ff" }
-    }
 
     Connections {
         target: qtMainWindow
@@ -44,7 +41,7 @@ Rectangle {
                     Text {
                         anchors.centerIn: parent
                         text: "Available dictionaries"
-                        font.pixelSize: Math.max(1, titles.height * 3 / 4)
+                        font.pixelSize: Theme.fontSize(titles.height * 3 / 4)
                     }
                 }
                 Item {
@@ -57,7 +54,7 @@ Rectangle {
                     Text {
                         anchors.centerIn: parent
                         text: "Dictionaries in use"
-                        font.pixelSize: Math.max(1, titles.height * 3 / 4)
+                        font.pixelSize: Theme.fontSize(titles.height * 3 / 4)
                     }
                 }
             }

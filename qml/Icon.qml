@@ -1,19 +1,15 @@
 import QtQuick 2.15
+import "components"
 
-// A rounded picture tile. state: 0 normal, 1 selected, 2 done (invisible, still clickable).
-Rectangle {
+// A picture tile. state: 0 normal, 1 selected, 2 done (invisible, still clickable).
+Tile {
     id: icon
 
     property string iconPath
-    property int state: 0
 
     signal iconClickedSignal()
 
-    color: state === 2 ? "transparent" : "white"
-    border.width: 4
-    border.color: state === 2 ? "transparent" : (state === 1 ? "#f80fcf" : "#a2ddf3")
-    radius: height
-    smooth: true
+    onClicked: iconClickedSignal()
 
     Image {
         anchors.fill: parent
@@ -24,12 +20,6 @@ Rectangle {
         fillMode: Image.PreserveAspectFit
         sourceSize.width: Math.max(1, Math.ceil(width))
         sourceSize.height: Math.max(1, Math.ceil(height))
-        opacity: icon.state === 2 ? 0 : 1
         smooth: true
-    }
-
-    MouseArea {
-        anchors.fill: parent
-        onClicked: icon.iconClickedSignal()
     }
 }

@@ -1,7 +1,8 @@
 import QtQuick 2.15
+import "components"
 
 // Page 0: the owl over the five menu buttons.
-Rectangle {
+Page {
     id: mainView
 
     signal qmlExitSignal()
@@ -12,10 +13,6 @@ Rectangle {
 
     width: qtMainWindow.screenWidth
     height: qtMainWindow.screenHeight
-    gradient: Gradient {
-        GradientStop { position: 0.0; color: "#00ffe2" }
-        GradientStop { position: 1.0; color: "#0084ff" }
-    }
 
     Connections {
         target: qtMainWindow

@@ -1,7 +1,8 @@
 import QtQuick 2.15
+import "components"
 
 // Page 1: the owl asks which game to play.
-Rectangle {
+Page {
     id: newGameView
 
     signal qmlStartGameSignal(int gamemode)
@@ -9,10 +10,6 @@ Rectangle {
 
     width: qtMainWindow.screenWidth
     height: qtMainWindow.screenHeight
-    gradient: Gradient {
-        GradientStop { position: 0.0; color: "#00ffe2" }
-        GradientStop { position: 1.0; color: "#0084ff" }
-    }
 
     Row {
         anchors.fill: parent
@@ -40,7 +37,7 @@ Rectangle {
                 Text {
                     anchors.centerIn: parent
                     text: "Choose a Game Mode!"
-                    font.pixelSize: Math.max(1, parent.height / 4)
+                    font.pixelSize: Theme.fontSize(parent.height / 4)
                 }
             }
         }

@@ -1,8 +1,9 @@
 import QtQuick 2.15
+import "components"
 
 // Page 2: pictures on the left, the owl and the score in the middle, words on
 // the right. The end panel slides down over it all when the game ends.
-Rectangle {
+Page {
     id: gameView
 
     signal qmlBackToMainSignal()
@@ -25,10 +26,6 @@ Rectangle {
 
     width: qtMainWindow.screenWidth
     height: qtMainWindow.screenHeight
-    gradient: Gradient {
-        GradientStop { position: 0.0; color: "#00ffe2" }
-        GradientStop { position: 1.0; color: "#0084ff" }
-    }
 
     onQmlGameOverSignal: gameOver.y = -gameView.height
 
@@ -154,7 +151,7 @@ Rectangle {
                         horizontalAlignment: Text.AlignHCenter
                         verticalAlignment: Text.AlignVCenter
                         wrapMode: Text.WordWrap
-                        font.pixelSize: Math.max(1, parent.height / 4)
+                        font.pixelSize: Theme.fontSize(parent.height / 4)
                         color: "black"
                     }
                 }
@@ -180,7 +177,7 @@ Rectangle {
                         objectName: "scoreText"
                         anchors.centerIn: parent
                         text: "Score: " + gameView.score
-                        font.pixelSize: Math.max(1, parent.height / 2)
+                        font.pixelSize: Theme.fontSize(parent.height / 2)
                     }
                 }
 

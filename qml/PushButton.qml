@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import "components"
 
 // The rounded button of every page.
 Item {
@@ -26,7 +27,7 @@ Item {
         gradient: Gradient {
             GradientStop {
                 position: 0.0
-                color: !button.enabled ? "lightgray" : (mouseArea.pressed ? "#2626ec" : "#00ffe2")
+                color: !button.enabled ? "lightgray" : (mouseArea.pressed ? Theme.buttonDark : Theme.gradientTop)
             }
             GradientStop {
                 position: 0.5
@@ -34,7 +35,7 @@ Item {
             }
             GradientStop {
                 position: 1.0
-                color: !button.enabled ? "gray" : (mouseArea.pressed ? "#00ffe2" : "#2626ec")
+                color: !button.enabled ? "gray" : (mouseArea.pressed ? Theme.gradientTop : Theme.buttonDark)
             }
         }
     }
@@ -48,7 +49,7 @@ Item {
     Text {
         id: caption
         anchors.centerIn: parent
-        font.pixelSize: Math.max(1, button.height * 3 / 4)
+        font.pixelSize: Theme.fontSize(button.height * 3 / 4)
         font.bold: true
         color: "#FFFFFF"
         style: Text.Sunken

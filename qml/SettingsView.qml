@@ -1,7 +1,8 @@
 import QtQuick 2.15
+import "components"
 
 // Page 5: volume slider and mute switch.
-Rectangle {
+Page {
     id: settingsView
 
     signal qmlCancelSignal()
@@ -9,10 +10,6 @@ Rectangle {
 
     width: qtMainWindow.screenWidth
     height: qtMainWindow.screenHeight
-    gradient: Gradient {
-        GradientStop { position: 0.0; color: "#00ffe2" }
-        GradientStop { position: 1.0; color: "#0084ff" }
-    }
 
     // A drag breaks the handle's binding; every reload or save puts it back,
     // so the handle shows the stored volume again after Cancel.
@@ -33,7 +30,7 @@ Rectangle {
             Text {
                 anchors.centerIn: parent
                 text: "Settings"
-                font.pixelSize: Math.max(1, parent.height * 3 / 4)
+                font.pixelSize: Theme.fontSize(parent.height * 3 / 4)
             }
         }
 
@@ -53,7 +50,7 @@ Rectangle {
                     Text {
                         anchors.centerIn: parent
                         text: "Volume: "
-                        font.pixelSize: Math.max(1, line.height * 3 / 4)
+                        font.pixelSize: Theme.fontSize(line.height * 3 / 4)
                     }
                 }
 

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import "components"
 
 // Page 3: the Word Game. The owl says a word; the player taps its picture
 // among ten. The end panel slides down over the page when the game ends.
@@ -6,7 +7,7 @@ import QtQuick 2.15
 // The window may publish no game (qtWordGame null: the first round could not
 // be dealt, or the game is being deleted) and empty or unset lists; every read
 // goes through the guarded properties below.
-Rectangle {
+Page {
     id: gameView
     objectName: "wordGameView"
 
@@ -24,10 +25,6 @@ Rectangle {
 
     width: qtMainWindow.screenWidth
     height: qtMainWindow.screenHeight
-    gradient: Gradient {
-        GradientStop { position: 0.0; color: "#00ffe2" }
-        GradientStop { position: 1.0; color: "#0084ff" }
-    }
 
     Connections {
         target: gameView.game
@@ -109,7 +106,7 @@ Rectangle {
                     objectName: "scoreText"
                     anchors.centerIn: parent
                     text: "Score: " + (gameView.game ? gameView.game.score : 0)
-                    font.pixelSize: Math.max(1, parent.height)
+                    font.pixelSize: Theme.fontSize(parent.height)
                 }
             }
         }

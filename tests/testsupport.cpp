@@ -144,6 +144,33 @@ QQuickItem *findItemByText(QQuickItem *root, const QString &text)
     return nullptr;
 }
 
+QString topTenLayoutFault(QQuickItem *panel, int rows)
+{
+    const qreal panelRight = panel->mapToScene(QPointF(panel->width(), 0)).x();
+    for (int row = 0; row < rows; ++row) {
+        qreal previousRight = panel->mapToScene(QPointF(0, 0)).x();
+        for (const char *column : {"topPlace", "topPlayer", "topScore"}) {
+            const QString name = QString::fromLatin1(column) + QString::number(row);
+            QQuickItem *text = findItem(panel, name);
+            if (!text)
+                return name + " is missing";
+            if (text->property("truncated").toBool())
+                return name + " is elided";
+            const qreal painted = text->property("paintedWidth").toReal();
+            if (painted > text->width())
+                return QString("%1 needs %2 pixels, its column has %3").arg(name).arg(painted).arg(text->width());
+            // Texts are left-aligned: the painted part starts at the item's left edge.
+            const qreal left = text->mapToScene(QPointF(0, 0)).x();
+            if (left < previousRight)
+                return name + " runs into the column before it";
+            previousRight = left + painted;
+        }
+        if (previousRight > panelRight)
+            return QString("row %1 runs off the panel").arg(row);
+    }
+    return QString();
+}
+
 QPointF centreInView(QQuickItem *item)
 {
     return item->mapToScene(QPointF(item->width() / 2, item->height() / 2));

@@ -51,6 +51,11 @@ int answeredPrompts();
 QQuickItem *findItem(QQuickItem *root, const QString &objectName);
 // The first item below root whose "text" or "buttonText" property is text.
 QQuickItem *findItemByText(QQuickItem *root, const QString &text);
+// What is wrong with the first rows of an end panel's top-ten list: a place,
+// name or score that is elided or wider than its column, one that runs into
+// the column before it, or a row that runs off the panel. Empty when the rows
+// show whole.
+QString topTenLayoutFault(QQuickItem *panel, int rows);
 // Centre of item in the widget's coordinates.
 QPointF centreInView(QQuickItem *item);
 // A real mouse click on the widget at the centre of item.

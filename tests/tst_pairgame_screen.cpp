@@ -106,6 +106,8 @@ private slots:
     void wrongPairShowsTheSelectedItemsAnswer();
     void completedGameShowsSuccess();
     void undealtFirstRoundOffersAWayBack();
+    void longNamesShowWhole_data();
+    void longNamesShowWhole();
 };
 
 void TestPairGameScreen::initTestCase()
@@ -346,6 +348,56 @@ void TestPairGameScreen::undealtFirstRoundOffersAWayBack()
         QCOMPARE(w.currentPage(), int(MainWindow::PageMain));
     }
     unregisterTestDictionaries();
+}
+
+void TestPairGameScreen::longNamesShowWhole_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("800x480") << QSize(800, 480);
+    QTest::newRow("1920x1080") << QSize(1920, 1080);
+}
+
+// A name may have 16 characters: the widest of them show whole beside their
+// place ("10." included) and score, at both window sizes.
+void TestPairGameScreen::longNamesShowWhole()
+{
+    REQUIRE_ANIMALS();
+    QFETCH(QSize, size);
+    TemporaryDataLocation data;
+    const QString name = QStringLiteral("WWWWWWWWWWWWWWWW");
+    QByteArray records;
+    {
+        QDataStream out(&records, QIODevice::WriteOnly);
+        for (int place = 0; place < 10; ++place)
+            out << name << qint16(109 - place);
+    }
+    QDir().mkpath(data.path());
+    writeFile(data.filePath("/pgrecords.dat"), records);
+
+    MainWindow w(QRect(QPoint(0, 0), size));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.buttonStartGameClicked(0);
+    PairGame *game = w.openPairGame();
+    QVERIFY(game);
+    // Word 0 with a picture of another word ends the game; 0 points stay out of the list.
+    const QString word = qobject_cast<Word *>(game->wordList().at(0))->word();
+    int picture = 0;
+    while (qobject_cast<Word *>(game->imageList().at(picture))->word() == word)
+        ++picture;
+    QQuickWidget *view = w.view(MainWindow::PagePairGame);
+    QQuickItem *root = view->rootObject();
+    tap(view, findItem(root, "label0"));
+    tap(view, findItem(root, QString("icon%1").arg(picture)));
+    QQuickItem *panel = findItem(root, "endPanel");
+    QTRY_COMPARE(panel->y(), 0.0);
+    QCOMPARE(panel->width(), qreal(size.width()));
+    QCOMPARE(findItem(root, "topListView")->property("count").toInt(), 10);
+    const QString fault = topTenLayoutFault(panel, 10);
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    QCOMPARE(findItem(root, "topPlace9")->property("text").toString(), QString("10."));
+    QCOMPARE(findItem(root, "topPlayer9")->property("text").toString(), name);
+    QCOMPARE(findItem(root, "topScore0")->property("text").toString(), QString("109"));
 }
 
 QTEST_MAIN(TestPairGameScreen)

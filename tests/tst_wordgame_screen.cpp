@@ -40,7 +40,8 @@ QtMessageHandler s_previousHandler = nullptr;
 
 bool fromThisPage(const QString &text)
 {
-    for (const char *file : {"WordGameView.qml", "WordGameEnd.qml", "Icon.qml", "Label.qml", "PushButton.qml"}) {
+    for (const char *file : {"WordGameView.qml", "WordGameEnd.qml", "Icon.qml", "Label.qml", "PushButton.qml",
+                             "components/"}) {
         if (text.contains(QLatin1String(file)))
             return true;
     }
@@ -61,8 +62,8 @@ const int RoundsOfBundle = 46 - 9; // a perfect game on the 46 words of Animals
 class Screen
 {
 public:
-    Screen()
-        : window(QRect(0, 0, 800, 480))
+    explicit Screen(QSize size = QSize(800, 480))
+        : window(QRect(QPoint(0, 0), size))
     {
         // The store was created (and seeded from the clock) by the window:
         // make the deals repeatable.
@@ -195,6 +196,9 @@ private slots:
     void backToMainEndsGame();
     void backKeepsGameForContinue();
     void tapsOnEndPanelDoNothing();
+    void endPanelTakesTapsOverWholePage();
+    void longNamesShowWhole_data();
+    void longNamesShowWhole();
     void outOfRangeAndLateSignalsDoNothing();
     void playerNamesArePlainText();
     void undealtGameShowsWayBack_data();
@@ -456,6 +460,72 @@ void TestWordGameScreen::tapsOnEndPanelDoNothing()
     QCOMPARE(backTaps.count(), 0);
     QCOMPARE(s.window.currentPage(), int(MainWindow::PageWordGame));
     QVERIFY(s.window.openWordGame());
+}
+
+// The panel covers the page from edge to edge: no tap on it, its margins and
+// the gap between its halves included, reaches a picture or Back beneath.
+void TestWordGameScreen::endPanelTakesTapsOverWholePage()
+{
+    TestSupport::TemporaryDataLocation data;
+    Screen s;
+    s.startFromMenu();
+    // Points across every control beneath, edge to edge, at its middle height.
+    QVector<QPoint> points;
+    QList<QQuickItem *> beneath = {s.item("backButton")};
+    for (int k = 0; k < 10; ++k)
+        beneath << s.icon(k);
+    for (QQuickItem *item : beneath) {
+        const QRectF r = item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
+        for (int step = 0; step <= 16; ++step)
+            points << QPoint(qBound(r.left() + 1, r.left() + r.width() * step / 16, r.right() - 1), r.center().y());
+    }
+    s.tapWrong();
+    QTRY_COMPARE(s.item("endPanel")->y(), 0.0);
+    QSignalSpy iconTaps(s.root(), SIGNAL(qmlIconClickedSignal(int)));
+    QSignalSpy backTaps(s.root(), SIGNAL(qmlBackToMainSignal()));
+    QSignalSpy endTaps(s.root(), SIGNAL(qmlGameOverSignal()));
+    for (const QPoint &point : points) {
+        QTest::mouseClick(s.view(), Qt::LeftButton, Qt::NoModifier, point);
+        QVERIFY2(iconTaps.isEmpty() && backTaps.isEmpty(),
+                 qPrintable(QString("a tap at %1,%2 got through").arg(point.x()).arg(point.y())));
+    }
+    // The panel's own button lies over none of them.
+    QCOMPARE(endTaps.count(), 0);
+    QCOMPARE(s.window.currentPage(), int(MainWindow::PageWordGame));
+    QVERIFY(s.window.openWordGame());
+}
+
+void TestWordGameScreen::longNamesShowWhole_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("800x480") << QSize(800, 480);
+    QTest::newRow("1920x1080") << QSize(1920, 1080);
+}
+
+// A name may have 16 characters: the widest of them show whole beside their
+// place and score, at both window sizes, in a full list.
+void TestWordGameScreen::longNamesShowWhole()
+{
+    QFETCH(QSize, size);
+    TestSupport::TemporaryDataLocation data;
+    const QString name = QStringLiteral("WWWWWWWWWWWWWWWW");
+    QList<QPair<QString, int>> records;
+    for (int place = 0; place < 10; ++place)
+        records << qMakePair(name, 109 - place);
+    writeRecords(data.filePath("/wgrecords.dat"), records);
+    Screen s(size);
+    s.startFromMenu();
+    s.tapWrong();
+    QQuickItem *panel = s.item("endPanel");
+    QTRY_COMPARE(panel->y(), 0.0);
+    QCOMPARE(panel->width(), qreal(size.width()));
+    QCOMPARE(s.item("topListView")->property("count").toInt(), 10);
+    const QString fault = TestSupport::topTenLayoutFault(panel, 10);
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    QCOMPARE(s.item("topPlace9")->property("text").toString(), QString("10."));
+    QCOMPARE(s.item("topPlayer9")->property("text").toString(), name);
+    QCOMPARE(s.item("topScore0")->property("text").toString(), QString("109"));
+    s.screenshot(QString("wordgame-end-long-names-%1").arg(size.width()));
 }
 
 void TestWordGameScreen::outOfRangeAndLateSignalsDoNothing()
