@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "InterruptedSaves.h"
 #include "MainWindowForm.h"
 #include "PairGame.h"
 #include "PictureProvider.h"
@@ -42,6 +43,7 @@ void publishObject(QQmlContext *context, const char *name, QObject *object)
 MainWindow::MainWindow(QRect screen, QWidget *parent)
     : QMainWindow(parent)
 {
+    DataDirectory::removeInterruptedSaves({"/settings.dat", "/dictionaries.dat", "/wgrecords.dat", "/pgrecords.dat"});
     Vocalune::initResources();
 
     form = new MainWindowForm;
