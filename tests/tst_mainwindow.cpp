@@ -35,6 +35,7 @@ private slots:
     void exitEndsTheEventLoopWithZero();
     void dataDirectoryFallsBackToTheHome();
     void firstSaveCreatesTheDataDirectory();
+    void startRemovesTheLeftoversOfKilledSaves();
     void orientationIsLockedToLandscape();
 
 private:
@@ -304,6 +305,39 @@ void TestMainWindow::firstSaveCreatesTheDataDirectory()
     settings.save();
     QCOMPARE(readFile(location + "/settings.dat").size(), 9);
     DataDirectory::setPlatformLocationProvider({});
+}
+
+void TestMainWindow::startRemovesTheLeftoversOfKilledSaves()
+{
+    TemporaryDataLocation data;
+    const QString outside = QFileInfo(data.path()).path();
+    QDir().mkpath(data.path() + "/mp3");
+    QDir().mkpath(data.path() + "/pgrecords.dat.ZxCvBn");
+    const QByteArray settings = QByteArray::fromHex("3FD000000000000001");
+    writeFile(data.filePath("/settings.dat"), settings);
+    // What a save killed before its rename leaves: the data file's name and six random letters.
+    const QStringList leftovers = {"settings.dat.AbCdEf", "dictionaries.dat.qWeRtY",
+                                   "wgrecords.dat.UiOpAs", "pgrecords.dat.DfGhJk"};
+    for (const QString &name : leftovers)
+        writeFile(data.path() + '/' + name, "half a file");
+    // Not ours to remove: other names, other suffixes, a folder, a file in a
+    // folder below and one outside the data directory.
+    const QStringList kept = {"settings.dat.AbCdE", "settings.dat.AbCdEfG", "settings.dat",
+                              "notes.dat.AbCdEf", "settings.datXAbCdEf", "pgrecords.dat.ZxCvBn"};
+    for (const QString &name : kept.mid(0, 2) + kept.mid(3, 2))
+        writeFile(data.path() + '/' + name, "the player's");
+    writeFile(data.path() + "/mp3/settings.dat.AbCdEf", "below");
+    writeFile(outside + "/settings.dat.AbCdEf", "outside");
+
+    MainWindow w(QRect(0, 0, 800, 480));
+    for (const QString &name : leftovers)
+        QVERIFY2(!QFile::exists(data.path() + '/' + name), qPrintable(name));
+    for (const QString &name : kept)
+        QVERIFY2(QFile::exists(data.path() + '/' + name), qPrintable(name));
+    QVERIFY(QFile::exists(data.path() + "/mp3/settings.dat.AbCdEf"));
+    QVERIFY(QFile::exists(outside + "/settings.dat.AbCdEf"));
+    QCOMPARE(readFile(data.filePath("/settings.dat")), settings);
+    QCOMPARE(w.appSettings()->volumePercent(), 25);
 }
 
 void TestMainWindow::orientationIsLockedToLandscape()

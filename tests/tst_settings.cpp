@@ -46,7 +46,7 @@ private slots:
 
     void defaultsWithoutAFile();
     void fileLayout();
-    void readsPercentsTruncated();
+    void readsPercentsRounded();
     void shortAndDamagedFiles_data();
     void shortAndDamagedFiles();
     void percentLimits();
@@ -97,21 +97,29 @@ void TestSettings::fileLayout()
     QCOMPARE(reloaded.mute(), true);
 }
 
-void TestSettings::readsPercentsTruncated()
+void TestSettings::readsPercentsRounded()
 {
     TemporaryDataLocation data;
     QDir().mkpath(data.path());
-    writeFile(data.filePath("/settings.dat"), settingsBytes(0.29, false));
-    Settings settings;
-    QSignalSpy volumeChanged(&settings, &Settings::volumeChanged);
-    QSignalSpy muteChanged(&settings, &Settings::muteChanged);
-    settings.load();
-    QCOMPARE(settings.volumePercent(), 28);
-    QCOMPARE(settings.property("volume").toDouble(), 28.0);
-    QCOMPARE(volumeChanged.count(), 1);
-    QCOMPARE(muteChanged.count(), 1);
+    // Each fraction times 100 lies just below or above its percent in double precision.
+    for (int percent : {28, 29, 57, 58}) {
+        const QByteArray bytes = settingsBytes(percent / 100.0, false);
+        writeFile(data.filePath("/settings.dat"), bytes);
+        Settings settings;
+        QSignalSpy volumeChanged(&settings, &Settings::volumeChanged);
+        QSignalSpy muteChanged(&settings, &Settings::muteChanged);
+        settings.load();
+        QCOMPARE(settings.volumePercent(), percent);
+        QCOMPARE(settings.property("volume").toDouble(), double(percent));
+        QCOMPARE(volumeChanged.count(), 1);
+        QCOMPARE(muteChanged.count(), 1);
+        // Reading rounds; the stored fraction stays as it was.
+        settings.save();
+        QCOMPARE(readFile(data.filePath("/settings.dat")), bytes);
+    }
 
     // The page writes whole percents through the property.
+    Settings settings;
     QVERIFY(settings.setProperty("volume", 73.9));
     QCOMPARE(settings.volumePercent(), 73);
     QCOMPARE(settings.outputVolume(), 0.73);
@@ -126,7 +134,9 @@ void TestSettings::shortAndDamagedFiles_data()
     // The in-memory values before loading are 0.3 and muted.
     QTest::newRow("empty") << QByteArray() << 0.3 << true;
     QTest::newRow("volume only") << settingsBytes(0.8, false).left(8) << 0.8 << true;
-    QTest::newRow("volume cut short") << QByteArray::fromHex("3FE000") << 0.0 << true;
+    // A field cut short is damaged, not zero: zero would silence every word.
+    QTest::newRow("volume cut short") << QByteArray::fromHex("3FE000") << 0.3 << true;
+    QTest::newRow("volume one byte short") << settingsBytes(0.8, false).left(7) << 0.3 << true;
     QTest::newRow("muted") << settingsBytes(0.6, true) << 0.6 << true;
     QTest::newRow("longer than nine bytes") << settingsBytes(0.6, false) + "junk" << 0.6 << false;
     QTest::newRow("not a number") << settingsBytes(std::numeric_limits<double>::quiet_NaN(), false) << 0.3 << false;

@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "InterruptedSaves.h"
 #include "MainWindowForm.h"
 #include "PageViews.h"
 #include "PairGame.h"
@@ -58,6 +59,7 @@ void publishGame(PageViews *pages, Game *game)
 MainWindow::MainWindow(QRect screen, QWidget *parent)
     : QMainWindow(parent)
 {
+    DataDirectory::removeInterruptedSaves({"/settings.dat", "/dictionaries.dat", "/wgrecords.dat", "/pgrecords.dat"});
     Vocalune::initResources();
 
     form = new MainWindowForm;

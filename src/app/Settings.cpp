@@ -16,7 +16,9 @@ Settings::Settings(QObject *parent)
 
 int Settings::volumePercent() const
 {
-    return int(m_volume * 100);
+    // Rounded: most fractions of a whole percent lie just below it in a double
+    // (0.29 * 100 is 28.999...), and the page must show the percent it saved.
+    return qRound(m_volume * 100);
 }
 
 bool Settings::setVolumePercent(int percent)
@@ -72,7 +74,9 @@ void Settings::load()
         double volume = 0;
         stream >> volume;
         // A damaged file keeps the volume we have rather than an unusable one.
-        if (std::isfinite(volume) && volume >= 0.0 && volume <= 1.0)
+        // A field cut short reads as 0.0, which would silence every word.
+        if (stream.status() == QDataStream::Ok && std::isfinite(volume) && volume >= 0.0
+            && volume <= 1.0)
             m_volume = volume;
     }
     if (!stream.atEnd())
