@@ -620,8 +620,10 @@ WordSetReport WordSetImporter::run()
     }
     if (m_progress)
         m_progress(total, total, QString());
+    if (report.words.isEmpty())
+        return fail(QStringLiteral("none of the pictures could be used"));
     if (report.words.size() < ImportedSets::MinimumWords) {
-        return fail(QStringLiteral("only %1 of the words could be made, and a set needs at least %2")
+        return fail(QStringLiteral("only %1 words could be made, and a set needs at least %2")
                         .arg(report.words.size())
                         .arg(ImportedSets::MinimumWords));
     }
