@@ -1,5 +1,7 @@
 #include "DataDirectory.h"
 #include "ImportedSets.h"
+#include "MainWindow.h"
+#include "Settings.h"
 #include "Word.h"
 #include "WordSetImport.h"
 #include "WordSetImporter.h"
@@ -15,6 +17,9 @@
 #include <QImageWriter>
 #include <QPainter>
 #include <QProcess>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QQuickWidget>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -211,6 +216,7 @@ private slots:
     void noHalfSetAfterVanishedFolderOrFullDisk();
     void cancelHalfwayKeepsNothing();
     void importOnWorkerThreadStopsAHangingVoice();
+    void bothGamesShowTheSetInTheWindow();
     void catalogueNeverLetsASetShadowADictionary();
     void removeTakesFilesAndSavedChoice();
     void commandLine();
@@ -646,6 +652,58 @@ void TestWordSets::importOnWorkerThreadStopsAHangingVoice()
 }
 
 // --- Catalogue, removal and the saved choice --------------------------------
+
+void TestWordSets::bothGamesShowTheSetInTheWindow()
+{
+    QVERIFY(import(makeTwelveWordFolder("Classroom")).imported());
+    // The saved choice names the set alone.
+    WordStore *store = WordStore::instance();
+    QVERIFY(store->loadLists());
+    QVERIFY(store->addList(store->dictionaries().indexOf("Classroom")));
+    while (store->chosenDictionaries().first() != "Classroom")
+        QVERIFY(store->removeList(0));
+    QVERIFY(store->saveLists());
+    delete store;
+
+    const QStringList words = PngWords + JpegWords + WebpWords + SvgWords;
+    // Each game started from the menu as a player does; every tile of its
+    // page shows a stored picture of the set.
+    auto play = [&](const char *button, MainWindow::Page page, int tiles) {
+        MainWindow window(QRect(0, 0, 800, 480));
+        window.appSettings()->setMute(true);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QQuickWidget *main = window.view(MainWindow::PageMain);
+        TestSupport::tap(main, TestSupport::findItem(main->rootObject(), "newGameButton"));
+        QQuickWidget *modes = window.view(MainWindow::PageNewGame);
+        TestSupport::tap(modes, TestSupport::findItem(modes->rootObject(), button));
+        QCOMPARE(window.currentPage(), int(page));
+
+        QQuickItem *root = window.view(page)->rootObject();
+        int shown = 0;
+        for (int k = 0; k < tiles; ++k) {
+            QQuickItem *icon = TestSupport::findItem(root, QString("icon%1").arg(k));
+            QVERIFY2(icon, qPrintable(QString("icon%1").arg(k)));
+            const QUrl address(icon->property("iconPath").toString());
+            QVERIFY2(address.isLocalFile(), qPrintable(address.toString()));
+            QVERIFY(address.toLocalFile().startsWith(data() + "/png/Classroom/"));
+            QVERIFY(words.contains(QFileInfo(address.toLocalFile()).completeBaseName()));
+            for (QQuickItem *child : icon->childItems()) {
+                if (child->metaObject()->className() == QByteArray("QQuickImage")) {
+                    QCOMPARE(child->property("status").toInt(), 1); // Image.Ready
+                    ++shown;
+                }
+            }
+        }
+        QCOMPARE(shown, tiles);
+        if (qEnvironmentVariableIsSet("VOCALUNE_SCREENSHOT_DIR")) {
+            window.view(page)->grabFramebuffer().save(qEnvironmentVariable("VOCALUNE_SCREENSHOT_DIR")
+                                                      + QString("/wordset-%1.png").arg(button));
+        }
+    };
+    play("wordGameButton", MainWindow::PageWordGame, 10);
+    play("pairGameButton", MainWindow::PagePairGame, 6);
+}
 
 void TestWordSets::catalogueNeverLetsASetShadowADictionary()
 {
