@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "MainWindow.h"
 
 #include <QApplication>
@@ -6,6 +7,9 @@
 
 int main(int argc, char *argv[])
 {
+    if (CommandLine::handles(argc, argv))
+        return CommandLine::run(argc, argv);
+
     auto *font = new QFont(QStringLiteral("Arial"), 30, QFont::Normal, false);
     auto *app = new QApplication(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vocalune"));

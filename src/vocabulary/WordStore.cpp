@@ -1,11 +1,13 @@
 #include "WordStore.h"
 
 #include "DataDirectory.h"
+#include "ImportedSets.h"
 #include "Word.h"
 
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
+#include <QUrl>
 
 #include <cstdlib>
 #include <ctime>
@@ -48,7 +50,62 @@ bool WordStore::scanDictionaries()
     dictionaryList = QDir(":/png/").entryList();
     for (const QString &dictionary : qAsConst(dictionaryList))
         copySounds(dictionary);
+    // The player's own sets follow the bundled ones.
+    dictionaryList += ImportedSets::names();
     return true;
+}
+
+void WordStore::refreshCatalogue()
+{
+    const QStringList chosen = chosenList;
+    scanDictionaries();
+    for (const QString &name : chosen) {
+        const int index = dictionaryList.indexOf(name);
+        if (index >= 0)
+            chosenList.append(dictionaryList.takeAt(index));
+    }
+    if (chosenList.isEmpty() && !dictionaryList.isEmpty())
+        chosenList.append(dictionaryList.takeFirst());
+}
+
+bool WordStore::forgetDictionary(const QString &name)
+{
+    dictionaryList.removeAll(name);
+    chosenList.removeAll(name);
+    if (chosenList.isEmpty() && !dictionaryList.isEmpty())
+        chosenList.append(dictionaryList.takeFirst());
+
+    // The saved choice loses the name and keeps everything else as saved:
+    // the page's unsaved moves stay unsaved.
+    const QString path = DataDirectory::filePath("/dictionaries.dat");
+    const QStringList saved = readSavedChoice(path);
+    if (!saved.contains(name))
+        return true;
+    return DataDirectory::writeFile(path, [&saved, &name](QDataStream &out) {
+        for (const QString &kept : saved) {
+            if (kept != name)
+                out << kept;
+        }
+    });
+}
+
+QStringList WordStore::readSavedChoice(const QString &path)
+{
+    QStringList names;
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        QDataStream in(&file);
+        // A damaged record stops the stream from advancing, so end at the
+        // first error as well as at the end of the data.
+        while (!in.atEnd()) {
+            QString name;
+            in >> name;
+            if (in.status() != QDataStream::Ok)
+                break;
+            names.append(name);
+        }
+    }
+    return names;
 }
 
 bool WordStore::copySounds(const QString &dictionary)
@@ -78,6 +135,10 @@ bool WordStore::buildWordPool()
     destroyAll(roundList);
 
     for (const QString &dictionary : qAsConst(chosenList)) {
+        if (!QDir(":/png/" + dictionary).exists()) {
+            addImportedWords(dictionary);
+            continue;
+        }
         const QDir pictures(":/png/" + dictionary);
         const QString recordings = DataDirectory::recordingsDirectory(dictionary);
         const QStringList files = pictures.entryList();
@@ -95,25 +156,29 @@ bool WordStore::buildWordPool()
     return true;
 }
 
+void WordStore::addImportedWords(const QString &set)
+{
+    const QString pictures = ImportedSets::picturesDirectory(set);
+    const QStringList words = ImportedSets::words(set);
+    for (const QString &name : words) {
+        Word *word = new Word;
+        // The views take anything but a resource path as an address.
+        word->setImagePath(QUrl::fromLocalFile(pictures + "/" + name + ".png").toString());
+        word->setSoundPath(ImportedSets::recordingPath(set, name));
+        word->setWord(name);
+        wordPool.push_back(word);
+    }
+}
+
 bool WordStore::loadLists()
 {
     scanDictionaries();
 
-    QFile file(DataDirectory::filePath("/dictionaries.dat"));
-    if (file.open(QIODevice::ReadOnly)) {
-        QDataStream in(&file);
-        // A damaged record stops the stream from advancing, so end at the
-        // first error as well as at the end of the data.
-        while (!in.atEnd()) {
-            QString name;
-            in >> name;
-            if (in.status() != QDataStream::Ok)
-                break;
-            const int index = dictionaryList.indexOf(name);
-            if (index >= 0)
-                chosenList.append(dictionaryList.takeAt(index));
-        }
-        file.close();
+    const QStringList saved = readSavedChoice(DataDirectory::filePath("/dictionaries.dat"));
+    for (const QString &name : saved) {
+        const int index = dictionaryList.indexOf(name);
+        if (index >= 0)
+            chosenList.append(dictionaryList.takeAt(index));
     }
 
     if (chosenList.isEmpty() && !dictionaryList.isEmpty())

@@ -16,8 +16,14 @@ public:
     virtual ~WordStore();
 
     // Catalogue (resource bundle: ":/png/<dictionary>" pictures,
-    // ":/mp3/<dictionary>" recordings).
+    // ":/mp3/<dictionary>" recordings; then the imported sets that can be
+    // chosen, see ImportedSets).
     bool scanDictionaries();
+    // Scans again after a set was imported, keeping the choice in memory.
+    void refreshCatalogue();
+    // A removed set leaves both lists and the saved choice; the rest of the
+    // saved choice stays as it was. False when the choice could not be saved.
+    bool forgetDictionary(const QString &name);
     bool copySounds(const QString &dictionary);
     bool buildWordPool();
 
@@ -50,6 +56,8 @@ private:
     WordStore &operator=(const WordStore &) = delete;
 
     static void shuffle(std::vector<Word *> &words);
+    static QStringList readSavedChoice(const QString &path);
+    void addImportedWords(const QString &set);
     static void destroyAll(std::vector<Word *> &words);
 
     QStringList dictionaryList;

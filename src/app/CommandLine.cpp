@@ -1,0 +1,79 @@
+#include "CommandLine.h"
+
+#include "WordSetImporter.h"
+
+#include <QByteArray>
+#include <QCommandLineParser>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char *const ImportOption = "import-word-set";
+
+void print(FILE *stream, const QString &line)
+{
+    std::fputs(line.toUtf8().constData(), stream);
+    std::fputc('\n', stream);
+    std::fflush(stream);
+}
+
+} // namespace
+
+namespace CommandLine {
+
+bool handles(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "-h" || argument == "--help" || argument == "--help-all" || argument == "-v"
+            || argument == "--version" || argument == QByteArray("--") + ImportOption
+            || argument.startsWith(QByteArray("--") + ImportOption + "=")) {
+            return true;
+        }
+    }
+    return false;
+}
+
+int run(int argc, char *argv[])
+{
+    // No window is ever shown here: it must work where there is no display
+    // (a script, a terminal over the network). Pictures and SVG still need
+    // a graphical application, which the offscreen platform gives.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("Vocalune"));
+    QGuiApplication::setApplicationVersion(QStringLiteral("1.0"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Vocabulary game for children who learn English.\n"
+        "Without options it starts the game. A word set is a folder of pictures named by their words\n"
+        "(Chair.jpg, Teddy bear.png; PNG, JPEG, WebP or SVG), with recordings of the same names if you\n"
+        "like (.mp3, .ogg, .wav); words without a recording are spoken by Festival."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption import(QString::fromLatin1(ImportOption),
+                                    QStringLiteral("Import the folder as a word set, print the report and exit "
+                                                   "(exit code 1 when nothing was imported)."),
+                                    QStringLiteral("folder"));
+    parser.addOption(import);
+    parser.process(app);
+    if (!parser.isSet(import))
+        parser.showHelp(2);
+
+    WordSetImporter importer(parser.value(import));
+    importer.setProgress([](int done, int total, const QString &word) {
+        if (!word.isEmpty())
+            print(stderr, QStringLiteral("[%1/%2] %3").arg(done + 1).arg(total).arg(word));
+    });
+    const WordSetReport report = importer.run();
+    const QStringList lines = report.lines();
+    for (const QString &line : lines)
+        print(stdout, line);
+    return report.imported() ? 0 : 1;
+}
+
+} // namespace CommandLine

@@ -1,0 +1,145 @@
+#include "ImportedSets.h"
+
+#include "DataDirectory.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QVector>
+
+#include <algorithm>
+
+namespace {
+
+const QStringList RecordingSuffixes = {"mp3", "ogg", "wav"};
+
+bool isNameCharacter(uint c, bool first, bool underscore)
+{
+    if (QChar::isLetter(c) || QChar::isDigit(c))
+        return true;
+    // Combining marks belong to the letter before them (many scripts need them).
+    if (QChar::isMark(c))
+        return !first;
+    return c == ' ' || c == '-' || c == '\'' || c == 0x2019 || (underscore && c == '_');
+}
+
+bool isName(const QString &name, int maximumLength, bool underscore)
+{
+    const QVector<uint> characters = name.toUcs4();
+    if (characters.isEmpty() || characters.size() > maximumLength)
+        return false;
+    if (characters.first() == ' ' || characters.last() == ' ')
+        return false;
+    for (int i = 0; i < characters.size(); ++i) {
+        if (!isNameCharacter(characters.at(i), i == 0, underscore))
+            return false;
+    }
+    return true;
+}
+
+bool lessIgnoringCase(const QString &a, const QString &b)
+{
+    const int folded = QString::compare(a, b, Qt::CaseInsensitive);
+    return folded != 0 ? folded < 0 : a < b;
+}
+
+} // namespace
+
+namespace ImportedSets {
+
+bool isWord(const QString &word)
+{
+    return isName(word, MaximumWordLength, false);
+}
+
+bool isSetName(const QString &name)
+{
+    return isName(name, MaximumSetNameLength, true);
+}
+
+QStringList bundledNames()
+{
+    return QDir(QStringLiteral(":/png/")).entryList();
+}
+
+bool isBundledName(const QString &name)
+{
+    return bundledNames().contains(name, Qt::CaseInsensitive);
+}
+
+QString picturesRoot()
+{
+    return DataDirectory::path() + QStringLiteral("/png");
+}
+
+QString recordingsRoot()
+{
+    return DataDirectory::path() + QStringLiteral("/mp3");
+}
+
+QString picturesDirectory(const QString &set)
+{
+    return picturesRoot() + QLatin1Char('/') + set;
+}
+
+QString recordingsDirectory(const QString &set)
+{
+    return recordingsRoot() + QLatin1Char('/') + set;
+}
+
+QStringList folders()
+{
+    const QStringList bundled = bundledNames();
+    QStringList found;
+    const QFileInfoList entries = QDir(picturesRoot()).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QFileInfo &entry : entries) {
+        const QString name = entry.fileName();
+        // A set never hides a bundled dictionary, and nothing is read through a link.
+        if (entry.isSymLink() || !isSetName(name) || bundled.contains(name, Qt::CaseInsensitive))
+            continue;
+        found.append(name);
+    }
+    std::sort(found.begin(), found.end(), lessIgnoringCase);
+    return found;
+}
+
+QStringList names()
+{
+    QStringList usable;
+    const QStringList all = folders();
+    for (const QString &set : all) {
+        if (words(set).size() >= MinimumWords)
+            usable.append(set);
+    }
+    return usable;
+}
+
+bool isImported(const QString &name)
+{
+    return folders().contains(name);
+}
+
+QStringList words(const QString &set)
+{
+    QStringList found;
+    const QFileInfoList entries =
+        QDir(picturesDirectory(set)).entryInfoList({QStringLiteral("*.png")}, QDir::Files, QDir::Name);
+    for (const QFileInfo &entry : entries) {
+        const QString word = entry.completeBaseName();
+        if (!entry.isSymLink() && entry.suffix() == QLatin1String("png") && isWord(word))
+            found.append(word);
+    }
+    return found;
+}
+
+QString recordingPath(const QString &set, const QString &word)
+{
+    const QString base = recordingsDirectory(set) + QLatin1Char('/') + word + QLatin1Char('.');
+    for (const QString &suffix : RecordingSuffixes) {
+        const QFileInfo candidate(base + suffix);
+        if (candidate.isFile() && !candidate.isSymLink())
+            return candidate.filePath();
+    }
+    return base + QStringLiteral("wav");
+}
+
+} // namespace ImportedSets
