@@ -9,6 +9,8 @@ Tile {
 
     signal labelClickedSignal()
 
+    accessibleName: text
+
     onClicked: labelClickedSignal()
 
     Text {

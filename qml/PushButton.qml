@@ -17,6 +17,16 @@ Item {
     width: 150
     height: 50
 
+    // Keyboard and screen readers: Tab reaches it, Enter or Space presses it,
+    // and it is announced as a button by its text.
+    activeFocusOnTab: enabled
+    Keys.onReturnPressed: if (enabled) clicked()
+    Keys.onEnterPressed: if (enabled) clicked()
+    Keys.onSpacePressed: if (enabled) clicked()
+    Accessible.role: Accessible.Button
+    Accessible.name: caption.text
+    Accessible.onPressAction: if (enabled) clicked()
+
     Rectangle {
         id: face
         anchors.fill: parent
@@ -62,4 +72,6 @@ Item {
         anchors.fill: parent
         onClicked: button.clicked()
     }
+
+    FocusRing {}
 }

@@ -19,6 +19,13 @@ QtObject {
     readonly property color tileSelectedBorder: "#f80fcf"
     readonly property int tileBorderWidth: 4
 
+    // Keyboard focus: a thick ring in a colour no page, button or tile uses,
+    // with a white inner edge.
+    readonly property color focusRingColor: "#ff6a00"
+    readonly property color focusRingInner: "white"
+    readonly property int focusRingWidth: 5
+    readonly property int focusRingGap: 2
+
     // Every text size is a share of the space it fills, times this.
     readonly property real fontScale: 1
 

@@ -16,7 +16,19 @@ Rectangle {
     // The picture or the word, laid out over the whole tile.
     default property alias content: face.data
 
+    // What a screen reader calls the tile; picture tiles must not name their
+    // word (that would give the answer away).
+    property string accessibleName
+
     signal clicked()
+
+    activeFocusOnTab: !done && enabled
+    Keys.onReturnPressed: clicked()
+    Keys.onEnterPressed: clicked()
+    Keys.onSpacePressed: clicked()
+    Accessible.role: Accessible.Button
+    Accessible.name: accessibleName
+    Accessible.onPressAction: clicked()
 
     color: done ? "transparent" : Theme.tileFace
     border.width: Theme.tileBorderWidth
@@ -34,4 +46,6 @@ Rectangle {
         anchors.fill: parent
         onClicked: tile.clicked()
     }
+
+    FocusRing {}
 }
