@@ -332,7 +332,7 @@ void MainWindow::playSound(QString path)
 bool MainWindow::startPairGame()
 {
     WordStore::instance()->buildWordPool();
-    pairGame = new PairGame(this);
+    pairGame = new PairGame(this, settings->gameOptions());
     if (!pairGame->buildNewLists())
         return false;
 
@@ -394,7 +394,7 @@ void MainWindow::discardPairGame()
 bool MainWindow::startWordGame()
 {
     WordStore::instance()->buildWordPool();
-    wordGame = new WordGame(this);
+    wordGame = new WordGame(this, settings->gameOptions());
     if (!wordGame->buildNewLists())
         return false;
 
