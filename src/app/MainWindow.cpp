@@ -248,7 +248,7 @@ bool MainWindow::startGame(Game *&game)
 {
     const Page page = pageOf(game);
     WordStore::instance()->buildWordPool();
-    game = new Game(this);
+    game = new Game(this, settings->gameOptions());
     if (!game->buildNewLists())
         return false;
 

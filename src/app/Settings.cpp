@@ -8,6 +8,10 @@
 #include <cmath>
 
 static const char *const SettingsFile = "/settings.dat";
+// A version byte, then what a mistake does and the pictures per round, one
+// byte each. Any other length, version or value gives the defaults.
+static const char *const GameOptionsFile = "/gameoptions.dat";
+static const quint8 GameOptionsVersion = 1;
 
 Settings::Settings(QObject *parent)
     : QObject(parent)
@@ -46,6 +50,37 @@ void Settings::setMute(bool mute)
     emit muteChanged();
 }
 
+GameOptions::Mistakes Settings::mistakes() const
+{
+    return m_options.mistakes;
+}
+
+void Settings::setMistakes(GameOptions::Mistakes mistakes)
+{
+    if (!GameOptions::isValidMistakes(int(mistakes)))
+        return;
+    m_options.mistakes = mistakes;
+    emit mistakesChanged();
+}
+
+GameOptions::Pictures Settings::pictures() const
+{
+    return m_options.pictures;
+}
+
+void Settings::setPictures(GameOptions::Pictures pictures)
+{
+    if (!GameOptions::isValidPictures(int(pictures)))
+        return;
+    m_options.pictures = pictures;
+    emit picturesChanged();
+}
+
+GameOptions Settings::gameOptions() const
+{
+    return m_options;
+}
+
 double Settings::volumeProperty() const
 {
     return volumePercent();
@@ -61,6 +96,8 @@ void Settings::setVolumeProperty(double percent)
 
 void Settings::load()
 {
+    loadGameOptions();
+
     QFile file(DataDirectory::path() + SettingsFile);
     if (!file.open(QIODevice::ReadOnly)) {
         m_volume = 0.5;
@@ -92,5 +129,36 @@ void Settings::save()
     const bool mute = m_mute;
     DataDirectory::writeFile(DataDirectory::filePath(SettingsFile), [=](QDataStream &stream) {
         stream << volume << mute;
+    });
+    saveGameOptions();
+}
+
+void Settings::loadGameOptions()
+{
+    GameOptions options;
+    QFile file(DataDirectory::path() + GameOptionsFile);
+    if (file.open(QIODevice::ReadOnly)) {
+        QDataStream stream(&file);
+        quint8 version = 0;
+        quint8 mistakes = 0;
+        quint8 pictures = 0;
+        stream >> version >> mistakes >> pictures;
+        // All or nothing: half of a damaged file is no choice a parent made.
+        if (stream.status() == QDataStream::Ok && stream.atEnd() && version == GameOptionsVersion
+            && GameOptions::isValidMistakes(mistakes) && GameOptions::isValidPictures(pictures)) {
+            options.mistakes = GameOptions::Mistakes(mistakes);
+            options.pictures = GameOptions::Pictures(pictures);
+        }
+    }
+    m_options = options;
+    emit mistakesChanged();
+    emit picturesChanged();
+}
+
+void Settings::saveGameOptions() const
+{
+    const GameOptions options = m_options;
+    DataDirectory::writeFile(DataDirectory::filePath(GameOptionsFile), [=](QDataStream &stream) {
+        stream << GameOptionsVersion << quint8(options.mistakes) << quint8(options.pictures);
     });
 }

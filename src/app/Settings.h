@@ -1,14 +1,20 @@
 #pragma once
 
+#include "GameOptions.h"
+
 #include <QObject>
 
-// The player's volume and mute, kept in settings.dat. The settings page works
-// in whole percents; the file and the audio output use a fraction.
+// The player's volume and mute, kept in settings.dat, and the game options,
+// kept in gameoptions.dat. The settings page works in whole percents; the file
+// and the audio output use a fraction. The page sets mistakes and pictures
+// before it asks for a save; load() (Cancel) brings back the saved ones.
 class Settings : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(double volume READ volumeProperty WRITE setVolumeProperty NOTIFY volumeChanged)
     Q_PROPERTY(bool mute READ mute WRITE setMute NOTIFY muteChanged)
+    Q_PROPERTY(GameOptions::Mistakes mistakes READ mistakes WRITE setMistakes NOTIFY mistakesChanged)
+    Q_PROPERTY(GameOptions::Pictures pictures READ pictures WRITE setPictures NOTIFY picturesChanged)
 
 public:
     explicit Settings(QObject *parent = nullptr);
@@ -19,18 +25,31 @@ public:
     bool mute() const;
     void setMute(bool mute);
 
+    GameOptions::Mistakes mistakes() const;
+    // A value outside the enumeration is refused and changes nothing.
+    void setMistakes(GameOptions::Mistakes mistakes);
+    GameOptions::Pictures pictures() const;
+    void setPictures(GameOptions::Pictures pictures);
+    // What a game started now plays by.
+    GameOptions gameOptions() const;
+
     void load();
     void save();
 
 signals:
     void volumeChanged();
     void muteChanged();
+    void mistakesChanged();
+    void picturesChanged();
 
 private:
     double volumeProperty() const;
     void setVolumeProperty(double percent);
+    void loadGameOptions();
+    void saveGameOptions() const;
 
     // Defaults, so that a file shorter than its fields still leaves sane values.
     double m_volume = 0.5;
     bool m_mute = false;
+    GameOptions m_options;
 };

@@ -3,11 +3,10 @@
 #include "Word.h"
 #include "WordStore.h"
 
+#include <QVariantMap>
 #include <QWidget>
 
-static const unsigned RoundSize = 6;
-
-PairGame::PairGame(QObject *parent)
+PairGame::PairGame(QObject *parent, const GameOptions &options)
     : QObject(parent)
     , m_topList(QStringLiteral("/pgrecords.dat"))
     , selectedIcon(-1)
@@ -16,6 +15,7 @@ PairGame::PairGame(QObject *parent)
     , selectedLabelWord(nullptr)
     , selectedIconWord(nullptr)
     , ended(false)
+    , m_options(options)
 {
     m_topList.load();
 }
@@ -33,6 +33,26 @@ PairGame::~PairGame()
 int PairGame::score() const
 {
     return m_score;
+}
+
+const GameOptions &PairGame::options() const
+{
+    return m_options;
+}
+
+bool PairGame::tryAgain() const
+{
+    return m_options.tryAgain();
+}
+
+int PairGame::pairsPerRound() const
+{
+    return m_options.pairGamePairs();
+}
+
+QVariantList PairGame::missedWords() const
+{
+    return missed;
 }
 
 const QList<QObject *> &PairGame::wordList() const
@@ -60,10 +80,12 @@ bool PairGame::buildNewLists()
     m_imageList.clear();
 
     WordStore *store = WordStore::instance();
-    if (!store->dealPairGameList(RoundSize))
+    const unsigned roundSize = unsigned(pairsPerRound());
+    if (!store->dealPairGameList(roundSize))
         return false;
+    pairsLeft = int(roundSize);
 
-    for (unsigned i = 0; i < RoundSize; ++i) {
+    for (unsigned i = 0; i < roundSize; ++i) {
         const Word *item = store->roundItem(i);
         Word *copy = new Word;
         copy->setWord(item->word());
@@ -73,7 +95,7 @@ bool PairGame::buildNewLists()
     }
 
     store->shuffleRoundList();
-    for (unsigned i = 0; i < RoundSize; ++i)
+    for (unsigned i = 0; i < roundSize; ++i)
         m_imageList.append(store->roundItem(i));
     return true;
 }
@@ -109,11 +131,18 @@ void PairGame::tap(const QList<QObject *> &column, int index, int &selected, Wor
         static_cast<Word *>(column.at(selected))->setWordState(0);
     selected = index;
 
-    if (otherSelected < 0)
+    if (otherSelected < 0) {
+        // Hearing the word while choosing its picture; a finished pair
+        // speaks it below, once.
+        if (&column == &m_wordList && m_options.tryAgain())
+            emit playSound(selectedWord->soundPath());
         return;
+    }
 
     if (selectedWord->word() == otherWord->word())
         makePair();
+    else if (m_options.tryAgain())
+        wrongPairToTryAgain(otherWord);
     else
         endGame(failedList, otherSelected);
 }
@@ -141,9 +170,7 @@ void PairGame::makePair()
     selectedLabelWord = nullptr;
     selectedLabel = -1;
 
-    // Every round holds six pairs and a wrong one ends the game, so a
-    // multiple of six closes a round.
-    if (m_score % int(RoundSize) != 0)
+    if (--pairsLeft > 0)
         return;
 
     emit celebrateSignal();
@@ -158,6 +185,27 @@ void PairGame::makePair()
     emit gameCompletedSignal();
 }
 
+void PairGame::wrongPairToTryAgain(const Word *firstSelected)
+{
+    const int label = selectedLabel;
+    const int icon = selectedIcon;
+    const QString sound = selectedLabelWord->soundPath();
+    const QVariantMap entry{{QStringLiteral("imagePath"), firstSelected->imagePath()},
+                            {QStringLiteral("word"), firstSelected->word()}};
+    if (!missed.contains(entry))
+        missed.append(entry);
+
+    selectedLabelWord->setWordState(Word::Normal);
+    selectedLabelWord = nullptr;
+    selectedLabel = -1;
+    selectedIconWord->setWordState(Word::Normal);
+    selectedIconWord = nullptr;
+    selectedIcon = -1;
+
+    emit wrongPairSignal(label, icon);
+    emit playSound(sound);
+}
+
 void PairGame::endGame(bool failedList, int wordNumber)
 {
     // Both items of the wrong pair stay selected: the end panel covers them.
@@ -169,7 +217,7 @@ void PairGame::endGame(bool failedList, int wordNumber)
 
 void PairGame::enterTopListIfQualified()
 {
-    if (!m_topList.qualifies(m_score))
+    if (!m_options.entersTopTen() || !m_topList.qualifies(m_score))
         return;
     m_topList.enter(m_score, qobject_cast<QWidget *>(parent()), tr("You made it to top 10!"),
                     tr("Enter your name!"), [this] { emit newTopListBuiltSignal(); });

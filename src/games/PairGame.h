@@ -1,29 +1,44 @@
 #pragma once
 
+#include "GameOptions.h"
 #include "TopTenList.h"
 
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QVariantList>
 
 class Word;
 
 // One Pair Game from its start to its end: six pictures and the same six
-// words in another order; the player joins them one pair at a time. A wrong
-// pair ends the game; after every sixth pair a new round is dealt.
+// words in another order (three or four with fewer pictures chosen); the
+// player joins them one pair at a time. A wrong pair ends the game; after the
+// round's last pair a new round is dealt.
+//
+// Under "Try again" a wrong pair clears both selections, emits
+// wrongPairSignal for the view to shake the two items and speaks the word of
+// the pair; selecting a word speaks it too.
 class PairGame : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(int score READ score NOTIFY scoreChangedSignal)
 
 public:
-    explicit PairGame(QObject *parent);
+    explicit PairGame(QObject *parent, const GameOptions &options = GameOptions());
     ~PairGame() override;
 
-    // Deals a round of six; false when fewer than six words are left.
+    // Deals a round of pairsPerRound() pairs; false when fewer words are left.
     bool buildNewLists();
 
     int score() const;
+
+    const GameOptions &options() const;
+    Q_INVOKABLE bool tryAgain() const;
+    Q_INVOKABLE int pairsPerRound() const;
+    // The words that needed more than one try (the first item of each wrong
+    // pair), in the order they were first missed, each once: maps of
+    // "imagePath" and "word". For the end panel.
+    Q_INVOKABLE QVariantList missedWords() const;
 
     // Word copies this game owns, in dealing order.
     const QList<QObject *> &wordList() const;
@@ -40,6 +55,9 @@ signals:
     void newTopListBuiltSignal();
     void celebrateSignal();
     void playSound(QString path);
+    // Under "Try again": the word (label) and picture (icon) indexes of a
+    // wrong pair, both deselected already.
+    void wrongPairSignal(int labelIndex, int iconIndex);
 
 public slots:
     void labelClicked(int index);
@@ -49,6 +67,7 @@ private:
     void tap(const QList<QObject *> &column, int index, int &selected, Word *&selectedWord, int otherSelected,
              const Word *otherWord, bool failedList);
     void makePair();
+    void wrongPairToTryAgain(const Word *firstSelected);
     void endGame(bool failedList, int wordNumber);
     void enterTopListIfQualified();
     bool acceptsTap(const QList<QObject *> &list, int index) const;
@@ -66,4 +85,8 @@ private:
     // window republishes, so they die only at the next deal.
     QList<QObject *> retiredWords;
     bool ended;
+
+    GameOptions m_options;
+    int pairsLeft = 0; // in the current round
+    QVariantList missed;
 };

@@ -3,17 +3,32 @@
 #include "Word.h"
 #include "WordStore.h"
 
+#include <QVariantMap>
 #include <QWidget>
 
-static const unsigned PicturesPerRound = 10;
+#include <algorithm>
 
-WordGame::WordGame(QObject *parent)
+namespace {
+
+Word *copyOf(const Word *word)
+{
+    Word *copy = new Word;
+    copy->setWord(word->word());
+    copy->setImagePath(word->imagePath());
+    copy->setSoundPath(word->soundPath());
+    return copy;
+}
+
+} // namespace
+
+WordGame::WordGame(QObject *parent, const GameOptions &options)
     : QObject(parent)
     , topTenList(QStringLiteral("/wgrecords.dat"))
     , m_score(0)
     , currentWord(nullptr)
     , pickedWord(nullptr)
     , finished(false)
+    , m_options(options)
 {
     topTenList.load();
 }
@@ -25,6 +40,9 @@ WordGame::~WordGame()
     pictureList.clear();
     qDeleteAll(retiredPictures);
     retiredPictures.clear();
+    for (const Comeback &comeback : qAsConst(comebacks))
+        delete comeback.word;
+    qDeleteAll(missed);
 }
 
 bool WordGame::buildNewLists()
@@ -37,14 +55,27 @@ bool WordGame::buildNewLists()
     pictureList.clear();
 
     WordStore *store = WordStore::instance();
-    currentWord = store->dealWordGameList(PicturesPerRound);
+    const unsigned count = unsigned(picturesPerRound());
+    wrongPicks = 0;
+    // A missed word comes back when its turn is due, or earlier when the
+    // pool cannot deal a fresh round any more.
+    const bool comebackNow = !comebacks.isEmpty()
+        && (comebacks.first().dueRound <= dealtRounds + 1 || store->pool().size() < count);
+    if (comebackNow) {
+        currentWord = store->dealWordGameListAround(count, *comebacks.first().word);
+        if (currentWord)
+            delete comebacks.takeFirst().word;
+    } else {
+        currentWord = store->dealWordGameList(count);
+    }
     if (!currentWord)
         return false;
+    ++dealtRounds;
 
     emit playSound(currentWord->soundPath());
 
     store->shuffleRoundList();
-    for (unsigned i = 0; i < PicturesPerRound; ++i) {
+    for (unsigned i = 0; i < count; ++i) {
         const Word *source = store->roundItem(i);
         Word *picture = new Word;
         picture->setWord(source->word());
@@ -60,6 +91,30 @@ bool WordGame::playWordSound()
         return false;
     emit playSound(currentWord->soundPath());
     return true;
+}
+
+const GameOptions &WordGame::options() const
+{
+    return m_options;
+}
+
+bool WordGame::tryAgain() const
+{
+    return m_options.tryAgain();
+}
+
+int WordGame::picturesPerRound() const
+{
+    return m_options.wordGamePictures();
+}
+
+QVariantList WordGame::missedWords() const
+{
+    QVariantList list;
+    for (const Word *word : missed)
+        list.append(QVariantMap{{QStringLiteral("imagePath"), word->imagePath()},
+                                {QStringLiteral("word"), word->word()}});
+    return list;
 }
 
 int WordGame::score() const
@@ -97,12 +152,22 @@ void WordGame::iconClicked(int index)
     if (finished || !currentWord || index < 0 || index >= pictureList.size())
         return;
 
-    pickedWord = static_cast<Word *>(pictureList.at(index));
-    pickedWord->setWordState(1);
+    Word *picked = static_cast<Word *>(pictureList.at(index));
+    const bool right = picked->word() == currentWord->word();
+    if (!right && m_options.tryAgain()) {
+        wrongPickToTryAgain(picked);
+        return;
+    }
 
-    if (pickedWord->word() == currentWord->word()) {
-        ++m_score;
-        emit scoreChangedSignal();
+    pickedWord = picked;
+    pickedWord->setWordState(Word::Selected);
+
+    if (right) {
+        // Under "Try again" only a round without a mistake scores.
+        if (wrongPicks == 0) {
+            ++m_score;
+            emit scoreChangedSignal();
+        }
         currentWord = nullptr;
         pickedWord = nullptr;
         if (buildNewLists()) {
@@ -125,12 +190,35 @@ void WordGame::iconClicked(int index)
     emit gameOverSignal();
 }
 
+void WordGame::wrongPickToTryAgain(Word *picked)
+{
+    if (picked->wordState() == Word::Greyed)
+        return;
+    picked->setWordState(Word::Greyed);
+
+    if (++wrongPicks == 1) {
+        comebacks.append({copyOf(currentWord), dealtRounds + 2});
+        const bool listed = std::any_of(missed.cbegin(), missed.cend(), [this](const Word *word) {
+            return word->word() == currentWord->word() && word->imagePath() == currentWord->imagePath();
+        });
+        if (!listed)
+            missed.append(copyOf(currentWord));
+    } else if (wrongPicks == 2) {
+        for (QObject *item : qAsConst(pictureList)) {
+            auto *word = static_cast<Word *>(item);
+            if (word->word() == currentWord->word())
+                word->setWordState(Word::Marked);
+        }
+    }
+    emit playSound(currentWord->soundPath());
+}
+
 // Runs the name prompt when the score enters the top ten. The prompt is modal
 // and returns only when closed; the game is already marked finished, so a pick
 // that arrived meanwhile would be ignored.
 void WordGame::checkTopList()
 {
-    if (!topTenList.qualifies(m_score))
+    if (!m_options.entersTopTen() || !topTenList.qualifies(m_score))
         return;
     topTenList.enter(m_score, qobject_cast<QWidget *>(parent()),
                      QStringLiteral("You made it to top 10!"), QStringLiteral("Enter your name!"),

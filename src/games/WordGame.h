@@ -1,16 +1,23 @@
 #pragma once
 
+#include "GameOptions.h"
 #include "TopTenList.h"
 
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QVariantList>
 
 class Word;
 
 // One Word Game from its start to its end: deals the rounds from the word
 // store, judges each pick, keeps the score and the game's top-ten list.
 // The view reads it as "qtWordGame"; the game never touches the view.
+//
+// Under "Try again" a wrong pick greys its picture (Word::Greyed) and speaks
+// the word again; the second one in a round marks the right picture
+// (Word::Marked). Such a round scores nothing and its word is dealt again two
+// rounds later, or once the pool cannot deal a fresh round.
 class WordGame : public QObject
 {
     Q_OBJECT
@@ -19,28 +26,38 @@ class WordGame : public QObject
     Q_PROPERTY(QString imagePath READ imagePath NOTIFY wordChangedSignal)
 
 public:
-    explicit WordGame(QObject *parent);
+    explicit WordGame(QObject *parent, const GameOptions &options = GameOptions());
     ~WordGame() override;
 
     WordGame(const WordGame &) = delete;
     WordGame &operator=(const WordGame &) = delete;
 
-    // Deals a round of ten pictures; false when the pool holds too few words.
-    // Emits playSound for the new word, nothing else.
+    // Deals a round of picturesPerRound() pictures; false when the pool holds
+    // too few words and no missed word waits. Emits playSound for the new
+    // word, nothing else.
     bool buildNewLists();
     // Asks for the current word's recording; false when there is no word.
-    bool playWordSound();
+    // The view calls it when the player asks to hear the word again.
+    Q_INVOKABLE bool playWordSound();
+
+    const GameOptions &options() const;
+    Q_INVOKABLE bool tryAgain() const;
+    Q_INVOKABLE int picturesPerRound() const;
+    // The words that needed more than one try, in the order they were first
+    // missed, each once: maps of "imagePath" and "word". For the end panel.
+    Q_INVOKABLE QVariantList missedWords() const;
 
     int score() const;
     QString word() const;
     QString imagePath() const;
 
-    // Published to the view as "imageList": ten Word items while a round is dealt.
+    // Published to the view as "imageList": the round's Word items while a round is dealt.
     const QList<QObject *> &imageList() const;
     // Published to the view as "topList": Record items, best first.
     const QList<QObject *> &topList() const;
 
-    // True once a wrong pick or the end of the vocabulary ended the game.
+    // True once a wrong pick (under "End the game") or the end of the
+    // vocabulary ended the game.
     bool isFinished() const;
 
 signals:
@@ -53,12 +70,20 @@ signals:
     void playSound(QString path);
 
 public slots:
-    // The player picked picture index (0 to 9). Ignored outside that range,
-    // when no round is dealt and once the game has ended.
+    // The player picked picture index (0 to picturesPerRound() - 1). Ignored
+    // outside that range, on a greyed picture, when no round is dealt and once
+    // the game has ended.
     void iconClicked(int index);
 
 private:
+    // A word missed in an earlier round, dealt again from round dueRound on.
+    struct Comeback {
+        Word *word; // a copy this game owns
+        int dueRound;
+    };
+
     void checkTopList();
+    void wrongPickToTryAgain(Word *picked);
 
     QList<QObject *> pictureList;
     TopTenList topTenList;
@@ -71,4 +96,10 @@ private:
     // republishing) or with the game, never while the view can read them.
     QList<QObject *> retiredPictures;
     bool finished;
+
+    GameOptions m_options;
+    int dealtRounds = 0;
+    int wrongPicks = 0; // in the current round
+    QList<Comeback> comebacks; // by dueRound
+    QList<Word *> missed;      // copies this game owns
 };

@@ -4,7 +4,7 @@
 #include <QString>
 
 // One vocabulary item: a picture, its English word, the recording of the word
-// and how the views draw it (0 normal, 1 selected, 2 matched and hidden).
+// and how the views draw it (see State).
 // Always created without a parent; its one owner deletes it.
 class Word : public QObject
 {
@@ -14,6 +14,16 @@ class Word : public QObject
     Q_PROPERTY(int wordState READ wordState NOTIFY wordStateChanged)
 
 public:
+    // The values of wordState.
+    enum State {
+        Normal = 0,
+        Selected = 1,
+        Matched = 2, // the Pair Game hides it
+        Greyed = 3,  // a wrong pick under "Try again": out of play for the round
+        Marked = 4,  // the right picture, shown after two wrong picks in a round
+    };
+    Q_ENUM(State)
+
     explicit Word(QObject *parent = nullptr);
 
     QString imagePath() const;

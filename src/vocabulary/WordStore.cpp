@@ -129,11 +129,9 @@ bool WordStore::copySounds(const QString &dictionary)
     return allCopied;
 }
 
-bool WordStore::buildWordPool()
+QList<WordStore::Entry> WordStore::chosenWords() const
 {
-    destroyAll(wordPool);
-    destroyAll(roundList);
-
+    QList<Entry> entries;
     for (const QString &dictionary : qAsConst(chosenList)) {
         if (!QDir(":/png/" + dictionary).exists()) {
             addImportedWords(dictionary);
@@ -145,13 +143,25 @@ bool WordStore::buildWordPool()
         for (const QString &file : files) {
             if (file == "." || file == "..")
                 continue;
-            Word *word = new Word;
-            word->setImagePath(pictures.path() + "/" + file);
             const QString name = file.left(file.length() - 4);
-            word->setSoundPath(recordings + "/" + name + ".mp3");
-            word->setWord(name);
-            wordPool.push_back(word);
+            entries.append({pictures.path() + "/" + file, name, recordings + "/" + name + ".mp3"});
         }
+    }
+    return entries;
+}
+
+bool WordStore::buildWordPool()
+{
+    destroyAll(wordPool);
+    destroyAll(roundList);
+
+    const QList<Entry> entries = chosenWords();
+    for (const Entry &entry : entries) {
+        Word *word = new Word;
+        word->setImagePath(entry.imagePath);
+        word->setSoundPath(entry.soundPath);
+        word->setWord(entry.word);
+        wordPool.push_back(word);
     }
     return true;
 }
@@ -228,6 +238,31 @@ Word *WordStore::dealWordGameList(unsigned count)
         roundList.push_back(copy);
     }
     return target;
+}
+
+Word *WordStore::dealWordGameListAround(unsigned count, const Word &target)
+{
+    if (count == 0 || count - 1 > wordPool.size())
+        return nullptr;
+
+    shuffle(wordPool);
+    destroyAll(roundList);
+
+    Word *answer = new Word;
+    answer->setWord(target.word());
+    answer->setImagePath(target.imagePath());
+    answer->setSoundPath(target.soundPath());
+    roundList.push_back(answer);
+
+    for (unsigned i = 0; i + 1 < count; ++i) {
+        const Word *source = wordPool[i];
+        Word *copy = new Word;
+        copy->setWord(source->word());
+        copy->setImagePath(source->imagePath());
+        copy->setSoundPath(source->soundPath());
+        roundList.push_back(copy);
+    }
+    return answer;
 }
 
 bool WordStore::dealPairGameList(unsigned count)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QStringList>
 
 #include <vector>
@@ -31,8 +32,22 @@ public:
     bool loadLists();
     bool saveLists();
 
+    // One word of the chosen dictionaries, as the picture book lists it.
+    struct Entry {
+        QString imagePath;
+        QString word;
+        QString soundPath;
+    };
+    // The words of the chosen dictionaries, dictionary by dictionary in the
+    // player's order, each in name order: the words a new pool is built from.
+    QList<Entry> chosenWords() const;
+
     // Round deals; every shuffle draws from rand().
     Word *dealWordGameList(unsigned count);
+    // A round around a word dealt before (the store keeps a copy of target as
+    // the answer), its other count - 1 pictures from the pool, which keeps
+    // all its words. nullptr when the pool holds fewer than count - 1.
+    Word *dealWordGameListAround(unsigned count, const Word &target);
     bool dealPairGameList(unsigned count);
     void shuffleRoundList();
     Word *roundItem(unsigned index);
