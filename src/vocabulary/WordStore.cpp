@@ -134,7 +134,7 @@ QList<WordStore::Entry> WordStore::chosenWords() const
     QList<Entry> entries;
     for (const QString &dictionary : qAsConst(chosenList)) {
         if (!QDir(":/png/" + dictionary).exists()) {
-            addImportedWords(dictionary);
+            appendImportedWords(dictionary, entries);
             continue;
         }
         const QDir pictures(":/png/" + dictionary);
@@ -166,17 +166,14 @@ bool WordStore::buildWordPool()
     return true;
 }
 
-void WordStore::addImportedWords(const QString &set)
+void WordStore::appendImportedWords(const QString &set, QList<Entry> &entries)
 {
     const QString pictures = ImportedSets::picturesDirectory(set);
     const QStringList words = ImportedSets::words(set);
     for (const QString &name : words) {
-        Word *word = new Word;
         // The views take anything but a resource path as an address.
-        word->setImagePath(QUrl::fromLocalFile(pictures + "/" + name + ".png").toString());
-        word->setSoundPath(ImportedSets::recordingPath(set, name));
-        word->setWord(name);
-        wordPool.push_back(word);
+        entries.append({QUrl::fromLocalFile(pictures + "/" + name + ".png").toString(), name,
+                        ImportedSets::recordingPath(set, name)});
     }
 }
 

@@ -72,7 +72,7 @@ private:
 
     static void shuffle(std::vector<Word *> &words);
     static QStringList readSavedChoice(const QString &path);
-    void addImportedWords(const QString &set);
+    static void appendImportedWords(const QString &set, QList<Entry> &entries);
     static void destroyAll(std::vector<Word *> &words);
 
     QStringList dictionaryList;
