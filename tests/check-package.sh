@@ -6,9 +6,9 @@
 # and the package holds the program, its manual page and desktop files.
 # Usage: check-package.sh <source dir> <work dir, emptied first>
 set -euo pipefail
-source="$(cd "$1" && pwd)"
+srcdir="$(cd "$1" && pwd)"
 work="$2"
-source "$source/scripts/lib.sh"
+source "$srcdir/scripts/lib.sh"
 
 rm -rf "$work"
 mkdir -p "$work"
@@ -17,14 +17,14 @@ trap 'rm -rf "$work"' EXIT
 fail=0
 problem() { echo "$*"; fail=1; }
 
-version="$(dpkg-parsechangelog -l "$source/debian/changelog" -S Version)"
+version="$(dpkg-parsechangelog -l "$srcdir/debian/changelog" -S Version)"
 arch="$(dpkg --print-architecture)"
 tree="$work/vocalune-$version"
 mkdir "$tree"
 # The source without version control and build trees (this one may be inside).
 excludes=(--exclude=./.git --exclude='./build*' --exclude='./obj-*')
-case "$work/" in "$source/"*) excludes+=("--exclude=./${work#"$source/"}") ;; esac
-tar -C "$source" "${excludes[@]}" -cf - . | tar -C "$tree" -xf -
+case "$work/" in "$srcdir/"*) excludes+=("--exclude=./${work#"$srcdir/"}") ;; esac
+tar -C "$srcdir" "${excludes[@]}" -cf - . | tar -C "$tree" -xf -
 
 # Build-Depends: the build packages (build-essential is implied), then what
 # the test suite needs to run, which the nocheck profile leaves out.
@@ -35,7 +35,7 @@ expected="$(
     vocalune_packages run test | grep -vxF -f <(echo "$build") | sed 's/$/ <!nocheck>/'
 )"
 actual="$(awk '/^Build-Depends:/ { f = 1; sub(/^Build-Depends:/, ""); print; next }
-               f && /^[ \t]/ { print; next } { f = 0 }' "$source/debian/control" |
+               f && /^[ \t]/ { print; next } { f = 0 }' "$srcdir/debian/control" |
           tr ',' '\n' | sed 's/^[[:space:]]*//; s/[[:space:]]*$//' | grep -v '^$' || true)"
 if ! difference="$(diff <(sort <<<"$expected") <(sort <<<"$actual"))"; then
     problem "debian/control's Build-Depends differ from scripts/debian-packages (< list, > control):"
@@ -44,9 +44,9 @@ fi
 
 # Every override needs a comment that says why: a comment explains the
 # overrides below it, up to the next blank line.
-for overrides in "$source"/debian/*lintian-overrides "$source"/debian/source/lintian-overrides; do
+for overrides in "$srcdir"/debian/*lintian-overrides "$srcdir"/debian/source/lintian-overrides; do
     [ -f "$overrides" ] || continue
-    awk -v file="${overrides#"$source/"}" '
+    awk -v file="${overrides#"$srcdir/"}" '
         /^[[:space:]]*#/ { commented = 1; next }
         /^[[:space:]]*$/ { commented = 0; next }
         !commented { print file ": override without a comment: " $0; bad = 1 }
