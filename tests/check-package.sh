@@ -1,51 +1,119 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a build tree and checks its name, Depends and files.
-# Usage: check-package.sh <build dir> <package list>
+# Builds the Debian package the way Debian does, in a fresh copy of the source
+# tree, and checks it: lintian passes (any error or warning fails unless
+# debian/*lintian-overrides explains it in a comment), Build-Depends match the
+# package list, Depends hold the linked libraries and the runtime packages,
+# and the package holds the program, its manual page and desktop files.
+# Usage: check-package.sh <source dir> <work dir, emptied first>
 set -euo pipefail
-build="$1"
-packages="$2"
-work="$(mktemp -d)"
+srcdir="$(cd "$1" && pwd)"
+work="$2"
+source "$srcdir/scripts/lib.sh"
+
+rm -rf "$work"
+mkdir -p "$work"
+work="$(cd "$work" && pwd)"
 trap 'rm -rf "$work"' EXIT
-
-(cd "$build" && cpack -G DEB -B "$work" >/dev/null)
-debs=("$work"/vocalune_1.0_*.deb)
-[ -f "${debs[0]}" ] || { echo "no vocalune_1.0_<arch>.deb in $(ls "$work")"; exit 1; }
-deb="${debs[0]}"
-case "$(basename "$deb")" in
-    "vocalune_1.0_$(dpkg --print-architecture).deb") ;;
-    *) echo "unexpected package name $(basename "$deb")"; exit 1 ;;
-esac
-
-depends="$(dpkg-deb -f "$deb" Depends)"
 fail=0
-for pkg in $(awk '!/^[[:space:]]*#/ && NF { for (i = 2; i <= NF; i++) if ($i == "deb") print $1 }' "$packages"); do
-    if ! grep -qw -- "$pkg" <<<"$depends"; then
-        echo "Depends lacks $pkg: $depends"
-        fail=1
-    fi
+problem() { echo "$*"; fail=1; }
+
+version="$(dpkg-parsechangelog -l "$srcdir/debian/changelog" -S Version)"
+arch="$(dpkg --print-architecture)"
+tree="$work/vocalune-$version"
+mkdir "$tree"
+# The source without version control and build trees (this one may be inside).
+excludes=(--exclude=./.git --exclude='./build*' --exclude='./obj-*')
+case "$work/" in "$srcdir/"*) excludes+=("--exclude=./${work#"$srcdir/"}") ;; esac
+tar -C "$srcdir" "${excludes[@]}" -cf - . | tar -C "$tree" -xf -
+
+# Build-Depends: the build packages (build-essential is implied), then what
+# the test suite needs to run, which the nocheck profile leaves out.
+expected="$(
+    echo "debhelper-compat (= 13)"
+    build="$(vocalune_packages build)"
+    grep -vx build-essential <<<"$build"
+    vocalune_packages run test | grep -vxF -f <(echo "$build") | sed 's/$/ <!nocheck>/'
+)"
+actual="$(awk '/^Build-Depends:/ { f = 1; sub(/^Build-Depends:/, ""); print; next }
+               f && /^[ \t]/ { print; next } { f = 0 }' "$srcdir/debian/control" |
+          tr ',' '\n' | sed 's/^[[:space:]]*//; s/[[:space:]]*$//' | grep -v '^$' || true)"
+if ! difference="$(diff <(sort <<<"$expected") <(sort <<<"$actual"))"; then
+    problem "debian/control's Build-Depends differ from scripts/debian-packages (< list, > control):"
+    echo "$difference"
+fi
+
+# Every override needs a comment that says why: a comment explains the
+# overrides below it, up to the next blank line.
+for overrides in "$srcdir"/debian/*lintian-overrides "$srcdir"/debian/source/lintian-overrides; do
+    [ -f "$overrides" ] || continue
+    awk -v file="${overrides#"$srcdir/"}" '
+        /^[[:space:]]*#/ { commented = 1; next }
+        /^[[:space:]]*$/ { commented = 0; next }
+        !commented { print file ": override without a comment: " $0; bad = 1 }
+        END { exit bad }' "$overrides" || fail=1
 done
-for pkg in phonon4qt5-backend-gstreamer gstreamer1.0-plugins-good qml-module-qtquick2 fonts-liberation2; do
-    grep -qw -- "$pkg" <<<"$depends" || { echo "Depends lacks $pkg"; fail=1; }
+
+# The package's own test would build the package again, so skip the suite.
+echo "Building the package in $tree"
+if ! (cd "$tree" && unset MAKEFLAGS MFLAGS MAKELEVEL &&
+      if command -v ccache >/dev/null; then export CMAKE_CXX_COMPILER_LAUNCHER=ccache; fi &&
+      DEB_BUILD_OPTIONS="nocheck parallel=$(nproc)" DEB_BUILD_PROFILES=nocheck \
+      dpkg-buildpackage -us -uc) >"$work/build.log" 2>&1; then
+    tail -n 60 "$work/build.log"
+    echo "dpkg-buildpackage failed"
+    exit 1
+fi
+changes="$work/vocalune_${version}_${arch}.changes"
+deb="$work/vocalune_${version}_${arch}.deb"
+for file in "$changes" "$deb" "$work/vocalune-dbgsym_${version}_${arch}.deb"; do
+    [ -f "$file" ] || problem "dpkg-buildpackage made no $(basename "$file")"
 done
+[ -f "$deb" ] || exit 1
+
+# Source, binary and debug packages; overridden tags do not fail.
+echo "lintian $(basename "$changes"):"
+lintian_status=0
+lintian --fail-on error,warning --display-info "$changes" >"$work/lintian.log" 2>&1 || lintian_status=$?
+grep -v '^running with root privileges is not recommended!$' "$work/lintian.log" || true
+[ "$lintian_status" -eq 0 ] || problem "lintian reports errors or warnings (status $lintian_status)"
+# An override that matches nothing any more would hide the next real problem.
+! grep -Eq ' (unused|mismatched)-override ' "$work/lintian.log" || problem "lintian overrides that match nothing"
+
+field() { dpkg-deb -f "$deb" "$1"; }
+depends="$(field Depends)"
+echo "Depends: $depends"
+for pkg in $(vocalune_packages shlibs deb); do
+    grep -Eq "(^|, |\| )$(sed 's/[+.]/\\&/g' <<<"$pkg")( |,|$)" <<<"$depends" || problem "Depends lacks $pkg"
+done
+recommends="$(field Recommends)"
+for pkg in $(vocalune_packages recommends); do
+    grep -Eq "(^|, |\| )$(sed 's/[+.]/\\&/g' <<<"$pkg")( |,|$)" <<<"$recommends" || problem "Recommends lacks $pkg"
+done
+[ "$(field Section)" = games ] || problem "Section is $(field Section), not games"
 
 dpkg-deb -x "$deb" "$work/root"
 for file in \
-    usr/bin/vocalune \
+    usr/games/vocalune \
+    usr/share/man/man6/vocalune.6.gz \
     usr/share/applications/org.vocalune.Vocalune.desktop \
     usr/share/metainfo/org.vocalune.Vocalune.metainfo.xml \
     usr/share/icons/hicolor/48x48/apps/vocalune.png \
     usr/share/icons/hicolor/128x128/apps/vocalune.png \
     usr/share/icons/hicolor/256x256/apps/vocalune.png \
     usr/share/icons/hicolor/scalable/apps/vocalune.svg \
+    usr/share/doc/vocalune/copyright \
+    usr/share/doc/vocalune/changelog.gz \
     usr/share/doc/vocalune/CREDITS.md; do
-    [ -e "$work/root/$file" ] || { echo "missing /$file"; fail=1; }
+    [ -e "$work/root/$file" ] || problem "missing /$file"
 done
-[ -x "$work/root/usr/bin/vocalune" ] || { echo "/usr/bin/vocalune is not executable"; fail=1; }
+[ -x "$work/root/usr/games/vocalune" ] || problem "/usr/games/vocalune is not executable"
 # Everything the program needs is compiled in: no loose files besides these.
-extra="$(cd "$work/root" && find . -type f | grep -v -e '^./usr/bin/vocalune$' -e '^./usr/share/applications/' \
-    -e '^./usr/share/metainfo/' -e '^./usr/share/icons/hicolor/' -e '^./usr/share/doc/vocalune/' || true)"
-[ -z "$extra" ] || { echo "unexpected files: $extra"; fail=1; }
-desktop-file-validate "$work/root/usr/share/applications/org.vocalune.Vocalune.desktop"
-appstreamcli validate --no-net "$work/root/usr/share/metainfo/org.vocalune.Vocalune.metainfo.xml"
+extra="$(cd "$work/root" && find . -type f | grep -v -e '^./usr/games/vocalune$' -e '^./usr/share/man/man6/vocalune.6.gz$' \
+    -e '^./usr/share/applications/' -e '^./usr/share/metainfo/' -e '^./usr/share/icons/hicolor/' \
+    -e '^./usr/share/doc/vocalune/' -e '^./usr/share/lintian/overrides/vocalune$' || true)"
+[ -z "$extra" ] || problem "unexpected files: $extra"
+desktop-file-validate "$work/root/usr/share/applications/org.vocalune.Vocalune.desktop" || fail=1
+appstreamcli validate --no-net "$work/root/usr/share/metainfo/org.vocalune.Vocalune.metainfo.xml" || fail=1
+
 [ "$fail" -eq 0 ] && echo "package ok: $(basename "$deb")"
 exit "$fail"
