@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 #include "MainWindow.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QFont>
@@ -15,6 +16,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Vocalune"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
     QApplication::setFont(*font);
+    // Before any view is built: the views read their texts once.
+    auto *translations = new Translations;
 
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     auto *window = new MainWindow(screen);
@@ -23,6 +26,7 @@ int main(int argc, char *argv[])
 
     const int result = app->exec();
     delete window;
+    delete translations;
     delete app;
     delete font;
     return result;
