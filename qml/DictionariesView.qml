@@ -40,7 +40,7 @@ Page {
                     height: titles.height
                     Text {
                         anchors.centerIn: parent
-                        text: "Available dictionaries"
+                        text: qsTr("Available dictionaries")
                         font.pixelSize: Theme.fontSize(titles.height * 3 / 4)
                     }
                 }
@@ -53,7 +53,7 @@ Page {
                     height: titles.height
                     Text {
                         anchors.centerIn: parent
-                        text: "Dictionaries in use"
+                        text: qsTr("Dictionaries in use")
                         font.pixelSize: Theme.fontSize(titles.height * 3 / 4)
                     }
                 }
@@ -152,14 +152,14 @@ Page {
                     objectName: "cancelButton"
                     buttonWidth: bar.width / 2 - bar.width / 10
                     buttonHeigth: bar.height
-                    buttonText: "Cancel"
+                    buttonText: qsTr("Cancel")
                     onClicked: dictionariesView.qmlCancelSignal()
                 }
                 PushButton {
                     objectName: "saveButton"
                     buttonWidth: bar.width / 2
                     buttonHeigth: bar.height
-                    buttonText: "Save and Exit"
+                    buttonText: qsTr("Save and Exit")
                     onClicked: dictionariesView.qmlSaveSignal()
                 }
             }

@@ -49,7 +49,7 @@ Page {
             objectName: "continueButton"
             width: menu.width
             height: mainView.height / 6.9
-            buttonText: "Continue"
+            buttonText: qsTr("Continue")
             enabled: false
             onClicked: mainView.qmlContinueSignal()
         }
@@ -57,28 +57,28 @@ Page {
             objectName: "newGameButton"
             width: menu.width
             height: mainView.height / 6.9
-            buttonText: "New Game"
+            buttonText: qsTr("New Game")
             onClicked: mainView.qmlNewGameSignal()
         }
         PushButton {
             objectName: "dictionariesButton"
             width: menu.width
             height: mainView.height / 6.9
-            buttonText: "Dictionaries"
+            buttonText: qsTr("Dictionaries")
             onClicked: mainView.qmlDictionariesSignal()
         }
         PushButton {
             objectName: "settingsButton"
             width: menu.width
             height: mainView.height / 6.9
-            buttonText: "Settings"
+            buttonText: qsTr("Settings")
             onClicked: mainView.qmlSettingsSignal()
         }
         PushButton {
             objectName: "exitButton"
             width: menu.width
             height: mainView.height / 6.9
-            buttonText: "Exit"
+            buttonText: qsTr("Exit")
             onClicked: mainView.qmlExitSignal()
         }
     }

@@ -36,7 +36,7 @@ Page {
 
                 Text {
                     anchors.centerIn: parent
-                    text: "Choose a Game Mode!"
+                    text: qsTr("Choose a Game Mode!")
                     font.pixelSize: Theme.fontSize(parent.height / 4)
                 }
             }
@@ -61,7 +61,7 @@ Page {
                         anchors.horizontalCenter: parent.horizontalCenter
                         width: parent.width * 39 / 40
                         height: newGameView.height / 8
-                        buttonText: "Pair Game"
+                        buttonText: qsTr("Pair Game")
                         onClicked: newGameView.qmlStartGameSignal(0)
                     }
                     PushButton {
@@ -69,7 +69,7 @@ Page {
                         anchors.horizontalCenter: parent.horizontalCenter
                         width: parent.width * 39 / 40
                         height: newGameView.height / 8
-                        buttonText: "Word Game"
+                        buttonText: qsTr("Word Game")
                         onClicked: newGameView.qmlStartGameSignal(1)
                     }
                 }
@@ -83,7 +83,7 @@ Page {
                         anchors.horizontalCenter: parent.horizontalCenter
                         width: parent.width * 39 / 40
                         height: newGameView.height / 8
-                        buttonText: "Back"
+                        buttonText: qsTr("Back")
                         onClicked: newGameView.qmlBackToMainSignal()
                     }
                 }

@@ -39,7 +39,7 @@ Page {
         }
         function onGameCompletedSignal() {
             gameOver.failed = false
-            gameOver.text = "Success!"
+            gameOver.text = qsTr("Success!")
             gameOver.y = 0
         }
         function onCelebrateSignal() {
@@ -70,7 +70,7 @@ Page {
         height: gameView.height
         z: 2
         y: -gameView.height
-        text: "Game Over!"
+        text: qsTr("Game Over!")
         failednumber: 0
         failedlist: true
         onBackToMainClicked: gameView.qmlGameOverSignal()
@@ -147,7 +147,7 @@ Page {
                         objectName: "notEnoughWordsText"
                         anchors.fill: parent
                         visible: !gameView.hasGame
-                        text: "Not enough words!"
+                        text: qsTr("Not enough words!")
                         horizontalAlignment: Text.AlignHCenter
                         verticalAlignment: Text.AlignVCenter
                         wrapMode: Text.WordWrap
@@ -176,14 +176,14 @@ Page {
                     Text {
                         objectName: "scoreText"
                         anchors.centerIn: parent
-                        text: "Score: " + gameView.score
+                        text: qsTr("Score: ") + gameView.score
                         font.pixelSize: Theme.fontSize(parent.height / 2)
                     }
                 }
 
                 PushButton {
                     objectName: "backButton"
-                    buttonText: "Back"
+                    buttonText: qsTr("Back")
                     buttonHeigth: middleColumn.height / 10
                     buttonWidth: middleColumn.width / 2
                     anchors.horizontalCenter: parent.horizontalCenter

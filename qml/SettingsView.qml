@@ -29,7 +29,7 @@ Page {
 
             Text {
                 anchors.centerIn: parent
-                text: "Settings"
+                text: qsTr("Settings")
                 font.pixelSize: Theme.fontSize(parent.height * 3 / 4)
             }
         }
@@ -49,7 +49,7 @@ Page {
 
                     Text {
                         anchors.centerIn: parent
-                        text: "Volume: "
+                        text: qsTr("Volume: ")
                         font.pixelSize: Theme.fontSize(line.height * 3 / 4)
                     }
                 }
@@ -93,7 +93,7 @@ Page {
                         width: parent.width * 3 / 4
                         height: line.height
                         state: 0
-                        text: qtSettings.mute ? "Muted" : "On"
+                        text: qtSettings.mute ? qsTr("Muted") : qsTr("On")
                         onLabelClickedSignal: qtSettings.mute = !qtSettings.mute
                     }
                 }
@@ -115,14 +115,14 @@ Page {
                     objectName: "cancelButton"
                     width: buttons.width / 2 - buttons.width / 10
                     height: buttons.height
-                    buttonText: "Cancel"
+                    buttonText: qsTr("Cancel")
                     onClicked: settingsView.qmlCancelSignal()
                 }
                 PushButton {
                     objectName: "saveButton"
                     width: buttons.width / 2
                     height: buttons.height
-                    buttonText: "Save and Exit"
+                    buttonText: qsTr("Save and Exit")
                     onClicked: {
                         console.log(slider.value)
                         settingsView.qmlSaveSignal(slider.value)

@@ -35,7 +35,7 @@ Page {
         }
         function onGameCompletedSignal() {
             gameOver.failed = false
-            gameOver.text = "Success!"
+            gameOver.text = qsTr("Success!")
             gameOver.y = 0
         }
     }
@@ -50,7 +50,7 @@ Page {
         z: 2
         width: gameView.width
         height: gameView.height
-        text: "Game Over!"
+        text: qsTr("Game Over!")
         onBackToMainClicked: gameView.qmlGameOverSignal()
 
         Behavior on y {
@@ -91,7 +91,7 @@ Page {
                     fontSizeMode: Text.Fit
                     minimumPointSize: 6
                     minimumPixelSize: 6
-                    text: gameView.game ? gameView.game.word : "Not enough words!"
+                    text: gameView.game ? gameView.game.word : qsTr("Not enough words!")
                 }
             }
 
@@ -105,7 +105,7 @@ Page {
                 Text {
                     objectName: "scoreText"
                     anchors.centerIn: parent
-                    text: "Score: " + (gameView.game ? gameView.game.score : 0)
+                    text: qsTr("Score: ") + (gameView.game ? gameView.game.score : 0)
                     font.pixelSize: Theme.fontSize(parent.height)
                 }
             }
@@ -173,7 +173,7 @@ Page {
                         anchors.leftMargin: 20
                         anchors.rightMargin: 20
                         height: parent.height - 10
-                        buttonText: "Back"
+                        buttonText: qsTr("Back")
                         onClicked: gameView.qmlBackToMainSignal()
                     }
                 }

@@ -56,7 +56,7 @@ Page {
                     objectName: "endScoreText"
                     width: column1.width
                     height: column1.height / 10
-                    text: "Score: " + panel.score
+                    text: qsTr("Score: ") + panel.score
                     color: Theme.textColor
                     horizontalAlignment: Text.AlignHCenter
                     verticalAlignment: Text.AlignVCenter
@@ -114,7 +114,7 @@ Page {
 
                 PushButton {
                     objectName: "backToMainButton"
-                    buttonText: "Back to Main"
+                    buttonText: qsTr("Back to Main")
                     buttonWidth: parent.width
                     buttonHeigth: parent.height
                     onClicked: panel.backToMainClicked()

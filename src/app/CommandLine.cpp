@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "Translations.h"
 #include "WordSetImporter.h"
 
 #include <QByteArray>
@@ -46,9 +47,11 @@ int run(int argc, char *argv[])
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("Vocalune"));
     QGuiApplication::setApplicationVersion(QStringLiteral("1.0"));
+    // The help and the import report speak the player's language too.
+    const Translations translations;
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate("CommandLine",
         "Vocabulary game for children who learn English.\n"
         "Without options it starts the game. A word set is a folder of pictures named by their words\n"
         "(Chair.jpg, Teddy bear.png; PNG, JPEG, WebP or SVG), with recordings of the same names if you\n"
@@ -56,9 +59,9 @@ int run(int argc, char *argv[])
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption import(QString::fromLatin1(ImportOption),
-                                    QStringLiteral("Import the folder as a word set, print the report and exit "
+                                    QCoreApplication::translate("CommandLine", "Import the folder as a word set, print the report and exit "
                                                    "(exit code 1 when nothing was imported)."),
-                                    QStringLiteral("folder"));
+                                    QCoreApplication::translate("CommandLine", "folder"));
     parser.addOption(import);
     parser.process(app);
     if (!parser.isSet(import))

@@ -5,6 +5,7 @@
 static void registerBundle()
 {
     Q_INIT_RESOURCE(vocalune);
+    Q_INIT_RESOURCE(vocalune_i18n);
 }
 
 namespace Vocalune {

@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 #include "MainWindow.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QFont>
@@ -54,6 +55,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
     QApplication::setFont(*font);
     quitOnTerminationSignals(app);
+    // Before any view is built: the views read their texts once.
+    auto *translations = new Translations;
 
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     auto *window = new MainWindow(screen);
@@ -62,6 +65,7 @@ int main(int argc, char *argv[])
 
     const int result = app->exec();
     delete window;
+    delete translations;
     delete app;
     delete font;
     return result;

@@ -221,6 +221,6 @@ void WordGame::checkTopList()
     if (!m_options.entersTopTen() || !topTenList.qualifies(m_score))
         return;
     topTenList.enter(m_score, qobject_cast<QWidget *>(parent()),
-                     QStringLiteral("You made it to top 10!"), QStringLiteral("Enter your name!"),
+                     tr("You made it to top 10!"), tr("Enter your name!"),
                      [this] { emit newTopListBuiltSignal(); });
 }

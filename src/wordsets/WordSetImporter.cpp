@@ -67,11 +67,11 @@ bool hasControlCharacters(const QString &text)
 QString nameProblem(const QString &rawName, const QString &word)
 {
     if (hasControlCharacters(rawName))
-        return QStringLiteral("name has control characters");
+        return WordSetImporter::tr("name has control characters");
     if (word.toUcs4().size() > ImportedSets::MaximumWordLength)
-        return QStringLiteral("name too long (more than %1 characters)").arg(ImportedSets::MaximumWordLength);
+        return WordSetImporter::tr("name too long (more than %1 characters)").arg(ImportedSets::MaximumWordLength);
     if (!ImportedSets::isWord(word))
-        return QStringLiteral("name is not a word (only letters, digits, spaces, hyphens and apostrophes)");
+        return WordSetImporter::tr("name is not a word (only letters, digits, spaces, hyphens and apostrophes)");
     return QString();
 }
 
@@ -177,16 +177,16 @@ QString decodeSvg(const QByteArray &bytes, QImage *picture)
     static const QRegularExpression outsideReference(
         QStringLiteral("<image\\b[^>]*href\\s*=\\s*[\"']\\s*(?!data:)"), QRegularExpression::CaseInsensitiveOption);
     if (outsideReference.match(QString::fromUtf8(bytes)).hasMatch())
-        return QStringLiteral("picture uses other files");
+        return WordSetImporter::tr("picture uses other files");
 
     QSvgRenderer renderer(bytes);
     if (!renderer.isValid())
-        return QStringLiteral("not a picture");
+        return WordSetImporter::tr("not a picture");
     QSizeF size = renderer.viewBoxF().size();
     if (size.isEmpty())
         size = renderer.defaultSize();
     if (size.isEmpty())
-        return QStringLiteral("not a picture");
+        return WordSetImporter::tr("not a picture");
     *picture = onSquare(size, [&renderer](QPainter &painter, const QRectF &target) { renderer.render(&painter, target); });
     return QString();
 }
@@ -199,19 +199,19 @@ QString decodeRaster(const QByteArray &bytes, QImage *picture)
     QImageReader reader(&buffer);
     const QByteArray format = reader.format();
     if (format != "png" && format != "jpeg" && format != "jpg" && format != "webp")
-        return QStringLiteral("not a picture");
+        return WordSetImporter::tr("not a picture");
 
     // The header tells the size: a huge picture is refused before a single
     // pixel is decoded.
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty())
-        return QStringLiteral("not a picture");
+        return WordSetImporter::tr("not a picture");
     if (size.width() > WordSetImporter::MaximumSide || size.height() > WordSetImporter::MaximumSide
         || qint64(size.width()) * size.height() > WordSetImporter::MaximumPixels) {
-        return QStringLiteral("picture too large (more than 40 megapixels)");
+        return WordSetImporter::tr("picture too large (more than 40 megapixels)");
     }
     if ((format == "jpeg" || format == "jpg") && !jpegIsComplete(bytes))
-        return QStringLiteral("damaged picture");
+        return WordSetImporter::tr("damaged picture");
 
     // Photos from a phone stand the right way up; a big one is decoded at
     // twice the stored size at most (JPEG decodes smaller directly).
@@ -221,7 +221,7 @@ QString decodeRaster(const QByteArray &bytes, QImage *picture)
         reader.setScaledSize(size.scaled(limit, limit, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
     const QImage decoded = reader.read();
     if (decoded.isNull())
-        return QStringLiteral("damaged picture");
+        return WordSetImporter::tr("damaged picture");
     *picture = onSquare(decoded.size(), [&decoded](QPainter &painter, const QRectF &target) {
         painter.drawImage(target, decoded);
     });
@@ -286,7 +286,7 @@ public:
         m_program = program.contains(QLatin1Char('/')) ? (QFileInfo(program).isExecutable() ? program : QString())
                                                        : QStandardPaths::findExecutable(program);
         if (m_program.isEmpty())
-            m_givenUp = QStringLiteral("Festival (text2wave) is not installed");
+            m_givenUp = WordSetImporter::tr("Festival (text2wave) is not installed");
     }
 
     // Why no more voices are made; empty while they are.
@@ -303,9 +303,9 @@ public:
         // A voice that is missing or a synthesizer that hangs fails every
         // word alike: do not wait for each of them.
         if (result == Speech::TimedOut)
-            m_givenUp = QStringLiteral("Festival did not answer");
+            m_givenUp = WordSetImporter::tr("Festival did not answer");
         else if (result == Speech::Failed && !m_anyMade)
-            m_givenUp = QStringLiteral("Festival could not make the voice");
+            m_givenUp = WordSetImporter::tr("Festival could not make the voice");
         return result;
     }
 
@@ -363,17 +363,17 @@ QStringList WordSetReport::lines() const
     QStringList text;
     switch (outcome) {
     case Outcome::Imported:
-        text << QStringLiteral("Imported %1 words into the set \"%2\".").arg(words.size()).arg(setName);
+        text << WordSetImporter::tr("Imported %1 words into the set \"%2\".").arg(words.size()).arg(setName);
         if (!voiced.isEmpty())
-            text << QStringLiteral("Festival spoke %1 of them: %2.").arg(voiced.size()).arg(voiced.join(", "));
+            text << WordSetImporter::tr("Festival spoke %1 of them: %2.").arg(voiced.size()).arg(voiced.join(", "));
         if (!silent.isEmpty())
-            text << QStringLiteral("No recording for %1 (%2).").arg(silent.join(", "), silentReason);
+            text << WordSetImporter::tr("No recording for %1 (%2).").arg(silent.join(", "), silentReason);
         break;
     case Outcome::Cancelled:
-        text << QStringLiteral("Import cancelled: nothing was kept.");
+        text << WordSetImporter::tr("Import cancelled: nothing was kept.");
         break;
     case Outcome::Failed:
-        text << QStringLiteral("Nothing was imported: %1.").arg(failure);
+        text << WordSetImporter::tr("Nothing was imported: %1.").arg(failure);
         break;
     }
     // In name order, as the files appear in the folder.
@@ -431,28 +431,28 @@ WordSetReport WordSetImporter::run()
     // --- The folder and the set's name ---
     const QFileInfo folder(m_folder);
     if (m_folder.isEmpty() || !folder.exists())
-        return fail(QStringLiteral("the folder does not exist"));
+        return fail(WordSetImporter::tr("the folder does not exist"));
     if (!folder.isDir())
-        return fail(QStringLiteral("that is not a folder"));
+        return fail(WordSetImporter::tr("that is not a folder"));
     const QString folderPath = QDir::cleanPath(folder.absoluteFilePath());
     const QString rawSetName = QFileInfo(folderPath).fileName();
     const QString setName = rawSetName.trimmed().normalized(QString::NormalizationForm_C);
     report.setName = setName;
     if (hasControlCharacters(rawSetName) || !ImportedSets::isSetName(setName) || setName.startsWith(QLatin1Char('.'))) {
         report.setName = shown(rawSetName);
-        return fail(QStringLiteral("the folder's name cannot name a set (up to %1 letters, digits, spaces, "
+        return fail(WordSetImporter::tr("the folder's name cannot name a set (up to %1 letters, digits, spaces, "
                                    "hyphens, apostrophes and underscores)")
                         .arg(ImportedSets::MaximumSetNameLength));
     }
     if (ImportedSets::isBundledName(setName))
-        return fail(QStringLiteral("there is already a dictionary called \"%1\"; rename the folder").arg(setName));
+        return fail(WordSetImporter::tr("there is already a dictionary called \"%1\"; rename the folder").arg(setName));
     auto nameTaken = [&setName] {
         const QStringList present = QDir(ImportedSets::picturesRoot())
                                         .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
         return present.contains(setName, Qt::CaseInsensitive);
     };
     if (nameTaken())
-        return fail(QStringLiteral("there is already a set called \"%1\"; remove it or rename the folder").arg(setName));
+        return fail(WordSetImporter::tr("there is already a set called \"%1\"; remove it or rename the folder").arg(setName));
 
     // --- Which file is which word ---
     QFileInfoList entries =
@@ -469,21 +469,21 @@ WordSetReport WordSetImporter::run()
     for (const QFileInfo &entry : qAsConst(entries)) {
         const QString fileName = entry.fileName();
         if (entry.isSymLink()) {
-            refuse(fileName, QStringLiteral("a link to another file, not followed"));
+            refuse(fileName, WordSetImporter::tr("a link to another file, not followed"));
             continue;
         }
         if (fileName.startsWith(QLatin1Char('.'))) {
-            refuse(fileName, QStringLiteral("hidden file (its name starts with a dot)"));
+            refuse(fileName, WordSetImporter::tr("hidden file (its name starts with a dot)"));
             continue;
         }
         if (entry.isDir()) {
-            refuse(fileName, QStringLiteral("a folder, not a picture"));
+            refuse(fileName, WordSetImporter::tr("a folder, not a picture"));
             continue;
         }
         const QString suffix = entry.suffix().toLower();
         const bool picture = PictureSuffixes.contains(suffix);
         if (!picture && !RecordingSuffixes.contains(suffix)) {
-            refuse(fileName, QStringLiteral("not a picture or a recording"));
+            refuse(fileName, WordSetImporter::tr("not a picture or a recording"));
             continue;
         }
         const QString rawWord = entry.completeBaseName();
@@ -496,7 +496,7 @@ WordSetReport WordSetImporter::run()
         QHash<QString, QString> &owners = picture ? pictureOwner : recordingOwner;
         const QString key = word.toCaseFolded();
         if (owners.contains(key)) {
-            refuse(fileName, QStringLiteral("same word as %1").arg(shown(owners.value(key))));
+            refuse(fileName, WordSetImporter::tr("same word as %1").arg(shown(owners.value(key))));
             continue;
         }
         owners.insert(key, fileName);
@@ -505,14 +505,14 @@ WordSetReport WordSetImporter::run()
     }
     for (auto it = recordingOwner.cbegin(); it != recordingOwner.cend(); ++it) {
         if (!pictureOwner.contains(it.key()))
-            refuse(it.value(), QStringLiteral("recording without a picture"));
+            refuse(it.value(), WordSetImporter::tr("recording without a picture"));
     }
     if (pictures.isEmpty())
-        return fail(QStringLiteral("there is no picture in the folder"));
+        return fail(WordSetImporter::tr("there is no picture in the folder"));
 
     // --- Building the set in a hidden folder of the data directory ---
     const QString dataDirectory = DataDirectory::path();
-    const QString cannotWrite = QStringLiteral("the data folder %1 cannot be written (is the disk full?)").arg(dataDirectory);
+    const QString cannotWrite = WordSetImporter::tr("the data folder %1 cannot be written (is the disk full?)").arg(dataDirectory);
     if (!QDir().mkpath(dataDirectory))
         return fail(cannotWrite);
     removeAbandonedBuilds(dataDirectory);
@@ -535,23 +535,23 @@ WordSetReport WordSetImporter::run()
         QByteArray bytes;
         const ReadResult read = readSourceFile(folderPath + QLatin1Char('/') + source.fileName, &bytes);
         if (read == ReadResult::Missing && !QFileInfo::exists(folderPath))
-            return fail(QStringLiteral("the folder went away during the import (was the stick removed?)"));
+            return fail(WordSetImporter::tr("the folder went away during the import (was the stick removed?)"));
         QString problem;
         switch (read) {
         case ReadResult::Ok:
             break;
         case ReadResult::Link:
-            problem = QStringLiteral("a link to another file, not followed");
+            problem = WordSetImporter::tr("a link to another file, not followed");
             break;
         case ReadResult::NotAFile:
-            problem = QStringLiteral("not a picture");
+            problem = WordSetImporter::tr("not a picture");
             break;
         case ReadResult::TooLarge:
-            problem = QStringLiteral("file too large (more than 20 MB)");
+            problem = WordSetImporter::tr("file too large (more than 20 MB)");
             break;
         case ReadResult::Missing:
         case ReadResult::Unreadable:
-            problem = QStringLiteral("could not be read");
+            problem = WordSetImporter::tr("could not be read");
             break;
         }
         QImage picture;
@@ -562,7 +562,7 @@ WordSetReport WordSetImporter::run()
             refuse(source.fileName, problem);
             const QString recording = recordingOwner.value(source.word.toCaseFolded());
             if (!recording.isEmpty())
-                refuse(recording, QStringLiteral("recording without a picture"));
+                refuse(recording, WordSetImporter::tr("recording without a picture"));
             continue;
         }
         const QByteArray png = encodePng(picture);
@@ -576,16 +576,16 @@ WordSetReport WordSetImporter::run()
             QByteArray sound;
             const ReadResult soundRead = readSourceFile(folderPath + QLatin1Char('/') + recording, &sound);
             if (soundRead == ReadResult::Missing && !QFileInfo::exists(folderPath))
-                return fail(QStringLiteral("the folder went away during the import (was the stick removed?)"));
+                return fail(WordSetImporter::tr("the folder went away during the import (was the stick removed?)"));
             QString soundProblem;
             if (soundRead == ReadResult::TooLarge)
-                soundProblem = QStringLiteral("file too large (more than 20 MB)");
+                soundProblem = WordSetImporter::tr("file too large (more than 20 MB)");
             else if (soundRead == ReadResult::Link)
-                soundProblem = QStringLiteral("a link to another file, not followed");
+                soundProblem = WordSetImporter::tr("a link to another file, not followed");
             else if (soundRead != ReadResult::Ok)
-                soundProblem = QStringLiteral("could not be read");
+                soundProblem = WordSetImporter::tr("could not be read");
             else if (!isRecording(sound))
-                soundProblem = QStringLiteral("not a recording");
+                soundProblem = WordSetImporter::tr("not a recording");
             if (soundProblem.isEmpty()) {
                 const QString target = builtRecordings + QLatin1Char('/') + source.word + QLatin1Char('.')
                     + QFileInfo(recording).suffix().toLower();
@@ -606,7 +606,7 @@ WordSetReport WordSetImporter::run()
             report.voiced.append(source.word);
         } else {
             report.silent.append(source.word);
-            report.silentReason = speaker.givenUp().isEmpty() ? QStringLiteral("Festival failed") : speaker.givenUp();
+            report.silentReason = speaker.givenUp().isEmpty() ? WordSetImporter::tr("Festival failed") : speaker.givenUp();
         }
     }
     if (!speaker.givenUp().isEmpty())
@@ -621,16 +621,16 @@ WordSetReport WordSetImporter::run()
     if (m_progress)
         m_progress(total, total, QString());
     if (report.words.isEmpty())
-        return fail(QStringLiteral("none of the pictures could be used"));
+        return fail(WordSetImporter::tr("none of the pictures could be used"));
     if (report.words.size() < ImportedSets::MinimumWords) {
-        return fail(QStringLiteral("only %1 words could be made, and a set needs at least %2")
+        return fail(WordSetImporter::tr("only %1 words could be made, and a set needs at least %2")
                         .arg(report.words.size())
                         .arg(ImportedSets::MinimumWords));
     }
 
     // --- Into place: recordings first, as the pictures make the set appear ---
     if (nameTaken())
-        return fail(QStringLiteral("there is already a set called \"%1\"; remove it or rename the folder").arg(setName));
+        return fail(WordSetImporter::tr("there is already a set called \"%1\"; remove it or rename the folder").arg(setName));
     const QString picturesTarget = ImportedSets::picturesDirectory(setName);
     const QString recordingsTarget = ImportedSets::recordingsDirectory(setName);
     if (!QDir().mkpath(ImportedSets::picturesRoot()) || !QDir().mkpath(ImportedSets::recordingsRoot()))

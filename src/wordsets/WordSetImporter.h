@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -40,6 +41,9 @@ struct WordSetReport
 // command line.
 class WordSetImporter
 {
+    // The report's reasons are shown to the player: WordSetImporter::tr().
+    Q_DECLARE_TR_FUNCTIONS(WordSetImporter)
+
 public:
     using ProgressFunction = std::function<void(int done, int total, const QString &word)>;
 

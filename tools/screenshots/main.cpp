@@ -1,6 +1,7 @@
 // Drives the real window offscreen through every page and saves a PNG of each.
 // Usage: vocalune-screenshots <output folder> [width height]
 #include "MainWindow.h"
+#include "Translations.h"
 #include "DataDirectory.h"
 #include "PairGame.h"
 #include "Word.h"
@@ -49,6 +50,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Vocalune"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
     QApplication::setFont(font);
+    // The language of the system locale, as the program: LANGUAGE=de shows German.
+    const Translations translations;
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s <output folder> [width height]\n", argv[0]);
         return 2;

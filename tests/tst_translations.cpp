@@ -1,0 +1,269 @@
+// The pages in the player's language: the catalogue is chosen by the locale
+// (the test sets it with the locale given to Translations, as QLocale() is in
+// the program), an unknown language keeps English, and every translated text
+// fits its button or box at 800x480.
+#include "testsupport.h"
+
+#include "MainWindow.h"
+#include "PairGame.h"
+#include "Translations.h"
+#include "Word.h"
+#include "WordGame.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFont>
+#include <QInputDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWidget>
+#include <QSet>
+#include <QTest>
+#include <QTimer>
+
+using namespace TestSupport;
+
+namespace {
+
+QQuickItem *root(MainWindow &w, MainWindow::Page page)
+{
+    return w.view(page)->rootObject();
+}
+
+QString textOf(MainWindow &w, MainWindow::Page page, const QString &objectName)
+{
+    QQuickItem *item = findItem(root(w, page), objectName);
+    if (!item)
+        return QStringLiteral("<no %1>").arg(objectName);
+    const QVariant buttonText = item->property("buttonText");
+    return buttonText.isValid() ? buttonText.toString() : item->property("text").toString();
+}
+
+// Picks the picture of the Word Game's word (right) or another one (wrong).
+void pick(MainWindow &w, bool right)
+{
+    WordGame *game = w.openWordGame();
+    QVERIFY(game);
+    const QList<QObject *> pictures = game->imageList();
+    for (int i = 0; i < pictures.size(); ++i) {
+        if ((static_cast<Word *>(pictures[i])->word() == game->word()) == right) {
+            QVERIFY(tapNamed(w.view(MainWindow::PageWordGame), QStringLiteral("icon%1").arg(i)));
+            return;
+        }
+    }
+    QFAIL("no such picture");
+}
+
+// What the name prompt showed, read when it opens; then it is cancelled.
+struct Prompt
+{
+    QString title;
+    QString label;
+    QStringList buttons;
+};
+
+void readNextPrompt(Prompt *prompt, int attemptsLeft = 500)
+{
+    auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+    if (!dialog) {
+        if (attemptsLeft > 0)
+            QTimer::singleShot(10, [=] { readNextPrompt(prompt, attemptsLeft - 1); });
+        return;
+    }
+    prompt->title = dialog->windowTitle();
+    prompt->label = dialog->labelText();
+    const auto buttons = dialog->findChildren<QPushButton *>();
+    for (QPushButton *button : buttons)
+        prompt->buttons << button->text().remove(QLatin1Char('&'));
+    dialog->reject();
+}
+
+} // namespace
+
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        initApplication();
+        // As the program: the widths below are those the player sees.
+        QApplication::setFont(QFont(QStringLiteral("Arial"), 30, QFont::Normal, false));
+    }
+
+    void aLanguageWithACatalogueShowsItsTexts();
+    void aLanguageWithoutACatalogueKeepsEnglish();
+    void everyTranslatedTextFitsAt800x480_data();
+    void everyTranslatedTextFitsAt800x480();
+
+private:
+    // What in the pages does not fit: a button's caption wider than the
+    // button less its rounded ends (half its height), or a single-line text
+    // wider than its box (its own width when the page sets one, else its
+    // parent's). The English words being taught and the players' names are
+    // not the translation's and are left out.
+    static void collectFaults(QQuickItem *item, const QSet<QString> &words, const QString &page, QStringList *faults);
+};
+
+void TestTranslations::aLanguageWithACatalogueShowsItsTexts()
+{
+    TemporaryDataLocation data;
+    // A region without a catalogue of its own takes its language's.
+    QCOMPARE(Translations(QLocale(QStringLiteral("de_AT"))).language(), QStringLiteral("de"));
+    QCOMPARE(Translations(QLocale(QStringLiteral("fi_FI"))).language(), QStringLiteral("fi"));
+
+    const Translations german(QLocale(QStringLiteral("de_DE")));
+    QCOMPARE(german.language(), QStringLiteral("de"));
+    MainWindow w(QRect(0, 0, 800, 480));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+
+    QCOMPARE(textOf(w, MainWindow::PageMain, "continueButton"), QStringLiteral("Weiter"));
+    QCOMPARE(textOf(w, MainWindow::PageMain, "newGameButton"), QStringLiteral("Neues Spiel"));
+    QCOMPARE(textOf(w, MainWindow::PageMain, "dictionariesButton"), QStringLiteral("Wörterbücher"));
+    QCOMPARE(textOf(w, MainWindow::PageMain, "settingsButton"), QStringLiteral("Einstellungen"));
+    QCOMPARE(textOf(w, MainWindow::PageMain, "exitButton"), QStringLiteral("Beenden"));
+    QVERIFY(findItemByText(root(w, MainWindow::PageNewGame), QStringLiteral("Wähle ein Spiel!")));
+    QCOMPARE(textOf(w, MainWindow::PageNewGame, "wordGameButton"), QStringLiteral("Wortspiel"));
+    QCOMPARE(textOf(w, MainWindow::PageSettings, "saveButton"), QStringLiteral("Speichern"));
+    QCOMPARE(textOf(w, MainWindow::PageDictionaries, "cancelButton"), QStringLiteral("Zurück"));
+
+    w.buttonNewGameClicked();
+    w.buttonStartGameClicked(1);
+    QVERIFY(w.openWordGame());
+    QCOMPARE(textOf(w, MainWindow::PageWordGame, "scoreText"), QStringLiteral("Punkte: 0"));
+    QCOMPARE(textOf(w, MainWindow::PageWordGame, "backButton"), QStringLiteral("Zurück"));
+    // The word being taught stays English.
+    QCOMPARE(textOf(w, MainWindow::PageWordGame, "wordText"), w.openWordGame()->word());
+
+    // One right pick, then a wrong one: the end panel and the name prompt,
+    // whose OK and Cancel come from Qt's own German texts.
+    pick(w, true);
+    QCOMPARE(textOf(w, MainWindow::PageWordGame, "scoreText"), QStringLiteral("Punkte: 1"));
+    Prompt prompt;
+    QTimer::singleShot(0, [&prompt] { readNextPrompt(&prompt); });
+    pick(w, false);
+    QTRY_COMPARE(prompt.title, QStringLiteral("Du bist in den Top 10!"));
+    QCOMPARE(prompt.label, QStringLiteral("Schreib deinen Namen!"));
+    QVERIFY(german.hasQtTexts());
+    QVERIFY2(prompt.buttons.contains(QStringLiteral("Abbrechen")), qPrintable(prompt.buttons.join(", ")));
+    QCOMPARE(textOf(w, MainWindow::PageWordGame, "endText"), QStringLiteral("Spiel vorbei!"));
+    QCOMPARE(textOf(w, MainWindow::PageWordGame, "endScoreText"), QStringLiteral("Punkte: 1"));
+    QCOMPARE(textOf(w, MainWindow::PageWordGame, "backToMainButton"), QStringLiteral("Zum Menü"));
+}
+
+void TestTranslations::aLanguageWithoutACatalogueKeepsEnglish()
+{
+    TemporaryDataLocation data;
+    // An unknown code, a real language Vocalune is not translated into, and
+    // English itself (which has no catalogue: the sources are English).
+    for (const char *name : {"xx", "pt_BR", "en_GB"}) {
+        const Translations none{QLocale(QString::fromLatin1(name))};
+        QVERIFY2(none.language().isEmpty(), name);
+        QVERIFY2(!none.hasQtTexts(), name);
+        MainWindow w(QRect(0, 0, 800, 480));
+        QCOMPARE(textOf(w, MainWindow::PageMain, "newGameButton"), QStringLiteral("New Game"));
+        QCOMPARE(textOf(w, MainWindow::PageMain, "settingsButton"), QStringLiteral("Settings"));
+        w.buttonStartGameClicked(1);
+        QVERIFY(w.openWordGame());
+        QCOMPARE(textOf(w, MainWindow::PageWordGame, "scoreText"), QStringLiteral("Score: 0"));
+    }
+    // Leaving a language puts English back.
+    {
+        const Translations french(QLocale(QStringLiteral("fr_FR")));
+        QCOMPARE(QCoreApplication::translate("MainView", "Exit"), QStringLiteral("Quitter"));
+    }
+    QCOMPARE(QCoreApplication::translate("MainView", "Exit"), QStringLiteral("Exit"));
+}
+
+void TestTranslations::everyTranslatedTextFitsAt800x480_data()
+{
+    QTest::addColumn<QString>("language");
+    // Every catalogue the program ships, and no fewer than these five.
+    const QStringList shipped = Translations::available();
+    for (const char *language : {"de", "es", "fi", "fr", "sv"})
+        QVERIFY2(shipped.contains(QLatin1String(language)), language);
+    for (const QString &language : shipped)
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+void TestTranslations::everyTranslatedTextFitsAt800x480()
+{
+    QFETCH(QString, language);
+    TemporaryDataLocation data;
+    const Translations translations{QLocale(language)};
+    QCOMPARE(translations.language(), language);
+    MainWindow w(QRect(0, 0, 800, 480));
+    w.resize(800, 480);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+
+    QStringList faults;
+    const QSet<QString> noWords;
+    collectFaults(root(w, MainWindow::PageMain), noWords, "main menu", &faults);
+    collectFaults(root(w, MainWindow::PageNewGame), noWords, "game mode", &faults);
+    collectFaults(root(w, MainWindow::PageDictionaries), noWords, "dictionaries", &faults);
+    // The mute switch both ways.
+    QObject *settings = qmlContext(root(w, MainWindow::PageSettings))->contextProperty("qtSettings").value<QObject *>();
+    QVERIFY(settings);
+    for (bool mute : {false, true}) {
+        settings->setProperty("mute", mute);
+        collectFaults(root(w, MainWindow::PageSettings), noWords, "settings", &faults);
+    }
+
+    // Each game with its end panel, under both outcomes.
+    for (MainWindow::Page page : {MainWindow::PageWordGame, MainWindow::PagePairGame}) {
+        w.buttonStartGameClicked(page == MainWindow::PageWordGame ? 1 : 0);
+        QSet<QString> words;
+        const QList<QObject *> dealt = page == MainWindow::PageWordGame ? w.openWordGame()->imageList()
+                                                                        : w.openPairGame()->imageList();
+        QVERIFY(!dealt.isEmpty());
+        for (QObject *word : dealt)
+            words << static_cast<Word *>(word)->word();
+        const QString name = page == MainWindow::PageWordGame ? "Word Game" : "Pair Game";
+        collectFaults(root(w, page), words, name, &faults);
+        QQuickItem *panel = findItem(root(w, page), "endPanel");
+        QVERIFY(panel);
+        const char *context = page == MainWindow::PageWordGame ? "WordGameView" : "PairGameView";
+        panel->setProperty("score", 100);
+        for (const char *outcome : {"Game Over!", "Success!"}) {
+            panel->setProperty("text", QCoreApplication::translate(context, outcome));
+            collectFaults(panel, words, name + " end", &faults);
+        }
+        w.buttonBackToMainClicked();
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join("\n")));
+}
+
+void TestTranslations::collectFaults(QQuickItem *item, const QSet<QString> &words, const QString &page, QStringList *faults)
+{
+    if (!item || item->objectName() == QLatin1String("topListView"))
+        return;
+    const QByteArray type = item->metaObject()->className();
+    const QString text = item->property("text").toString();
+    if (type.startsWith("QQuickText") && !text.isEmpty() && !words.contains(text)
+        && item->property("wrapMode").toInt() == 0 && item->property("fontSizeMode").toInt() == 0) {
+        const qreal needed = item->implicitWidth();
+        QQuickItem *parent = item->parentItem();
+        const bool isCaption = parent && parent->property("buttonText").isValid();
+        qreal room = 0;
+        if (isCaption)
+            room = parent->width() - parent->height() / 2;
+        else if (qAbs(item->width() - needed) > 0.5 || !parent)
+            room = item->width();
+        else
+            room = parent->width();
+        if (needed > room + 0.5)
+            *faults << QStringLiteral("%1: \"%2\" needs %3 px, has %4").arg(page, text).arg(needed).arg(room);
+    }
+    const auto children = item->childItems();
+    for (QQuickItem *child : children)
+        collectFaults(child, words, page, faults);
+}
+
+QTEST_MAIN(TestTranslations)
+#include "tst_translations.moc"

@@ -1,0 +1,342 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Vocabulary game for children who learn English.
+Without options it starts the game. A word set is a folder of pictures named by their words
+(Chair.jpg, Teddy bear.png; PNG, JPEG, WebP or SVG), with recordings of the same names if you
+like (.mp3, .ogg, .wav); words without a recording are spoken by Festival.</source>
+        <translation>Vokabelspiel für Kinder, die Englisch lernen.
+Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die nach ihren Wörtern heißen
+(Chair.jpg, Teddy bear.png; PNG, JPEG, WebP oder SVG), auf Wunsch mit Aufnahmen gleichen Namens
+(.mp3, .ogg, .wav); Wörter ohne Aufnahme spricht Festival.</translation>
+    </message>
+    <message>
+        <source>Import the folder as a word set, print the report and exit (exit code 1 when nothing was imported).</source>
+        <translation>Den Ordner als Wortschatz importieren, den Bericht ausgeben und beenden (Rückgabewert 1, wenn nichts importiert wurde).</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>Ordner</translation>
+    </message>
+</context>
+<context>
+    <name>DictionariesView</name>
+    <message>
+        <source>Available dictionaries</source>
+        <translation>Zur Auswahl</translation>
+    </message>
+    <message>
+        <source>Dictionaries in use</source>
+        <translation>Im Spiel</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Save and Exit</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>EndPanel</name>
+    <message>
+        <source>Score: </source>
+        <translation>Punkte: </translation>
+    </message>
+    <message>
+        <source>Back to Main</source>
+        <translation>Zum Menü</translation>
+    </message>
+</context>
+<context>
+    <name>MainView</name>
+    <message>
+        <source>Continue</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Dictionaries</source>
+        <translation>Wörterbücher</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>MainWindow</source>
+        <translation>Vocalune</translation>
+    </message>
+</context>
+<context>
+    <name>NewGameView</name>
+    <message>
+        <source>Choose a Game Mode!</source>
+        <translation>Wähle ein Spiel!</translation>
+    </message>
+    <message>
+        <source>Pair Game</source>
+        <translation>Paarspiel</translation>
+    </message>
+    <message>
+        <source>Word Game</source>
+        <translation>Wortspiel</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>PairGame</name>
+    <message>
+        <source>You made it to top 10!</source>
+        <translation>Du bist in den Top 10!</translation>
+    </message>
+    <message>
+        <source>Enter your name!</source>
+        <translation>Schreib deinen Namen!</translation>
+    </message>
+</context>
+<context>
+    <name>PairGameView</name>
+    <message>
+        <source>Success!</source>
+        <translation>Geschafft!</translation>
+    </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>Spiel vorbei!</translation>
+    </message>
+    <message>
+        <source>Not enough words!</source>
+        <translation>Zu wenige Wörter!</translation>
+    </message>
+    <message>
+        <source>Score: </source>
+        <translation>Punkte: </translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsView</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Volume: </source>
+        <translation>Ton: </translation>
+    </message>
+    <message>
+        <source>Muted</source>
+        <translation>Stumm</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>An</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Save and Exit</source>
+        <translation>Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>WordGame</name>
+    <message>
+        <source>You made it to top 10!</source>
+        <translation>Du bist in den Top 10!</translation>
+    </message>
+    <message>
+        <source>Enter your name!</source>
+        <translation>Schreib deinen Namen!</translation>
+    </message>
+</context>
+<context>
+    <name>WordGameView</name>
+    <message>
+        <source>Success!</source>
+        <translation>Geschafft!</translation>
+    </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>Spiel vorbei!</translation>
+    </message>
+    <message>
+        <source>Not enough words!</source>
+        <translation>Zu wenige Wörter!</translation>
+    </message>
+    <message>
+        <source>Score: </source>
+        <translation>Punkte: </translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>WordSetImporter</name>
+    <message>
+        <source>name has control characters</source>
+        <translation>Name enthält Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>name too long (more than %1 characters)</source>
+        <translation>Name zu lang (mehr als %1 Zeichen)</translation>
+    </message>
+    <message>
+        <source>name is not a word (only letters, digits, spaces, hyphens and apostrophes)</source>
+        <translation>Name ist kein Wort (nur Buchstaben, Ziffern, Leerzeichen, Bindestriche und Apostrophe)</translation>
+    </message>
+    <message>
+        <source>picture uses other files</source>
+        <translation>Bild verwendet andere Dateien</translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation>kein Bild</translation>
+    </message>
+    <message>
+        <source>picture too large (more than 40 megapixels)</source>
+        <translation>Bild zu groß (mehr als 40 Megapixel)</translation>
+    </message>
+    <message>
+        <source>damaged picture</source>
+        <translation>beschädigtes Bild</translation>
+    </message>
+    <message>
+        <source>Festival (text2wave) is not installed</source>
+        <translation>Festival (text2wave) ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>Festival did not answer</source>
+        <translation>Festival hat nicht geantwortet</translation>
+    </message>
+    <message>
+        <source>Festival could not make the voice</source>
+        <translation>Festival konnte die Stimme nicht erzeugen</translation>
+    </message>
+    <message>
+        <source>Imported %1 words into the set &quot;%2&quot;.</source>
+        <translation>%1 Wörter in den Wortschatz „%2“ importiert.</translation>
+    </message>
+    <message>
+        <source>Festival spoke %1 of them: %2.</source>
+        <translation>Festival hat %1 davon gesprochen: %2.</translation>
+    </message>
+    <message>
+        <source>No recording for %1 (%2).</source>
+        <translation>Keine Aufnahme für %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Import cancelled: nothing was kept.</source>
+        <translation>Import abgebrochen: nichts wurde behalten.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1.</source>
+        <translation>Nichts wurde importiert: %1.</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>der Ordner existiert nicht</translation>
+    </message>
+    <message>
+        <source>that is not a folder</source>
+        <translation>das ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>the folder&apos;s name cannot name a set (up to %1 letters, digits, spaces, hyphens, apostrophes and underscores)</source>
+        <translation>der Name des Ordners taugt nicht als Name eines Wortschatzes (bis zu %1 Buchstaben, Ziffern, Leerzeichen, Bindestriche, Apostrophe und Unterstriche)</translation>
+    </message>
+    <message>
+        <source>there is already a dictionary called &quot;%1&quot;; rename the folder</source>
+        <translation>es gibt schon ein Wörterbuch namens „%1“; bitte den Ordner umbenennen</translation>
+    </message>
+    <message>
+        <source>there is already a set called &quot;%1&quot;; remove it or rename the folder</source>
+        <translation>es gibt schon einen Wortschatz namens „%1“; bitte ihn entfernen oder den Ordner umbenennen</translation>
+    </message>
+    <message>
+        <source>a link to another file, not followed</source>
+        <translation>ein Verweis auf eine andere Datei, nicht gefolgt</translation>
+    </message>
+    <message>
+        <source>hidden file (its name starts with a dot)</source>
+        <translation>versteckte Datei (Name beginnt mit einem Punkt)</translation>
+    </message>
+    <message>
+        <source>a folder, not a picture</source>
+        <translation>ein Ordner, kein Bild</translation>
+    </message>
+    <message>
+        <source>not a picture or a recording</source>
+        <translation>weder Bild noch Aufnahme</translation>
+    </message>
+    <message>
+        <source>same word as %1</source>
+        <translation>dasselbe Wort wie %1</translation>
+    </message>
+    <message>
+        <source>recording without a picture</source>
+        <translation>Aufnahme ohne Bild</translation>
+    </message>
+    <message>
+        <source>there is no picture in the folder</source>
+        <translation>im Ordner ist kein Bild</translation>
+    </message>
+    <message>
+        <source>the data folder %1 cannot be written (is the disk full?)</source>
+        <translation>in den Datenordner %1 kann nicht geschrieben werden (ist die Festplatte voll?)</translation>
+    </message>
+    <message>
+        <source>the folder went away during the import (was the stick removed?)</source>
+        <translation>der Ordner ist während des Imports verschwunden (wurde der Stick abgezogen?)</translation>
+    </message>
+    <message>
+        <source>file too large (more than 20 MB)</source>
+        <translation>Datei zu groß (mehr als 20 MB)</translation>
+    </message>
+    <message>
+        <source>could not be read</source>
+        <translation>konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>not a recording</source>
+        <translation>keine Aufnahme</translation>
+    </message>
+    <message>
+        <source>Festival failed</source>
+        <translation>Festival ist gescheitert</translation>
+    </message>
+    <message>
+        <source>none of the pictures could be used</source>
+        <translation>keines der Bilder war brauchbar</translation>
+    </message>
+    <message>
+        <source>only %1 words could be made, and a set needs at least %2</source>
+        <translation>nur %1 Wörter konnten entstehen, ein Wortschatz braucht mindestens %2</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,342 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Vocabulary game for children who learn English.
+Without options it starts the game. A word set is a folder of pictures named by their words
+(Chair.jpg, Teddy bear.png; PNG, JPEG, WebP or SVG), with recordings of the same names if you
+like (.mp3, .ogg, .wav); words without a recording are spoken by Festival.</source>
+        <translation>Juego de vocabulario para niños que aprenden inglés.
+Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágenes con el nombre de sus palabras
+(Chair.jpg, Teddy bear.png; PNG, JPEG, WebP o SVG), si quiere con grabaciones de los mismos nombres
+(.mp3, .ogg, .wav); las palabras sin grabación las pronuncia Festival.</translation>
+    </message>
+    <message>
+        <source>Import the folder as a word set, print the report and exit (exit code 1 when nothing was imported).</source>
+        <translation>Importar la carpeta como conjunto de palabras, mostrar el informe y salir (código de salida 1 si no se importó nada).</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>DictionariesView</name>
+    <message>
+        <source>Available dictionaries</source>
+        <translation>Disponibles</translation>
+    </message>
+    <message>
+        <source>Dictionaries in use</source>
+        <translation>En juego</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Save and Exit</source>
+        <translation>Guardar</translation>
+    </message>
+</context>
+<context>
+    <name>EndPanel</name>
+    <message>
+        <source>Score: </source>
+        <translation>Puntos: </translation>
+    </message>
+    <message>
+        <source>Back to Main</source>
+        <translation>Al menú</translation>
+    </message>
+</context>
+<context>
+    <name>MainView</name>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nueva partida</translation>
+    </message>
+    <message>
+        <source>Dictionaries</source>
+        <translation>Diccionarios</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>MainWindow</source>
+        <translation>Vocalune</translation>
+    </message>
+</context>
+<context>
+    <name>NewGameView</name>
+    <message>
+        <source>Choose a Game Mode!</source>
+        <translation>¡Elige un juego!</translation>
+    </message>
+    <message>
+        <source>Pair Game</source>
+        <translation>Parejas</translation>
+    </message>
+    <message>
+        <source>Word Game</source>
+        <translation>Palabras</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+</context>
+<context>
+    <name>PairGame</name>
+    <message>
+        <source>You made it to top 10!</source>
+        <translation>¡Estás entre los 10 mejores!</translation>
+    </message>
+    <message>
+        <source>Enter your name!</source>
+        <translation>¡Escribe tu nombre!</translation>
+    </message>
+</context>
+<context>
+    <name>PairGameView</name>
+    <message>
+        <source>Success!</source>
+        <translation>¡Muy bien!</translation>
+    </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>¡Fin del juego!</translation>
+    </message>
+    <message>
+        <source>Not enough words!</source>
+        <translation>¡Faltan palabras!</translation>
+    </message>
+    <message>
+        <source>Score: </source>
+        <translation>Puntos: </translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsView</name>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Volume: </source>
+        <translation>Volumen: </translation>
+    </message>
+    <message>
+        <source>Muted</source>
+        <translation>Silencio</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Save and Exit</source>
+        <translation>Guardar</translation>
+    </message>
+</context>
+<context>
+    <name>WordGame</name>
+    <message>
+        <source>You made it to top 10!</source>
+        <translation>¡Estás entre los 10 mejores!</translation>
+    </message>
+    <message>
+        <source>Enter your name!</source>
+        <translation>¡Escribe tu nombre!</translation>
+    </message>
+</context>
+<context>
+    <name>WordGameView</name>
+    <message>
+        <source>Success!</source>
+        <translation>¡Muy bien!</translation>
+    </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>¡Fin del juego!</translation>
+    </message>
+    <message>
+        <source>Not enough words!</source>
+        <translation>¡Faltan palabras!</translation>
+    </message>
+    <message>
+        <source>Score: </source>
+        <translation>Puntos: </translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+</context>
+<context>
+    <name>WordSetImporter</name>
+    <message>
+        <source>name has control characters</source>
+        <translation>el nombre contiene caracteres de control</translation>
+    </message>
+    <message>
+        <source>name too long (more than %1 characters)</source>
+        <translation>nombre demasiado largo (más de %1 caracteres)</translation>
+    </message>
+    <message>
+        <source>name is not a word (only letters, digits, spaces, hyphens and apostrophes)</source>
+        <translation>el nombre no es una palabra (solo letras, dígitos, espacios, guiones y apóstrofos)</translation>
+    </message>
+    <message>
+        <source>picture uses other files</source>
+        <translation>la imagen usa otros archivos</translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation>no es una imagen</translation>
+    </message>
+    <message>
+        <source>picture too large (more than 40 megapixels)</source>
+        <translation>imagen demasiado grande (más de 40 megapíxeles)</translation>
+    </message>
+    <message>
+        <source>damaged picture</source>
+        <translation>imagen dañada</translation>
+    </message>
+    <message>
+        <source>Festival (text2wave) is not installed</source>
+        <translation>Festival (text2wave) no está instalado</translation>
+    </message>
+    <message>
+        <source>Festival did not answer</source>
+        <translation>Festival no respondió</translation>
+    </message>
+    <message>
+        <source>Festival could not make the voice</source>
+        <translation>Festival no pudo crear la voz</translation>
+    </message>
+    <message>
+        <source>Imported %1 words into the set &quot;%2&quot;.</source>
+        <translation>Se importaron %1 palabras al conjunto «%2».</translation>
+    </message>
+    <message>
+        <source>Festival spoke %1 of them: %2.</source>
+        <translation>Festival pronunció %1 de ellas: %2.</translation>
+    </message>
+    <message>
+        <source>No recording for %1 (%2).</source>
+        <translation>Sin grabación para %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Import cancelled: nothing was kept.</source>
+        <translation>Importación cancelada: no se guardó nada.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1.</source>
+        <translation>No se importó nada: %1.</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>la carpeta no existe</translation>
+    </message>
+    <message>
+        <source>that is not a folder</source>
+        <translation>eso no es una carpeta</translation>
+    </message>
+    <message>
+        <source>the folder&apos;s name cannot name a set (up to %1 letters, digits, spaces, hyphens, apostrophes and underscores)</source>
+        <translation>el nombre de la carpeta no sirve como nombre de conjunto (hasta %1 letras, dígitos, espacios, guiones, apóstrofos y guiones bajos)</translation>
+    </message>
+    <message>
+        <source>there is already a dictionary called &quot;%1&quot;; rename the folder</source>
+        <translation>ya hay un diccionario llamado «%1»; cambie el nombre de la carpeta</translation>
+    </message>
+    <message>
+        <source>there is already a set called &quot;%1&quot;; remove it or rename the folder</source>
+        <translation>ya hay un conjunto llamado «%1»; elimínelo o cambie el nombre de la carpeta</translation>
+    </message>
+    <message>
+        <source>a link to another file, not followed</source>
+        <translation>un enlace a otro archivo, no seguido</translation>
+    </message>
+    <message>
+        <source>hidden file (its name starts with a dot)</source>
+        <translation>archivo oculto (su nombre empieza por un punto)</translation>
+    </message>
+    <message>
+        <source>a folder, not a picture</source>
+        <translation>una carpeta, no una imagen</translation>
+    </message>
+    <message>
+        <source>not a picture or a recording</source>
+        <translation>ni imagen ni grabación</translation>
+    </message>
+    <message>
+        <source>same word as %1</source>
+        <translation>la misma palabra que %1</translation>
+    </message>
+    <message>
+        <source>recording without a picture</source>
+        <translation>grabación sin imagen</translation>
+    </message>
+    <message>
+        <source>there is no picture in the folder</source>
+        <translation>no hay ninguna imagen en la carpeta</translation>
+    </message>
+    <message>
+        <source>the data folder %1 cannot be written (is the disk full?)</source>
+        <translation>no se puede escribir en la carpeta de datos %1 (¿está lleno el disco?)</translation>
+    </message>
+    <message>
+        <source>the folder went away during the import (was the stick removed?)</source>
+        <translation>la carpeta desapareció durante la importación (¿se retiró la memoria?)</translation>
+    </message>
+    <message>
+        <source>file too large (more than 20 MB)</source>
+        <translation>archivo demasiado grande (más de 20 MB)</translation>
+    </message>
+    <message>
+        <source>could not be read</source>
+        <translation>no se pudo leer</translation>
+    </message>
+    <message>
+        <source>not a recording</source>
+        <translation>no es una grabación</translation>
+    </message>
+    <message>
+        <source>Festival failed</source>
+        <translation>Festival falló</translation>
+    </message>
+    <message>
+        <source>none of the pictures could be used</source>
+        <translation>no se pudo usar ninguna de las imágenes</translation>
+    </message>
+    <message>
+        <source>only %1 words could be made, and a set needs at least %2</source>
+        <translation>solo se pudieron crear %1 palabras, y un conjunto necesita al menos %2</translation>
+    </message>
+</context>
+</TS>

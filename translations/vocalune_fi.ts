@@ -1,0 +1,342 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fi">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Vocabulary game for children who learn English.
+Without options it starts the game. A word set is a folder of pictures named by their words
+(Chair.jpg, Teddy bear.png; PNG, JPEG, WebP or SVG), with recordings of the same names if you
+like (.mp3, .ogg, .wav); words without a recording are spoken by Festival.</source>
+        <translation>Sanastopeli englantia opetteleville lapsille.
+Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty sanojensa mukaan
+(Chair.jpg, Teddy bear.png; PNG, JPEG, WebP tai SVG), halutessasi samannimisten äänitteiden kanssa
+(.mp3, .ogg, .wav); sanat, joilla ei ole äänitettä, lausuu Festival.</translation>
+    </message>
+    <message>
+        <source>Import the folder as a word set, print the report and exit (exit code 1 when nothing was imported).</source>
+        <translation>Tuo kansio sanasarjaksi, tulosta raportti ja lopeta (paluuarvo 1, jos mitään ei tuotu).</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>kansio</translation>
+    </message>
+</context>
+<context>
+    <name>DictionariesView</name>
+    <message>
+        <source>Available dictionaries</source>
+        <translation>Valittavana</translation>
+    </message>
+    <message>
+        <source>Dictionaries in use</source>
+        <translation>Pelissä</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Peruuta</translation>
+    </message>
+    <message>
+        <source>Save and Exit</source>
+        <translation>Tallenna</translation>
+    </message>
+</context>
+<context>
+    <name>EndPanel</name>
+    <message>
+        <source>Score: </source>
+        <translation>Pisteet: </translation>
+    </message>
+    <message>
+        <source>Back to Main</source>
+        <translation>Valikkoon</translation>
+    </message>
+</context>
+<context>
+    <name>MainView</name>
+    <message>
+        <source>Continue</source>
+        <translation>Jatka</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Uusi peli</translation>
+    </message>
+    <message>
+        <source>Dictionaries</source>
+        <translation>Sanakirjat</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Asetukset</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Lopeta</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>MainWindow</source>
+        <translation>Vocalune</translation>
+    </message>
+</context>
+<context>
+    <name>NewGameView</name>
+    <message>
+        <source>Choose a Game Mode!</source>
+        <translation>Valitse peli!</translation>
+    </message>
+    <message>
+        <source>Pair Game</source>
+        <translation>Paripeli</translation>
+    </message>
+    <message>
+        <source>Word Game</source>
+        <translation>Sanapeli</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Paluu</translation>
+    </message>
+</context>
+<context>
+    <name>PairGame</name>
+    <message>
+        <source>You made it to top 10!</source>
+        <translation>Pääsit kymmenen parhaan joukkoon!</translation>
+    </message>
+    <message>
+        <source>Enter your name!</source>
+        <translation>Kirjoita nimesi!</translation>
+    </message>
+</context>
+<context>
+    <name>PairGameView</name>
+    <message>
+        <source>Success!</source>
+        <translation>Onnistui!</translation>
+    </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>Peli loppui!</translation>
+    </message>
+    <message>
+        <source>Not enough words!</source>
+        <translation>Liian vähän sanoja!</translation>
+    </message>
+    <message>
+        <source>Score: </source>
+        <translation>Pisteet: </translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Paluu</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsView</name>
+    <message>
+        <source>Settings</source>
+        <translation>Asetukset</translation>
+    </message>
+    <message>
+        <source>Volume: </source>
+        <translation>Ääni: </translation>
+    </message>
+    <message>
+        <source>Muted</source>
+        <translation>Hiljaa</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Päällä</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Peruuta</translation>
+    </message>
+    <message>
+        <source>Save and Exit</source>
+        <translation>Tallenna</translation>
+    </message>
+</context>
+<context>
+    <name>WordGame</name>
+    <message>
+        <source>You made it to top 10!</source>
+        <translation>Pääsit kymmenen parhaan joukkoon!</translation>
+    </message>
+    <message>
+        <source>Enter your name!</source>
+        <translation>Kirjoita nimesi!</translation>
+    </message>
+</context>
+<context>
+    <name>WordGameView</name>
+    <message>
+        <source>Success!</source>
+        <translation>Onnistui!</translation>
+    </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>Peli loppui!</translation>
+    </message>
+    <message>
+        <source>Not enough words!</source>
+        <translation>Liian vähän sanoja!</translation>
+    </message>
+    <message>
+        <source>Score: </source>
+        <translation>Pisteet: </translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Paluu</translation>
+    </message>
+</context>
+<context>
+    <name>WordSetImporter</name>
+    <message>
+        <source>name has control characters</source>
+        <translation>nimessä on ohjausmerkkejä</translation>
+    </message>
+    <message>
+        <source>name too long (more than %1 characters)</source>
+        <translation>nimi on liian pitkä (yli %1 merkkiä)</translation>
+    </message>
+    <message>
+        <source>name is not a word (only letters, digits, spaces, hyphens and apostrophes)</source>
+        <translation>nimi ei ole sana (vain kirjaimia, numeroita, välilyöntejä, yhdysmerkkejä ja heittomerkkejä)</translation>
+    </message>
+    <message>
+        <source>picture uses other files</source>
+        <translation>kuva käyttää muita tiedostoja</translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation>ei kuva</translation>
+    </message>
+    <message>
+        <source>picture too large (more than 40 megapixels)</source>
+        <translation>kuva on liian suuri (yli 40 megapikseliä)</translation>
+    </message>
+    <message>
+        <source>damaged picture</source>
+        <translation>vioittunut kuva</translation>
+    </message>
+    <message>
+        <source>Festival (text2wave) is not installed</source>
+        <translation>Festivalia (text2wave) ei ole asennettu</translation>
+    </message>
+    <message>
+        <source>Festival did not answer</source>
+        <translation>Festival ei vastannut</translation>
+    </message>
+    <message>
+        <source>Festival could not make the voice</source>
+        <translation>Festival ei saanut puhetta tehtyä</translation>
+    </message>
+    <message>
+        <source>Imported %1 words into the set &quot;%2&quot;.</source>
+        <translation>Tuotiin %1 sanaa sarjaan ”%2”.</translation>
+    </message>
+    <message>
+        <source>Festival spoke %1 of them: %2.</source>
+        <translation>Festival lausui niistä %1: %2.</translation>
+    </message>
+    <message>
+        <source>No recording for %1 (%2).</source>
+        <translation>Ei äänitettä: %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Import cancelled: nothing was kept.</source>
+        <translation>Tuonti peruttiin: mitään ei säilytetty.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1.</source>
+        <translation>Mitään ei tuotu: %1.</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>kansiota ei ole</translation>
+    </message>
+    <message>
+        <source>that is not a folder</source>
+        <translation>se ei ole kansio</translation>
+    </message>
+    <message>
+        <source>the folder&apos;s name cannot name a set (up to %1 letters, digits, spaces, hyphens, apostrophes and underscores)</source>
+        <translation>kansion nimi ei kelpaa sarjan nimeksi (enintään %1 kirjainta, numeroa, välilyöntiä, yhdysmerkkiä, heittomerkkiä ja alaviivaa)</translation>
+    </message>
+    <message>
+        <source>there is already a dictionary called &quot;%1&quot;; rename the folder</source>
+        <translation>sanakirja ”%1” on jo olemassa; nimeä kansio uudelleen</translation>
+    </message>
+    <message>
+        <source>there is already a set called &quot;%1&quot;; remove it or rename the folder</source>
+        <translation>sarja ”%1” on jo olemassa; poista se tai nimeä kansio uudelleen</translation>
+    </message>
+    <message>
+        <source>a link to another file, not followed</source>
+        <translation>linkki toiseen tiedostoon, ei seurattu</translation>
+    </message>
+    <message>
+        <source>hidden file (its name starts with a dot)</source>
+        <translation>piilotiedosto (nimi alkaa pisteellä)</translation>
+    </message>
+    <message>
+        <source>a folder, not a picture</source>
+        <translation>kansio, ei kuva</translation>
+    </message>
+    <message>
+        <source>not a picture or a recording</source>
+        <translation>ei kuva eikä äänite</translation>
+    </message>
+    <message>
+        <source>same word as %1</source>
+        <translation>sama sana kuin %1</translation>
+    </message>
+    <message>
+        <source>recording without a picture</source>
+        <translation>äänite ilman kuvaa</translation>
+    </message>
+    <message>
+        <source>there is no picture in the folder</source>
+        <translation>kansiossa ei ole kuvia</translation>
+    </message>
+    <message>
+        <source>the data folder %1 cannot be written (is the disk full?)</source>
+        <translation>datakansioon %1 ei voi kirjoittaa (onko levy täynnä?)</translation>
+    </message>
+    <message>
+        <source>the folder went away during the import (was the stick removed?)</source>
+        <translation>kansio katosi tuonnin aikana (irrotettiinko tikku?)</translation>
+    </message>
+    <message>
+        <source>file too large (more than 20 MB)</source>
+        <translation>tiedosto on liian suuri (yli 20 Mt)</translation>
+    </message>
+    <message>
+        <source>could not be read</source>
+        <translation>ei voitu lukea</translation>
+    </message>
+    <message>
+        <source>not a recording</source>
+        <translation>ei äänite</translation>
+    </message>
+    <message>
+        <source>Festival failed</source>
+        <translation>Festival epäonnistui</translation>
+    </message>
+    <message>
+        <source>none of the pictures could be used</source>
+        <translation>yhtäkään kuvaa ei voitu käyttää</translation>
+    </message>
+    <message>
+        <source>only %1 words could be made, and a set needs at least %2</source>
+        <translation>vain %1 sanaa saatiin tehtyä, ja sarjassa pitää olla vähintään %2</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,342 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Vocabulary game for children who learn English.
+Without options it starts the game. A word set is a folder of pictures named by their words
+(Chair.jpg, Teddy bear.png; PNG, JPEG, WebP or SVG), with recordings of the same names if you
+like (.mp3, .ogg, .wav); words without a recording are spoken by Festival.</source>
+        <translation>Jeu de vocabulaire pour les enfants qui apprennent l’anglais.
+Sans option, le jeu démarre. Une série de mots est un dossier d’images nommées d’après leurs mots
+(Chair.jpg, Teddy bear.png&#xa0;; PNG, JPEG, WebP ou SVG), avec si vous le souhaitez des enregistrements de mêmes noms
+(.mp3, .ogg, .wav)&#xa0;; les mots sans enregistrement sont prononcés par Festival.</translation>
+    </message>
+    <message>
+        <source>Import the folder as a word set, print the report and exit (exit code 1 when nothing was imported).</source>
+        <translation>Importer le dossier comme série de mots, afficher le rapport et quitter (code de sortie 1 si rien n’a été importé).</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>dossier</translation>
+    </message>
+</context>
+<context>
+    <name>DictionariesView</name>
+    <message>
+        <source>Available dictionaries</source>
+        <translation>Disponibles</translation>
+    </message>
+    <message>
+        <source>Dictionaries in use</source>
+        <translation>En jeu</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Save and Exit</source>
+        <translation>Enregistrer</translation>
+    </message>
+</context>
+<context>
+    <name>EndPanel</name>
+    <message>
+        <source>Score: </source>
+        <translation>Points&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Back to Main</source>
+        <translation>Retour au menu</translation>
+    </message>
+</context>
+<context>
+    <name>MainView</name>
+    <message>
+        <source>Continue</source>
+        <translation>Continuer</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nouveau jeu</translation>
+    </message>
+    <message>
+        <source>Dictionaries</source>
+        <translation>Dictionnaires</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>MainWindow</source>
+        <translation>Vocalune</translation>
+    </message>
+</context>
+<context>
+    <name>NewGameView</name>
+    <message>
+        <source>Choose a Game Mode!</source>
+        <translation>Choisis un jeu&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Pair Game</source>
+        <translation>Les paires</translation>
+    </message>
+    <message>
+        <source>Word Game</source>
+        <translation>Les mots</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+</context>
+<context>
+    <name>PairGame</name>
+    <message>
+        <source>You made it to top 10!</source>
+        <translation>Tu es dans le top 10&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Enter your name!</source>
+        <translation>Écris ton prénom&#xa0;!</translation>
+    </message>
+</context>
+<context>
+    <name>PairGameView</name>
+    <message>
+        <source>Success!</source>
+        <translation>Bravo&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>Fin du jeu&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Not enough words!</source>
+        <translation>Pas assez de mots&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Score: </source>
+        <translation>Points&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsView</name>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Volume: </source>
+        <translation>Volume&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Muted</source>
+        <translation>Muet</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Save and Exit</source>
+        <translation>Enregistrer</translation>
+    </message>
+</context>
+<context>
+    <name>WordGame</name>
+    <message>
+        <source>You made it to top 10!</source>
+        <translation>Tu es dans le top 10&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Enter your name!</source>
+        <translation>Écris ton prénom&#xa0;!</translation>
+    </message>
+</context>
+<context>
+    <name>WordGameView</name>
+    <message>
+        <source>Success!</source>
+        <translation>Bravo&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>Fin du jeu&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Not enough words!</source>
+        <translation>Pas assez de mots&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Score: </source>
+        <translation>Points&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+</context>
+<context>
+    <name>WordSetImporter</name>
+    <message>
+        <source>name has control characters</source>
+        <translation>le nom contient des caractères de contrôle</translation>
+    </message>
+    <message>
+        <source>name too long (more than %1 characters)</source>
+        <translation>nom trop long (plus de %1 caractères)</translation>
+    </message>
+    <message>
+        <source>name is not a word (only letters, digits, spaces, hyphens and apostrophes)</source>
+        <translation>le nom n’est pas un mot (seulement lettres, chiffres, espaces, traits d’union et apostrophes)</translation>
+    </message>
+    <message>
+        <source>picture uses other files</source>
+        <translation>l’image utilise d’autres fichiers</translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation>pas une image</translation>
+    </message>
+    <message>
+        <source>picture too large (more than 40 megapixels)</source>
+        <translation>image trop grande (plus de 40 mégapixels)</translation>
+    </message>
+    <message>
+        <source>damaged picture</source>
+        <translation>image endommagée</translation>
+    </message>
+    <message>
+        <source>Festival (text2wave) is not installed</source>
+        <translation>Festival (text2wave) n’est pas installé</translation>
+    </message>
+    <message>
+        <source>Festival did not answer</source>
+        <translation>Festival n’a pas répondu</translation>
+    </message>
+    <message>
+        <source>Festival could not make the voice</source>
+        <translation>Festival n’a pas pu créer la voix</translation>
+    </message>
+    <message>
+        <source>Imported %1 words into the set &quot;%2&quot;.</source>
+        <translation>%1 mots importés dans la série «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Festival spoke %1 of them: %2.</source>
+        <translation>Festival en a prononcé %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>No recording for %1 (%2).</source>
+        <translation>Pas d’enregistrement pour %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Import cancelled: nothing was kept.</source>
+        <translation>Import annulé&#xa0;: rien n’a été gardé.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1.</source>
+        <translation>Rien n’a été importé&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>le dossier n’existe pas</translation>
+    </message>
+    <message>
+        <source>that is not a folder</source>
+        <translation>ce n’est pas un dossier</translation>
+    </message>
+    <message>
+        <source>the folder&apos;s name cannot name a set (up to %1 letters, digits, spaces, hyphens, apostrophes and underscores)</source>
+        <translation>le nom du dossier ne peut pas nommer une série (jusqu’à %1 lettres, chiffres, espaces, traits d’union, apostrophes et tirets bas)</translation>
+    </message>
+    <message>
+        <source>there is already a dictionary called &quot;%1&quot;; rename the folder</source>
+        <translation>il existe déjà un dictionnaire nommé «&#xa0;%1&#xa0;»&#xa0;; renommez le dossier</translation>
+    </message>
+    <message>
+        <source>there is already a set called &quot;%1&quot;; remove it or rename the folder</source>
+        <translation>il existe déjà une série nommée «&#xa0;%1&#xa0;»&#xa0;; supprimez-la ou renommez le dossier</translation>
+    </message>
+    <message>
+        <source>a link to another file, not followed</source>
+        <translation>un lien vers un autre fichier, non suivi</translation>
+    </message>
+    <message>
+        <source>hidden file (its name starts with a dot)</source>
+        <translation>fichier caché (son nom commence par un point)</translation>
+    </message>
+    <message>
+        <source>a folder, not a picture</source>
+        <translation>un dossier, pas une image</translation>
+    </message>
+    <message>
+        <source>not a picture or a recording</source>
+        <translation>ni une image ni un enregistrement</translation>
+    </message>
+    <message>
+        <source>same word as %1</source>
+        <translation>même mot que %1</translation>
+    </message>
+    <message>
+        <source>recording without a picture</source>
+        <translation>enregistrement sans image</translation>
+    </message>
+    <message>
+        <source>there is no picture in the folder</source>
+        <translation>il n’y a aucune image dans le dossier</translation>
+    </message>
+    <message>
+        <source>the data folder %1 cannot be written (is the disk full?)</source>
+        <translation>impossible d’écrire dans le dossier de données %1 (le disque est-il plein&#xa0;?)</translation>
+    </message>
+    <message>
+        <source>the folder went away during the import (was the stick removed?)</source>
+        <translation>le dossier a disparu pendant l’import (la clé a-t-elle été retirée&#xa0;?)</translation>
+    </message>
+    <message>
+        <source>file too large (more than 20 MB)</source>
+        <translation>fichier trop gros (plus de 20&#xa0;Mo)</translation>
+    </message>
+    <message>
+        <source>could not be read</source>
+        <translation>illisible</translation>
+    </message>
+    <message>
+        <source>not a recording</source>
+        <translation>pas un enregistrement</translation>
+    </message>
+    <message>
+        <source>Festival failed</source>
+        <translation>Festival a échoué</translation>
+    </message>
+    <message>
+        <source>none of the pictures could be used</source>
+        <translation>aucune des images n’a pu servir</translation>
+    </message>
+    <message>
+        <source>only %1 words could be made, and a set needs at least %2</source>
+        <translation>seuls %1 mots ont pu être créés, et une série en demande au moins %2</translation>
+    </message>
+</context>
+</TS>

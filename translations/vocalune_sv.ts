@@ -1,0 +1,342 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="sv">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Vocabulary game for children who learn English.
+Without options it starts the game. A word set is a folder of pictures named by their words
+(Chair.jpg, Teddy bear.png; PNG, JPEG, WebP or SVG), with recordings of the same names if you
+like (.mp3, .ogg, .wav); words without a recording are spoken by Festival.</source>
+        <translation>Ordspel för barn som lär sig engelska.
+Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som sina ord
+(Chair.jpg, Teddy bear.png; PNG, JPEG, WebP eller SVG), om du vill med inspelningar med samma namn
+(.mp3, .ogg, .wav); ord utan inspelning läses upp av Festival.</translation>
+    </message>
+    <message>
+        <source>Import the folder as a word set, print the report and exit (exit code 1 when nothing was imported).</source>
+        <translation>Importera mappen som ordsamling, skriv ut rapporten och avsluta (slutkod 1 när inget importerades).</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>mapp</translation>
+    </message>
+</context>
+<context>
+    <name>DictionariesView</name>
+    <message>
+        <source>Available dictionaries</source>
+        <translation>Tillgängliga</translation>
+    </message>
+    <message>
+        <source>Dictionaries in use</source>
+        <translation>I spelet</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Save and Exit</source>
+        <translation>Spara</translation>
+    </message>
+</context>
+<context>
+    <name>EndPanel</name>
+    <message>
+        <source>Score: </source>
+        <translation>Poäng: </translation>
+    </message>
+    <message>
+        <source>Back to Main</source>
+        <translation>Till menyn</translation>
+    </message>
+</context>
+<context>
+    <name>MainView</name>
+    <message>
+        <source>Continue</source>
+        <translation>Fortsätt</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nytt spel</translation>
+    </message>
+    <message>
+        <source>Dictionaries</source>
+        <translation>Ordböcker</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Inställningar</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Avsluta</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>MainWindow</source>
+        <translation>Vocalune</translation>
+    </message>
+</context>
+<context>
+    <name>NewGameView</name>
+    <message>
+        <source>Choose a Game Mode!</source>
+        <translation>Välj ett spel!</translation>
+    </message>
+    <message>
+        <source>Pair Game</source>
+        <translation>Parspel</translation>
+    </message>
+    <message>
+        <source>Word Game</source>
+        <translation>Ordspel</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Bakåt</translation>
+    </message>
+</context>
+<context>
+    <name>PairGame</name>
+    <message>
+        <source>You made it to top 10!</source>
+        <translation>Du är bland de tio bästa!</translation>
+    </message>
+    <message>
+        <source>Enter your name!</source>
+        <translation>Skriv ditt namn!</translation>
+    </message>
+</context>
+<context>
+    <name>PairGameView</name>
+    <message>
+        <source>Success!</source>
+        <translation>Bra jobbat!</translation>
+    </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>Spelet är slut!</translation>
+    </message>
+    <message>
+        <source>Not enough words!</source>
+        <translation>För få ord!</translation>
+    </message>
+    <message>
+        <source>Score: </source>
+        <translation>Poäng: </translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Bakåt</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsView</name>
+    <message>
+        <source>Settings</source>
+        <translation>Inställningar</translation>
+    </message>
+    <message>
+        <source>Volume: </source>
+        <translation>Volym: </translation>
+    </message>
+    <message>
+        <source>Muted</source>
+        <translation>Tyst</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>På</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Save and Exit</source>
+        <translation>Spara</translation>
+    </message>
+</context>
+<context>
+    <name>WordGame</name>
+    <message>
+        <source>You made it to top 10!</source>
+        <translation>Du är bland de tio bästa!</translation>
+    </message>
+    <message>
+        <source>Enter your name!</source>
+        <translation>Skriv ditt namn!</translation>
+    </message>
+</context>
+<context>
+    <name>WordGameView</name>
+    <message>
+        <source>Success!</source>
+        <translation>Bra jobbat!</translation>
+    </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>Spelet är slut!</translation>
+    </message>
+    <message>
+        <source>Not enough words!</source>
+        <translation>För få ord!</translation>
+    </message>
+    <message>
+        <source>Score: </source>
+        <translation>Poäng: </translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Bakåt</translation>
+    </message>
+</context>
+<context>
+    <name>WordSetImporter</name>
+    <message>
+        <source>name has control characters</source>
+        <translation>namnet innehåller styrtecken</translation>
+    </message>
+    <message>
+        <source>name too long (more than %1 characters)</source>
+        <translation>namnet är för långt (mer än %1 tecken)</translation>
+    </message>
+    <message>
+        <source>name is not a word (only letters, digits, spaces, hyphens and apostrophes)</source>
+        <translation>namnet är inget ord (bara bokstäver, siffror, mellanslag, bindestreck och apostrofer)</translation>
+    </message>
+    <message>
+        <source>picture uses other files</source>
+        <translation>bilden använder andra filer</translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation>ingen bild</translation>
+    </message>
+    <message>
+        <source>picture too large (more than 40 megapixels)</source>
+        <translation>bilden är för stor (mer än 40 megapixel)</translation>
+    </message>
+    <message>
+        <source>damaged picture</source>
+        <translation>skadad bild</translation>
+    </message>
+    <message>
+        <source>Festival (text2wave) is not installed</source>
+        <translation>Festival (text2wave) är inte installerat</translation>
+    </message>
+    <message>
+        <source>Festival did not answer</source>
+        <translation>Festival svarade inte</translation>
+    </message>
+    <message>
+        <source>Festival could not make the voice</source>
+        <translation>Festival kunde inte skapa rösten</translation>
+    </message>
+    <message>
+        <source>Imported %1 words into the set &quot;%2&quot;.</source>
+        <translation>Importerade %1 ord till samlingen ”%2”.</translation>
+    </message>
+    <message>
+        <source>Festival spoke %1 of them: %2.</source>
+        <translation>Festival läste upp %1 av dem: %2.</translation>
+    </message>
+    <message>
+        <source>No recording for %1 (%2).</source>
+        <translation>Ingen inspelning för %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Import cancelled: nothing was kept.</source>
+        <translation>Importen avbröts: inget sparades.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1.</source>
+        <translation>Inget importerades: %1.</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>mappen finns inte</translation>
+    </message>
+    <message>
+        <source>that is not a folder</source>
+        <translation>det är ingen mapp</translation>
+    </message>
+    <message>
+        <source>the folder&apos;s name cannot name a set (up to %1 letters, digits, spaces, hyphens, apostrophes and underscores)</source>
+        <translation>mappens namn kan inte vara namn på en samling (högst %1 bokstäver, siffror, mellanslag, bindestreck, apostrofer och understreck)</translation>
+    </message>
+    <message>
+        <source>there is already a dictionary called &quot;%1&quot;; rename the folder</source>
+        <translation>det finns redan en ordbok som heter ”%1”; byt namn på mappen</translation>
+    </message>
+    <message>
+        <source>there is already a set called &quot;%1&quot;; remove it or rename the folder</source>
+        <translation>det finns redan en samling som heter ”%1”; ta bort den eller byt namn på mappen</translation>
+    </message>
+    <message>
+        <source>a link to another file, not followed</source>
+        <translation>en länk till en annan fil, följdes inte</translation>
+    </message>
+    <message>
+        <source>hidden file (its name starts with a dot)</source>
+        <translation>dold fil (namnet börjar med en punkt)</translation>
+    </message>
+    <message>
+        <source>a folder, not a picture</source>
+        <translation>en mapp, ingen bild</translation>
+    </message>
+    <message>
+        <source>not a picture or a recording</source>
+        <translation>varken bild eller inspelning</translation>
+    </message>
+    <message>
+        <source>same word as %1</source>
+        <translation>samma ord som %1</translation>
+    </message>
+    <message>
+        <source>recording without a picture</source>
+        <translation>inspelning utan bild</translation>
+    </message>
+    <message>
+        <source>there is no picture in the folder</source>
+        <translation>det finns ingen bild i mappen</translation>
+    </message>
+    <message>
+        <source>the data folder %1 cannot be written (is the disk full?)</source>
+        <translation>datamappen %1 går inte att skriva till (är disken full?)</translation>
+    </message>
+    <message>
+        <source>the folder went away during the import (was the stick removed?)</source>
+        <translation>mappen försvann under importen (togs minnet ut?)</translation>
+    </message>
+    <message>
+        <source>file too large (more than 20 MB)</source>
+        <translation>filen är för stor (mer än 20 MB)</translation>
+    </message>
+    <message>
+        <source>could not be read</source>
+        <translation>kunde inte läsas</translation>
+    </message>
+    <message>
+        <source>not a recording</source>
+        <translation>ingen inspelning</translation>
+    </message>
+    <message>
+        <source>Festival failed</source>
+        <translation>Festival misslyckades</translation>
+    </message>
+    <message>
+        <source>none of the pictures could be used</source>
+        <translation>ingen av bilderna gick att använda</translation>
+    </message>
+    <message>
+        <source>only %1 words could be made, and a set needs at least %2</source>
+        <translation>bara %1 ord kunde göras, och en samling behöver minst %2</translation>
+    </message>
+</context>
+</TS>
