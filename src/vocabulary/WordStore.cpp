@@ -6,6 +6,7 @@
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
+#include <QSet>
 
 #include <cstdlib>
 #include <ctime>
@@ -59,13 +60,17 @@ bool WordStore::copySounds(const QString &dictionary)
         QDir().mkpath(target);
 
     // Copy whatever is missing, not only up to the first file present: a
-    // recording lost after the first start must come back.
+    // recording lost after the first start must come back. One listing of
+    // the copies rather than a look-up per recording keeps a later start of
+    // many dictionaries cheap.
     bool allCopied = true;
     const QStringList files = recordings.entryList();
+    const QStringList present = QDir(target).entryList(QDir::Files);
+    const QSet<QString> copies(present.cbegin(), present.cend());
     for (const QString &file : files) {
-        const QString copy = target + "/" + file;
-        if (QFile::exists(copy))
+        if (copies.contains(file))
             continue;
+        const QString copy = target + "/" + file;
         if (!QFile::copy(recordings.path() + "/" + file, copy))
             allCopied = false;
     }
