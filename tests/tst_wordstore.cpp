@@ -4,7 +4,10 @@
 #include "testsupport.h"
 
 #include <QDir>
+#include <QDataStream>
 #include <QFile>
+#include <QHash>
+#include <QImage>
 #include <QMetaMethod>
 #include <QMetaProperty>
 #include <QPointer>
@@ -13,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 #include <memory>
@@ -45,6 +49,35 @@ std::vector<QString> wordsOf(const std::vector<Word *> &items)
 bool animalsInBundle()
 {
     return QDir(":/png/Animals").exists();
+}
+
+// The program's own dictionaries, as its resource bundle holds them, before
+// any test registers more.
+const QStringList &bundledDictionaries()
+{
+    static const QStringList names = [] {
+        QStringList list = QDir(":/png").entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        list.sort();
+        return list;
+    }();
+    return names;
+}
+
+QStringList fileNames(const QString &folder)
+{
+    QStringList names = QDir(folder).entryList(QDir::Files);
+    names.sort();
+    return names;
+}
+
+// The choice file naming these dictionaries, as the program writes it.
+QByteArray choiceFile(const QStringList &names)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    for (const QString &name : names)
+        out << name;
+    return bytes;
 }
 
 const QStringList AnimalWords = {
@@ -110,6 +143,10 @@ private slots:
     void poolFollowsChosenOrderAndKeepsDuplicates();
     void rebuildingPoolReplacesEverything();
     void animalsCatalogue();
+    void everyBundledDictionaryWithItsWords_data();
+    void everyBundledDictionaryWithItsWords();
+    void poolOfTwoDictionariesDealsFromBoth_data();
+    void poolOfTwoDictionariesDealsFromBoth();
 
     // Dictionary choice
     void noFileChoosesFirstDictionary();
@@ -137,6 +174,8 @@ private slots:
 void TestWordStore::initTestCase()
 {
     TestSupport::initApplication();
+    // Taken now, before any test registers the extra dictionaries.
+    QVERIFY(!bundledDictionaries().isEmpty());
 }
 
 void TestWordStore::init()
@@ -162,10 +201,9 @@ void TestWordStore::registerExtraDictionaries()
 
 QStringList TestWordStore::catalogue() const
 {
-    QStringList names;
-    if (animalsInBundle())
-        names << "Animals";
+    QStringList names = bundledDictionaries();
     names << "Birds" << "Farm";
+    names.sort();
     return names;
 }
 
@@ -469,7 +507,9 @@ void TestWordStore::animalsCatalogue()
 
     QVERIFY(store()->loadLists());
     QCOMPARE(store()->chosenDictionaries(), QStringList({"Animals"}));
-    QVERIFY(store()->dictionaries().isEmpty());
+    QStringList others = bundledDictionaries();
+    others.removeAll("Animals");
+    QCOMPARE(store()->dictionaries(), others);
     QCOMPARE(QDir(recordingsDir("Animals")).entryList(QDir::Files).size(), 46);
 
     QVERIFY(store()->buildWordPool());
@@ -486,6 +526,113 @@ void TestWordStore::animalsCatalogue()
     QVERIFY(QFile::remove(recordingsDir("Animals") + "/Wolf.mp3"));
     QVERIFY(store()->loadLists());
     QVERIFY(QFile::exists(recordingsDir("Animals") + "/Wolf.mp3"));
+}
+
+void TestWordStore::everyBundledDictionaryWithItsWords_data()
+{
+    QTest::addColumn<QString>("dictionary");
+    for (const QString &name : bundledDictionaries())
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+// Chosen alone, a dictionary gives one word for each picture, with its
+// picture and, after the start's copying, its recording.
+void TestWordStore::everyBundledDictionaryWithItsWords()
+{
+    QFETCH(QString, dictionary);
+    QVERIFY2(bundledDictionaries().size() >= 10, qPrintable(bundledDictionaries().join(", ")));
+    TestSupport::writeFile(DataDirectory::filePath("/dictionaries.dat"), choiceFile({dictionary}));
+    QVERIFY(store()->loadLists());
+    QCOMPARE(store()->chosenDictionaries(), QStringList({dictionary}));
+    QCOMPARE(store()->chosenDictionaries().size() + store()->dictionaries().size(),
+             bundledDictionaries().size());
+
+    // The first start copied every dictionary's recordings, not only the chosen one's.
+    for (const QString &name : bundledDictionaries())
+        QCOMPARE(fileNames(recordingsDir(name)), fileNames(":/mp3/" + name));
+
+    QVERIFY(store()->buildWordPool());
+    const QStringList pictures = fileNames(":/png/" + dictionary);
+    QVERIFY2(pictures.size() >= 20, qPrintable(QString::number(pictures.size())));
+    QCOMPARE(store()->pool().size(), std::size_t(pictures.size()));
+    QStringList words;
+    for (const Word *word : store()->pool()) {
+        words << word->word() + ".png";
+        QCOMPARE(word->imagePath(), ":/png/" + dictionary + "/" + word->word() + ".png");
+        QVERIFY2(!QImage(word->imagePath()).isNull(), qPrintable(word->imagePath()));
+        QCOMPARE(word->soundPath(), recordingsDir(dictionary) + "/" + word->word() + ".mp3");
+        QCOMPARE(TestSupport::readFile(word->soundPath()),
+                 TestSupport::readFile(":/mp3/" + dictionary + "/" + word->word() + ".mp3"));
+    }
+    words.sort();
+    QCOMPARE(words, pictures);
+}
+
+void TestWordStore::poolOfTwoDictionariesDealsFromBoth_data()
+{
+    QTest::addColumn<QStringList>("chosen");
+    QTest::addColumn<bool>("wordGame");
+    const QStringList all = bundledDictionaries();
+    QVERIFY(all.size() >= 2);
+    // The largest with the smallest, so that the smaller is not simply drowned out.
+    QStringList bySize = all;
+    std::sort(bySize.begin(), bySize.end(), [](const QString &a, const QString &b) {
+        return fileNames(":/png/" + a).size() > fileNames(":/png/" + b).size();
+    });
+    const QStringList pair = {bySize.first(), bySize.last()};
+    QTest::newRow("word game") << pair << true;
+    QTest::newRow("pair game") << pair << false;
+}
+
+// The game draws from the chosen dictionaries together: over the rounds of a
+// game, both give words, and no word comes twice.
+void TestWordStore::poolOfTwoDictionariesDealsFromBoth()
+{
+    QFETCH(QStringList, chosen);
+    QFETCH(bool, wordGame);
+    TestSupport::writeFile(DataDirectory::filePath("/dictionaries.dat"), choiceFile(chosen));
+    QVERIFY(store()->loadLists());
+    QCOMPARE(store()->chosenDictionaries(), chosen);
+    QVERIFY(store()->buildWordPool());
+    const int size0 = fileNames(":/png/" + chosen[0]).size();
+    const int size1 = fileNames(":/png/" + chosen[1]).size();
+    QCOMPARE(store()->pool().size(), std::size_t(size0 + size1));
+
+    srand(11);
+    QHash<QString, int> dealtFrom; // dictionary -> words dealt
+    QSet<QString> dealt;
+    int rounds = 0;
+    for (;;) {
+        std::vector<Word *> shown;
+        if (wordGame) {
+            Word *target = store()->dealWordGameList(10);
+            if (!target)
+                break;
+            shown.push_back(target);
+            // Every choice on the screen comes from the chosen dictionaries.
+            for (const Word *item : store()->round())
+                QVERIFY2(item->imagePath().startsWith(":/png/" + chosen[0] + "/")
+                             || item->imagePath().startsWith(":/png/" + chosen[1] + "/"),
+                         qPrintable(item->imagePath()));
+        } else {
+            if (!store()->dealPairGameList(6))
+                break;
+            shown = store()->round();
+        }
+        for (const Word *word : shown) {
+            QVERIFY2(!dealt.contains(word->imagePath()), qPrintable(word->imagePath() + " dealt twice"));
+            dealt.insert(word->imagePath());
+            ++dealtFrom[word->imagePath().section('/', 2, 2)];
+        }
+        store()->shuffleRoundList();
+        ++rounds;
+    }
+    QCOMPARE(rounds, wordGame ? size0 + size1 - 9 : (size0 + size1) / 6);
+    QVERIFY2(dealtFrom.value(chosen[0]) > 0 && dealtFrom.value(chosen[1]) > 0,
+             qPrintable(QString("%1 from %2, %3 from %4")
+                            .arg(dealtFrom.value(chosen[0])).arg(chosen[0])
+                            .arg(dealtFrom.value(chosen[1])).arg(chosen[1])));
+    QCOMPARE(dealtFrom.size(), 2);
 }
 
 // --- Dictionary choice ------------------------------------------------------

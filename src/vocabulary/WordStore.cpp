@@ -7,6 +7,8 @@
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
+#include <QResource>
+#include <QSet>
 #include <QUrl>
 
 #include <cstdlib>
@@ -14,6 +16,20 @@
 #include <utility>
 
 WordStore *WordStore::s_instance = nullptr;
+
+namespace {
+
+// The names in a resource folder, read from the bundle's index alone: a QDir
+// listing looks at each file's data too, and with a few hundred recordings
+// that brings megabytes of the program into memory at every start.
+class ResourceFolder : public QResource
+{
+public:
+    using QResource::QResource;
+    using QResource::children;
+};
+
+} // namespace
 
 WordStore *WordStore::instance()
 {
@@ -116,13 +132,18 @@ bool WordStore::copySounds(const QString &dictionary)
         QDir().mkpath(target);
 
     // Copy whatever is missing, not only up to the first file present: a
-    // recording lost after the first start must come back.
+    // recording lost after the first start must come back. One listing of
+    // the copies rather than a look-up per recording keeps a later start of
+    // many dictionaries cheap.
     bool allCopied = true;
-    const QStringList files = recordings.entryList();
+    QStringList files = ResourceFolder(recordings.path()).children();
+    files.sort();
+    const QStringList present = QDir(target).entryList(QDir::Files);
+    const QSet<QString> copies(present.cbegin(), present.cend());
     for (const QString &file : files) {
-        const QString copy = target + "/" + file;
-        if (QFile::exists(copy))
+        if (copies.contains(file))
             continue;
+        const QString copy = target + "/" + file;
         if (!QFile::copy(recordings.path() + "/" + file, copy))
             allCopied = false;
     }
