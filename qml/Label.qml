@@ -6,6 +6,8 @@ Tile {
     id: label
 
     property string text
+    // The longest text shown at the full size; a longer one shrinks to fit.
+    property int fitLetters: 12
 
     signal labelClickedSignal()
 
@@ -22,9 +24,9 @@ Tile {
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
         text: label.text
-        // Every word of up to twelve letters shows at one size; a longer one
-        // (an imported word may have 24) shrinks until it fits, never cut.
-        font.pixelSize: Theme.wordFontSize(width, label.height * 2 / 3)
+        // Every word of up to fitLetters letters shows at one size; a longer
+        // one (an imported word may have 24) shrinks until it fits, never cut.
+        font.pixelSize: Theme.wordFontSize(width, label.height * 2 / 3, label.fitLetters)
         fontSizeMode: Text.HorizontalFit
         minimumPixelSize: 1
         color: Theme.textColor

@@ -21,6 +21,8 @@ Page {
         property var choices: []
         property var values: []
         property int value
+        // The longest choice: its tiles' text is as large as that allows.
+        property int fitLetters: 12
         signal chosen(int value)
 
         height: line.height
@@ -56,6 +58,7 @@ Page {
                     width: (parent.width - parent.spacing * (choiceRow.choices.length - 1)) / choiceRow.choices.length
                     height: choiceRow.height
                     text: choiceRow.choices[index]
+                    fitLetters: choiceRow.fitLetters
                     state: isChosen ? 1 : 0
                     Accessible.role: Accessible.RadioButton
                     Accessible.checkable: true
@@ -152,6 +155,7 @@ Page {
                             height: line.height
                             state: 0
                             text: qtSettings.mute ? "Muted" : "On"
+                        fitLetters: 6
                             onLabelClickedSignal: qtSettings.mute = !qtSettings.mute
                         }
                     }
@@ -170,6 +174,7 @@ Page {
                     objectName: "picturesRow"
                     title: qsTr("Pictures:")
                     choices: ["4", "6", "10"]
+                    fitLetters: 3
                     values: [4, 6, 10]
                     value: qtSettings.pictures
                     onChosen: qtSettings.pictures = value

@@ -151,8 +151,9 @@ Page {
                         width: parent.width
                         clip: true
                         boundsBehavior: Flickable.StopAtBounds
+                        // One row of three while they fit, larger; then two rows that scroll.
                         cellWidth: width / 3
-                        cellHeight: height / 2
+                        cellHeight: count > 3 ? height / 2 : height
                         model: panel.missedWords
 
                         delegate: Item {

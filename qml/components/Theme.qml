@@ -40,10 +40,10 @@ QtObject {
     }
 
     // The size for a word shown in a box width wide: at most size, and small
-    // enough that a word of twelve letters fits the width.
+    // enough that a word of twelve letters (or of letters) fits the width.
     // Of the font size: a generous average, wide enough for the wider sans fonts.
     readonly property real letterWidth: 0.65
-    function wordFontSize(width, size) {
-        return fontSize(Math.min(size, width / (12 * letterWidth)))
+    function wordFontSize(width, size, letters) {
+        return fontSize(Math.min(size, width / ((letters > 0 ? letters : 12) * letterWidth)))
     }
 }
