@@ -7,6 +7,7 @@ Page {
 
     signal qmlStartGameSignal(int gamemode)
     signal qmlBackToMainSignal()
+    signal qmlPictureBookSignal()
 
     width: qtMainWindow.screenWidth
     height: qtMainWindow.screenHeight
@@ -71,6 +72,14 @@ Page {
                         height: newGameView.height / 8
                         buttonText: qsTr("Word Game")
                         onClicked: newGameView.qmlStartGameSignal(1)
+                    }
+                    PushButton {
+                        objectName: "pictureBookButton"
+                        anchors.horizontalCenter: parent.horizontalCenter
+                        width: parent.width * 39 / 40
+                        height: newGameView.height / 8
+                        buttonText: qsTr("Picture Book")
+                        onClicked: newGameView.qmlPictureBookSignal()
                     }
                 }
 

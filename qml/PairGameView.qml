@@ -24,8 +24,98 @@ Page {
     function imageItem(index) { return itemOf(typeof imageList === "undefined" ? null : imageList, index) }
     function wordItem(index) { return itemOf(typeof wordList === "undefined" ? null : wordList, index) }
 
+    // Pairs per round (3, 4 or 6): each column holds that many tiles,
+    // larger when fewer, centred.
+    readonly property int perRound: hasGame ? qtPairGame.pairsPerRound() : 6
+    readonly property real tileHeight: (height - 2 * height / 20) / (perRound === 3 ? 4.5 : perRound === 4 ? 5.5 : 7)
+    // Set when the end panel comes down: nothing beneath takes the keyboard then.
+    property bool ended: false
+    // Where the keyboard focus is (or was last): column 0 pictures, 1 words,
+    // -1 Back; row within the column.
+    property int focusColumn: 0
+    property int focusRow: 0
+
+    function tileIn(column, row) {
+        var tiles = column === 0 ? icons : (column === 1 ? labels : null)
+        return tiles && row >= 0 && row < perRound ? tiles.itemAt(row) : null
+    }
+    function usable(tile) { return tile !== null && tile.enabled }
+    // The usable tile of the column nearest row, looking from row in the
+    // direction step first (0: both ways); null when the column has none.
+    function nearestIn(column, row, step) {
+        for (var d = (step === 0 ? 0 : 1); d < perRound; ++d) {
+            var order = step === 0 ? [row - d, row + d] : [row + step * d]
+            for (var i = 0; i < order.length; ++i) {
+                var tile = tileIn(column, order[i])
+                if (usable(tile))
+                    return tile
+            }
+        }
+        return null
+    }
+    function focusTile(tile) {
+        if (tile) {
+            tile.forceActiveFocus()
+            return true
+        }
+        return false
+    }
+    function moveFocus(columns, rowsDown) {
+        if (focusColumn < 0) {
+            if (rowsDown < 0 || columns < 0)
+                focusTile(nearestIn(0, perRound - 1, 0)) || focusTile(nearestIn(1, perRound - 1, 0))
+            else if (columns > 0)
+                focusTile(nearestIn(1, perRound - 1, 0)) || focusTile(nearestIn(0, perRound - 1, 0))
+            return
+        }
+        if (columns !== 0) {
+            var other = focusColumn + columns
+            if (other === 0 || other === 1)
+                focusTile(nearestIn(other, focusRow, 0))
+            return
+        }
+        if (!focusTile(nearestIn(focusColumn, focusRow, rowsDown)) && rowsDown > 0)
+            backButton.forceActiveFocus()
+    }
+    // A tile that leaves play (a pair made) hands the focus on: to the
+    // nearest tile of its column, else of the other column, else to Back.
+    function keepFocus() {
+        if (ended || focusColumn < 0 || usable(tileIn(focusColumn, focusRow)))
+            return
+        focusTile(nearestIn(focusColumn, focusRow, 0)) || focusTile(nearestIn(1 - focusColumn, focusRow, 0))
+            || backButton.forceActiveFocus()
+    }
+    function goBack() {
+        // The page is kept for Continue: it opens again on the first picture.
+        focusTile(nearestIn(0, 0, 0))
+        qmlBackToMainSignal()
+    }
+    function showEnd() {
+        ended = true
+        gameOver.showMissed = hasGame && qtPairGame.tryAgain()
+        gameOver.missedWords = hasGame ? qtPairGame.missedWords() : []
+        gameOver.y = 0
+        gameOver.takeFocus()
+    }
+
     width: qtMainWindow.screenWidth
     height: qtMainWindow.screenHeight
+
+    Component.onCompleted: focusTile(tileIn(0, 0))
+
+    Keys.onPressed: {
+        if (ended)
+            return
+        switch (event.key) {
+        case Qt.Key_Escape: goBack(); break
+        case Qt.Key_Left: moveFocus(-1, 0); break
+        case Qt.Key_Right: moveFocus(1, 0); break
+        case Qt.Key_Up: moveFocus(0, -1); break
+        case Qt.Key_Down: moveFocus(0, 1); break
+        default: return
+        }
+        event.accepted = true
+    }
 
     onQmlGameOverSignal: gameOver.y = -gameView.height
 
@@ -35,12 +125,20 @@ Page {
             gameOver.failed = true
             gameOver.failedlist = failedList
             gameOver.failednumber = wordNumber
-            gameOver.y = 0
+            gameView.showEnd()
         }
         function onGameCompletedSignal() {
             gameOver.failed = false
             gameOver.text = qsTr("Success!")
-            gameOver.y = 0
+            gameView.showEnd()
+        }
+        function onWrongPairSignal(labelIndex, iconIndex) {
+            var label = labels.itemAt(labelIndex)
+            var icon = icons.itemAt(iconIndex)
+            if (label)
+                label.shake()
+            if (icon)
+                icon.shake()
         }
         function onCelebrateSignal() {
             questionMarks.opacity = 0
@@ -80,6 +178,7 @@ Page {
 
     Row {
         anchors.fill: parent
+        enabled: !gameView.ended
 
         // Pictures.
         Rectangle {
@@ -93,19 +192,24 @@ Page {
                 anchors.margins: gameView.height / 20
 
                 Column {
-                    spacing: iconBox.height / 35
+                    anchors.verticalCenter: parent.verticalCenter
+                    spacing: gameView.tileHeight / 5
 
                     Repeater {
-                        model: 6
+                        id: icons
+                        model: gameView.perRound
                         Icon {
                             readonly property var item: gameView.imageItem(index)
                             objectName: "icon" + index
                             width: iconBox.width
-                            height: iconBox.height / 7
+                            height: gameView.tileHeight
                             iconPath: item ? item.imagePath : ""
                             state: item ? item.wordState : 2
                             enabled: state !== 2
+                            accessibleName: qsTr("Picture %1").arg(index + 1)
                             onIconClickedSignal: gameView.qmlIconClickedSignal(index)
+                            onActiveFocusChanged: if (activeFocus) { gameView.focusColumn = 0; gameView.focusRow = index }
+                            onEnabledChanged: if (!enabled) Qt.callLater(gameView.keepFocus)
                         }
                     }
                 }
@@ -178,16 +282,20 @@ Page {
                         anchors.centerIn: parent
                         text: qsTr("Score: ") + gameView.score
                         font.pixelSize: Theme.fontSize(parent.height / 2)
+                        Accessible.role: Accessible.StaticText
+                        Accessible.name: text
                     }
                 }
 
                 PushButton {
+                    id: backButton
                     objectName: "backButton"
+                    onActiveFocusChanged: if (activeFocus) gameView.focusColumn = -1
                     buttonText: qsTr("Back")
                     buttonHeigth: middleColumn.height / 10
                     buttonWidth: middleColumn.width / 2
                     anchors.horizontalCenter: parent.horizontalCenter
-                    onClicked: gameView.qmlBackToMainSignal()
+                    onClicked: gameView.goBack()
                 }
             }
         }
@@ -204,19 +312,23 @@ Page {
                 anchors.margins: gameView.height / 20
 
                 Column {
-                    spacing: labelBox.height / 35
+                    anchors.verticalCenter: parent.verticalCenter
+                    spacing: gameView.tileHeight / 5
 
                     Repeater {
-                        model: 6
+                        id: labels
+                        model: gameView.perRound
                         Label {
                             readonly property var item: gameView.wordItem(index)
                             objectName: "label" + index
                             width: labelBox.width
-                            height: labelBox.height / 7
+                            height: gameView.tileHeight
                             text: item ? item.word : ""
                             state: item ? item.wordState : 2
                             enabled: state !== 2
                             onLabelClickedSignal: gameView.qmlLabelClickedSignal(index)
+                            onActiveFocusChanged: if (activeFocus) { gameView.focusColumn = 1; gameView.focusRow = index }
+                            onEnabledChanged: if (!enabled) Qt.callLater(gameView.keepFocus)
                         }
                     }
                 }

@@ -23,20 +23,88 @@ Page {
         return k >= 0 && k < list.length && list[k] ? list[k] : null
     }
 
+    // Pictures per round (4, 6 or 10) in two columns.
+    readonly property int perRound: game ? game.picturesPerRound() : 10
+    readonly property int rows: Math.max(1, Math.floor(perRound / 2))
+    readonly property bool tryAgain: game ? game.tryAgain() : false
+    // Set when the end panel comes down: nothing beneath takes the keyboard then.
+    property bool ended: false
+    // The picture that has (or last had) the keyboard focus; -1 for Back.
+    property int focusedPicture: 0
+
+    function pictureTile(k) {
+        if (k < 0 || k >= perRound)
+            return null
+        var column = pictureColumns.itemAt(Math.floor(k / rows))
+        return column ? column.tileAt(k % rows) : null
+    }
+    function focusPicture(k) {
+        var tile = pictureTile(k)
+        if (tile)
+            tile.forceActiveFocus()
+    }
+    // Arrows move through the grid; below the last row lies Back.
+    function moveFocus(columns, rowsDown) {
+        if (focusedPicture < 0) {
+            if (rowsDown < 0)
+                focusPicture(rows - 1)
+            return
+        }
+        var column = Math.floor(focusedPicture / rows) + columns
+        var row = focusedPicture % rows + rowsDown
+        if (row >= rows)
+            backButton.forceActiveFocus()
+        else if (column >= 0 && column < 2 && row >= 0)
+            focusPicture(column * rows + row)
+    }
+    function replayWord() {
+        if (game)
+            game.playWordSound()
+    }
+    function goBack() {
+        // The page is kept for Continue: it opens again on the first picture.
+        focusPicture(0)
+        qmlBackToMainSignal()
+    }
+    function showEnd() {
+        ended = true
+        gameOver.showMissed = tryAgain
+        gameOver.missedWords = game ? game.missedWords() : []
+        gameOver.y = 0
+        gameOver.takeFocus()
+    }
+
     width: qtMainWindow.screenWidth
     height: qtMainWindow.screenHeight
+
+    Component.onCompleted: focusPicture(0)
+
+    Keys.onPressed: {
+        if (ended)
+            return
+        switch (event.key) {
+        case Qt.Key_Escape: goBack(); break
+        case Qt.Key_R: replayWord(); break
+        case Qt.Key_Left: moveFocus(-1, 0); break
+        case Qt.Key_Right: moveFocus(1, 0); break
+        case Qt.Key_Up: moveFocus(0, -1); break
+        case Qt.Key_Down: moveFocus(0, 1); break
+        default: return
+        }
+        event.accepted = true
+    }
 
     Connections {
         target: gameView.game
         ignoreUnknownSignals: true
         function onGameOverSignal() {
             gameOver.failed = true
-            gameOver.y = 0
+            gameView.showEnd()
         }
         function onGameCompletedSignal() {
             gameOver.failed = false
             gameOver.text = qsTr("Success!")
-            gameOver.y = 0
+            gameView.showEnd()
         }
     }
 
@@ -60,8 +128,10 @@ Page {
 
     Row {
         anchors.fill: parent
+        enabled: !gameView.ended
 
         // Left half: the owl with the word in its speech bubble, and the score.
+        // Tapping the owl or the bubble says the word again.
         Item {
             id: leftHalf
             width: gameView.width / 2
@@ -73,6 +143,16 @@ Page {
                 smooth: true
             }
 
+            MouseArea {
+                objectName: "owlArea"
+                anchors.fill: parent
+                anchors.bottomMargin: gameView.height / 10
+                onClicked: gameView.replayWord()
+                Accessible.role: Accessible.Button
+                Accessible.name: qsTr("Hear the word again")
+                Accessible.onPressAction: gameView.replayWord()
+            }
+
             Item {
                 objectName: "wordBox"
                 x: gameView.width / 5.5
@@ -80,8 +160,8 @@ Page {
                 width: gameView.width / 4
                 height: gameView.height / 6
 
-                // The default font; a text too long for the bubble wraps and
-                // shrinks instead of spilling out of it.
+                // A word of up to twelve letters shows at one size; a longer
+                // one wraps and shrinks instead of spilling out of the bubble.
                 Text {
                     objectName: "wordText"
                     anchors.fill: parent
@@ -89,9 +169,41 @@ Page {
                     verticalAlignment: Text.AlignVCenter
                     wrapMode: Text.WordWrap
                     fontSizeMode: Text.Fit
+                    font.pixelSize: Theme.wordFontSize(width, height / 2)
                     minimumPointSize: 6
                     minimumPixelSize: 6
+                    textFormat: Text.PlainText
                     text: gameView.game ? gameView.game.word : qsTr("Not enough words!")
+                    Accessible.role: Accessible.StaticText
+                    Accessible.name: text
+                }
+            }
+
+            // Under "Try again" a badge says the game goes on after a mistake.
+            Rectangle {
+                objectName: "practiceBadge"
+                visible: gameView.tryAgain
+                x: gameView.height / 40
+                y: gameView.height / 40
+                width: leftHalf.width / 4
+                height: gameView.height / 12
+                radius: height / 2
+                color: Theme.tileFace
+                border.width: Theme.tileBorderWidth
+                border.color: Theme.tileMarkedBorder
+
+                Text {
+                    anchors.fill: parent
+                    anchors.margins: parent.height / 6
+                    horizontalAlignment: Text.AlignHCenter
+                    verticalAlignment: Text.AlignVCenter
+                    text: qsTr("Practice")
+                    color: Theme.textColor
+                    font.pixelSize: Theme.fontSize(height)
+                    fontSizeMode: Text.Fit
+                    minimumPixelSize: 1
+                    Accessible.role: Accessible.StaticText
+                    Accessible.name: text
                 }
             }
 
@@ -107,11 +219,14 @@ Page {
                     anchors.centerIn: parent
                     text: qsTr("Score: ") + (gameView.game ? gameView.game.score : 0)
                     font.pixelSize: Theme.fontSize(parent.height)
+                    Accessible.role: Accessible.StaticText
+                    Accessible.name: text
                 }
             }
         }
 
-        // Right half: the ten pictures and the Back button.
+        // Right half: the pictures, two columns of two, three or five, and
+        // the Back button.
         Item {
             width: gameView.width / 2
             height: gameView.height
@@ -126,11 +241,13 @@ Page {
                     height: (gameView.height / 20) * 17 - 20
 
                     Repeater {
+                        id: pictureColumns
                         model: 2
 
                         Item {
                             id: pictureHalf
-                            property int firstIcon: index * 5
+                            property int firstIcon: index * gameView.rows
+                            function tileAt(row) { return icons.itemAt(row) }
                             width: parent.width / 2
                             height: parent.height
 
@@ -141,7 +258,8 @@ Page {
                                 spacing: height / 40
 
                                 Repeater {
-                                    model: 5
+                                    id: icons
+                                    model: gameView.rows
 
                                     Icon {
                                         id: icon
@@ -149,12 +267,15 @@ Page {
                                         property QtObject item: gameView.pictureAt(number)
                                         objectName: "icon" + number
                                         width: iconColumn.width
-                                        height: iconColumn.height / 5 - iconColumn.height / 40
+                                        height: iconColumn.height / gameView.rows - iconColumn.height / 40
                                         visible: item !== null
                                         iconPath: item ? item.imagePath : ""
                                         state: item ? item.wordState : 0
                                         enabled: state !== 2
+                                        accessibleName: qsTr("Picture %1").arg(number + 1)
                                         onIconClickedSignal: gameView.qmlIconClickedSignal(number)
+                                        onActiveFocusChanged: if (activeFocus) gameView.focusedPicture = number
+                                        onStateChanged: if (state === 3) shake()
                                     }
                                 }
                             }
@@ -167,6 +288,7 @@ Page {
                     height: (gameView.height / 20) * 3
 
                     PushButton {
+                        id: backButton
                         objectName: "backButton"
                         anchors.left: parent.left
                         anchors.right: parent.right
@@ -174,7 +296,8 @@ Page {
                         anchors.rightMargin: 20
                         height: parent.height - 10
                         buttonText: qsTr("Back")
-                        onClicked: gameView.qmlBackToMainSignal()
+                        onClicked: gameView.goBack()
+                        onActiveFocusChanged: if (activeFocus) gameView.focusedPicture = -1
                     }
                 }
             }

@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFont>
+#include <QFontMetricsF>
 #include <QInputDialog>
 #include <QMouseEvent>
 #include <QQuickItem>
@@ -217,6 +219,32 @@ void drag(QQuickWidget *view, QPoint from, QPoint to, int steps)
 {
     pressAndMove(view, from, to, steps);
     release(view, to);
+}
+
+QString wordFitFault(QQuickItem *text, const QString &word)
+{
+    if (!text)
+        return QStringLiteral("no text item");
+    if (text->property("text").toString() != word)
+        return QStringLiteral("shows %1").arg(text->property("text").toString());
+    const QString where = QStringLiteral("\"%1\" in %2x%3: ").arg(word).arg(text->width()).arg(text->height());
+    if (text->property("truncated").toBool() || text->property("elide").toInt() != Qt::ElideNone)
+        return where + QStringLiteral("cut");
+    if (text->property("paintedWidth").toReal() > text->width() + 0.5)
+        return where + QStringLiteral("%1 wide").arg(text->property("paintedWidth").toReal());
+    if (text->property("paintedHeight").toReal() > text->height() + 0.5)
+        return where + QStringLiteral("%1 high").arg(text->property("paintedHeight").toReal());
+    const QFont font = text->property("font").value<QFont>();
+    if (word.size() <= 12 && QFontMetricsF(font).horizontalAdvance(word) > text->width())
+        return where + QStringLiteral("smaller than %1 px").arg(font.pixelSize());
+    return QString();
+}
+
+QStringList longWords()
+{
+    return {QStringLiteral("Fire engine"), QStringLiteral("Watermelon"), QStringLiteral("Hippopotamus"),
+            QStringLiteral("Refrigerator"), QStringLiteral("Tyrannosaurus"), QStringLiteral("Chocolate birthday cakes"),
+            QStringLiteral("MMMMMMMMMMMMMMMMMMMMMMMM")};
 }
 
 } // namespace TestSupport

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QPointF>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <vector>
@@ -56,6 +57,13 @@ QQuickItem *findItemByText(QQuickItem *root, const QString &text);
 // the column before it, or a row that runs off the panel. Empty when the rows
 // show whole.
 QString topTenLayoutFault(QQuickItem *panel, int rows);
+// What keeps a text item from showing word whole: another text, cut or
+// elided, painted outside its box, or (for a word of up to twelve characters)
+// shrunk below the item's own font size. Empty when the word shows whole.
+QString wordFitFault(QQuickItem *text, const QString &word);
+// The longest bundled words of up to twelve characters, and longer ones as
+// an imported set may have (up to 24).
+QStringList longWords();
 // Centre of item in the widget's coordinates.
 QPointF centreInView(QQuickItem *item);
 // A real mouse click on the widget at the centre of item.

@@ -11,11 +11,13 @@
 #include <phonon/MediaObject>
 #include <phonon/MediaSource>
 
+#include <QAccessible>
 #include <QDataStream>
 #include <QDir>
 #include <QQmlContext>
 #include <QQuickItem>
 #include <QQuickWidget>
+#include <QQuickWindow>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -24,11 +26,23 @@ using namespace TestSupport;
 namespace {
 
 QStringList s_viewWarnings;
+// Every debug line: the sound player logs the path of each recording it plays.
+QStringList s_debugLog;
 QtMessageHandler s_previousHandler = nullptr;
+
+int timesPlayed(const QString &path)
+{
+    int times = 0;
+    for (const QString &line : qAsConst(s_debugLog))
+        times += line.contains(path) ? 1 : 0;
+    return times;
+}
 
 // Any warning from a view (a failed binding, a picture that cannot load) is a fault.
 void collectViewWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
+    if (type == QtDebugMsg)
+        s_debugLog << message;
     if (type != QtDebugMsg && type != QtInfoMsg && message.contains("qrc:/qml/"))
         s_viewWarnings << message;
     if (s_previousHandler)
@@ -37,12 +51,14 @@ void collectViewWarnings(QtMsgType type, const QMessageLogContext &context, cons
 
 // One pair game in a real window, page by page as a player sees it.
 struct Screen {
-    Screen()
-        : window(QRect(0, 0, 800, 480))
+    // start: false leaves the game to the test, after it changed the settings.
+    explicit Screen(QSize size = QSize(800, 480), bool start = true)
+        : window(QRect(QPoint(0, 0), size))
     {
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.buttonStartGameClicked(0);
+        if (start)
+            window.buttonStartGameClicked(0);
     }
 
     QQuickWidget *view() const { return window.view(MainWindow::PagePairGame); }
@@ -80,6 +96,16 @@ struct Screen {
     }
     QString owlSource() const { return find("owlImage")->property("source").toUrl().toString(); }
     QString text(const QString &name) const { return find(name)->property("text").toString(); }
+    // Set VOCALUNE_SCREENSHOT_DIR to a folder to keep screenshots of the page.
+    void screenshot(const QString &name) const
+    {
+        const QString dir = qEnvironmentVariable("VOCALUNE_SCREENSHOT_DIR");
+        if (dir.isEmpty())
+            return;
+        QDir().mkpath(dir);
+        QTest::qWait(50);
+        view()->grabFramebuffer().save(dir + "/" + name + ".png");
+    }
 
     TemporaryDataLocation data;
     MainWindow window;
@@ -97,7 +123,11 @@ class TestPairGameScreen : public QObject
 
 private slots:
     void initTestCase();
-    void init() { s_viewWarnings.clear(); }
+    void init()
+    {
+        s_viewWarnings.clear();
+        s_debugLog.clear();
+    }
     void cleanup() { QVERIFY2(s_viewWarnings.isEmpty(), qPrintable(s_viewWarnings.join('\n'))); }
 
     void startShowsTheFirstRound();
@@ -108,6 +138,11 @@ private slots:
     void undealtFirstRoundOffersAWayBack();
     void longNamesShowWhole_data();
     void longNamesShowWhole();
+    void tryAgainWithThreePairs();
+    void keyboardOnlyPair();
+    void screenReaderNames();
+    void wordsShowWhole_data();
+    void wordsShowWhole();
 };
 
 void TestPairGameScreen::initTestCase()
@@ -398,6 +433,159 @@ void TestPairGameScreen::longNamesShowWhole()
     QCOMPARE(findItem(root, "topPlace9")->property("text").toString(), QString("10."));
     QCOMPARE(findItem(root, "topPlayer9")->property("text").toString(), name);
     QCOMPARE(findItem(root, "topScore0")->property("text").toString(), QString("109"));
+}
+
+// Under "Try again" with four pictures: three larger pairs, centred; a wrong
+// pair shakes both tiles, clears them and says the chosen word, and the round
+// goes on to its end.
+void TestPairGameScreen::tryAgainWithThreePairs()
+{
+    REQUIRE_ANIMALS();
+    Screen s(QSize(800, 480), false);
+    Settings *settings = s.window.appSettings();
+    settings->setMistakes(GameOptions::TryAgain);
+    settings->setPictures(GameOptions::FourPictures);
+    settings->setMute(false);
+    s.window.buttonStartGameClicked(0);
+    PairGame *game = s.window.openPairGame();
+    QVERIFY(game);
+
+    QCOMPARE(s.published("imageList").size(), 3);
+    QVERIFY(!s.find("icon3"));
+    QVERIFY(!s.find("label3"));
+    const QRectF first = s.find("icon0")->mapRectToScene(QRectF(0, 0, s.find("icon0")->width(), s.find("icon0")->height()));
+    QQuickItem *lastIcon = s.find("icon2");
+    const QRectF last = lastIcon->mapRectToScene(QRectF(0, 0, lastIcon->width(), lastIcon->height()));
+    for (int k = 0; k < 3; ++k) {
+        for (const QString &name : {QString("icon%1").arg(k), QString("label%1").arg(k)}) {
+            QVERIFY(s.find(name)->isVisible());
+            QCOMPARE(s.find(name)->width(), 800.0 / 3 - 2 * 24);
+            QVERIFY(s.find(name)->height() > (480.0 - 2 * 24) / 7 * 1.5);
+        }
+    }
+    QCOMPARE((first.top() + last.bottom()) / 2, 240.0);
+    QCOMPARE(s.find("label0")->mapToScene(QPointF(0, 0)).y(), first.top());
+    s.screenshot("pairgame-three-pairs");
+
+    const QString word = s.wordItem(0)->word();
+    const QString sound = s.data.path() + "/mp3/Animals/" + word + ".mp3";
+    int wrongPicture = -1;
+    for (int k = 0; k < 3 && wrongPicture < 0; ++k) {
+        if (s.imageItem(k)->word() != word)
+            wrongPicture = k;
+    }
+    QSignalSpy over(game, &PairGame::gameOverSignal);
+    QSignalSpy wrongPairs(game, &PairGame::wrongPairSignal);
+    s.tapTile("label0");
+    QCOMPARE(timesPlayed(sound), 1);
+    s.tapTile(QString("icon%1").arg(wrongPicture));
+    QCOMPARE(wrongPairs.count(), 1);
+    QCOMPARE(over.count(), 0);
+    QCOMPARE(timesPlayed(sound), 2);
+    for (const QString &name : {QString("label0"), QString("icon%1").arg(wrongPicture)}) {
+        QCOMPARE(s.tileState(name), 0);
+        QVERIFY2(s.find(name)->findChild<QObject *>("shakeAnimation")->property("running").toBool(), qPrintable(name));
+    }
+    QCOMPARE(s.find("endPanel")->y(), -480.0);
+
+    for (int k = 0; k < 3; ++k)
+        s.makePair(k);
+    QCOMPARE(game->score(), 3);
+    QCOMPARE(s.window.openPairGame(), game);
+    QCOMPARE(s.published("imageList").size(), 3);
+    QCOMPARE(s.tileState("icon0"), 0);
+}
+
+// A pair made with keys only: Space picks the focused picture, the arrows
+// take the ring to its word, Space makes the pair; the focus moves on to a
+// tile still in play, and Escape goes back to the menu.
+void TestPairGameScreen::keyboardOnlyPair()
+{
+    REQUIRE_ANIMALS();
+    Screen s;
+    PairGame *game = s.window.openPairGame();
+    QVERIFY(s.find("icon0")->hasActiveFocus());
+    QTest::keyClick(s.view(), Qt::Key_Space);
+    QCOMPARE(s.tileState("icon0"), 1);
+
+    const QString word = s.imageItem(0)->word();
+    int label = -1;
+    for (int k = 0; k < 6; ++k) {
+        if (s.wordItem(k)->word() == word)
+            label = k;
+    }
+    QVERIFY(label >= 0);
+    QTest::keyClick(s.view(), Qt::Key_Right);
+    QVERIFY(s.find("label0")->hasActiveFocus());
+    for (int k = 0; k < label; ++k)
+        QTest::keyClick(s.view(), Qt::Key_Down);
+    QVERIFY(s.find(QString("label%1").arg(label))->hasActiveFocus());
+    QVERIFY(findItem(s.find(QString("label%1").arg(label)), "focusRing")->isVisible());
+    QTest::keyClick(s.view(), Qt::Key_Return);
+    QCOMPARE(game->score(), 1);
+    QCOMPARE(s.tileState("icon0"), 2);
+    QCOMPARE(s.tileState(QString("label%1").arg(label)), 2);
+
+    // The ring moves on to a word still in play.
+    QQuickWindow *scene = s.view()->quickWindow();
+    QTRY_VERIFY(scene->activeFocusItem() && scene->activeFocusItem()->objectName().startsWith("label"));
+    QVERIFY(scene->activeFocusItem()->isEnabled());
+    QVERIFY(scene->activeFocusItem() != s.find(QString("label%1").arg(label)));
+    // Left lands on a picture still in play, never on the made one.
+    QTest::keyClick(s.view(), Qt::Key_Left);
+    QVERIFY(scene->activeFocusItem()->objectName().startsWith("icon"));
+    QVERIFY(scene->activeFocusItem() != s.find("icon0"));
+
+    QTest::keyClick(s.view(), Qt::Key_Escape);
+    QCOMPARE(s.window.currentPage(), int(MainWindow::PageMain));
+    QCOMPARE(s.window.openPairGame(), game);
+}
+
+// Picture tiles are "Picture 1" to "Picture 6", never their word; word tiles
+// are their word; the score is text.
+void TestPairGameScreen::screenReaderNames()
+{
+    REQUIRE_ANIMALS();
+    Screen s;
+    for (int k = 0; k < 6; ++k) {
+        QAccessibleInterface *icon = QAccessible::queryAccessibleInterface(s.find(QString("icon%1").arg(k)));
+        QAccessibleInterface *label = QAccessible::queryAccessibleInterface(s.find(QString("label%1").arg(k)));
+        QVERIFY(icon && label);
+        QCOMPARE(icon->role(), QAccessible::Button);
+        QCOMPARE(icon->text(QAccessible::Name), QString("Picture %1").arg(k + 1));
+        for (int w = 0; w < 6; ++w)
+            QVERIFY(!icon->text(QAccessible::Name).contains(s.wordItem(w)->word()));
+        QCOMPARE(label->role(), QAccessible::Button);
+        QCOMPARE(label->text(QAccessible::Name), s.wordItem(k)->word());
+    }
+    QAccessibleInterface *score = QAccessible::queryAccessibleInterface(s.find("scoreText"));
+    QVERIFY(score);
+    QCOMPARE(score->role(), QAccessible::StaticText);
+    QCOMPARE(score->text(QAccessible::Name), QString("Score: 0"));
+}
+
+void TestPairGameScreen::wordsShowWhole_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("800x480") << QSize(800, 480);
+    QTest::newRow("1920x1080") << QSize(1920, 1080);
+}
+
+// The longest words show whole on the word tiles: up to twelve characters at
+// the usual size, longer ones smaller.
+void TestPairGameScreen::wordsShowWhole()
+{
+    QFETCH(QSize, size);
+    REQUIRE_ANIMALS();
+    Screen s(size);
+    const QStringList words = longWords();
+    for (int k = 0; k < words.size(); ++k) {
+        // The window's copies of the round's words: the tile follows each change.
+        s.wordItem(k % 6)->setWord(words[k]);
+        const QString fault = wordFitFault(findItem(s.find(QString("label%1").arg(k % 6)), "tileText"), words[k]);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    }
+    s.screenshot(QString("pairgame-long-words-%1").arg(size.width()));
 }
 
 QTEST_MAIN(TestPairGameScreen)

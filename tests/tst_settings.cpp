@@ -52,6 +52,7 @@ private slots:
     void percentLimits();
     void dragToTheRightEndAndSave();
     void muteSwitchAndCancel();
+    void gameChoicesSaveAndCancel();
     void soundStartsOnceTheMenuIsShown();
     void mutedPlaysNothing();
     void unmutedPlaysAtTheStoredVolume();
@@ -240,6 +241,54 @@ void TestSettings::muteSwitchAndCancel()
     QCOMPARE(muteSwitch->property("text").toString(), QString("On"));
     QCOMPARE(slider->property("value").toInt(), 25);
     QCOMPARE(readFile(data.filePath("/settings.dat")), settingsBytes(0.25, false));
+}
+
+// The rows under the volume: tapping a choice marks it, Save keeps both in
+// the game options file, Cancel brings back the saved ones on the page too.
+void TestSettings::gameChoicesSaveAndCancel()
+{
+    TemporaryDataLocation data;
+    MainWindow w(QRect(0, 0, 800, 480));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    Settings *settings = w.appSettings();
+    QQuickWidget *view = w.view(MainWindow::PageSettings);
+    QQuickItem *page = view->rootObject();
+    const auto chosen = [page](const QString &row) {
+        QStringList marked;
+        for (int k = 0; k < 3; ++k) {
+            QQuickItem *choice = findItem(page, QString("%1Choice%2").arg(row).arg(k));
+            if (choice && choice->property("state").toInt() == 1)
+                marked << choice->property("text").toString();
+        }
+        return marked;
+    };
+    QCOMPARE(chosen("mistakesRow"), QStringList{"End the game"});
+    QCOMPARE(chosen("picturesRow"), QStringList{"10"});
+
+    w.buttonSettingsClicked();
+    tap(view, findItem(page, "mistakesRowChoice1"));
+    tap(view, findItem(page, "picturesRowChoice0"));
+    QCOMPARE(chosen("mistakesRow"), QStringList{"Try again"});
+    QCOMPARE(chosen("picturesRow"), QStringList{"4"});
+    tap(view, findItem(page, "saveButton"));
+    QCOMPARE(w.currentPage(), int(MainWindow::PageMain));
+    QCOMPARE(settings->mistakes(), GameOptions::TryAgain);
+    QCOMPARE(settings->pictures(), GameOptions::FourPictures);
+    Settings saved;
+    saved.load();
+    QCOMPARE(saved.gameOptions().mistakes, GameOptions::TryAgain);
+    QCOMPARE(saved.gameOptions().pictures, GameOptions::FourPictures);
+
+    w.buttonSettingsClicked();
+    tap(view, findItem(page, "mistakesRowChoice0"));
+    tap(view, findItem(page, "picturesRowChoice1"));
+    QCOMPARE(chosen("picturesRow"), QStringList{"6"});
+    tap(view, findItem(page, "cancelButton"));
+    QCOMPARE(settings->mistakes(), GameOptions::TryAgain);
+    QCOMPARE(settings->pictures(), GameOptions::FourPictures);
+    QCOMPARE(chosen("mistakesRow"), QStringList{"Try again"});
+    QCOMPARE(chosen("picturesRow"), QStringList{"4"});
 }
 
 void TestSettings::soundStartsOnceTheMenuIsShown()

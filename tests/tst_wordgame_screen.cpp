@@ -15,6 +15,7 @@
 #include <phonon/MediaObject>
 #include <phonon/MediaSource>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDataStream>
 #include <QDir>
@@ -36,7 +37,18 @@ namespace {
 // binding errors, reads of null, pictures that cannot be opened. The page
 // must produce none. (Other pages' warnings are their own tests' business.)
 QStringList s_qmlWarnings;
+// Every debug line: the sound player logs the path of each recording it plays.
+QStringList s_debugLog;
 QtMessageHandler s_previousHandler = nullptr;
+
+int timesPlayed(const QString &path)
+{
+    int times = 0;
+    for (const QString &line : qAsConst(s_debugLog))
+        times += line.contains(path) ? 1 : 0;
+    return times;
+}
+
 
 bool fromThisPage(const QString &text)
 {
@@ -50,6 +62,8 @@ bool fromThisPage(const QString &text)
 
 void collectQmlWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
+    if (type == QtDebugMsg)
+        s_debugLog << message;
     if ((type == QtWarningMsg || type == QtCriticalMsg)
         && (fromThisPage(message) || fromThisPage(QString::fromLatin1(context.file ? context.file : ""))))
         s_qmlWarnings << message;
@@ -205,6 +219,11 @@ private slots:
     void undealtGameShowsWayBack();
     void soundOfEachWord();
     void completeOverEndStartAgainLeave();
+    void tryAgainWithFourPictures();
+    void keyboardOnlyRound();
+    void screenReaderNamesKeepTheAnswer();
+    void wordsShowWhole_data();
+    void wordsShowWhole();
 
 private:
     QFont m_oldFont;
@@ -222,6 +241,7 @@ void TestWordGameScreen::initTestCase()
 void TestWordGameScreen::init()
 {
     s_qmlWarnings.clear();
+    s_debugLog.clear();
 }
 
 void TestWordGameScreen::cleanup()
@@ -701,6 +721,215 @@ void TestWordGameScreen::completeOverEndStartAgainLeave()
     // The records file holds both entries.
     QCOMPARE(TestSupport::readFile(data.filePath("/wgrecords.dat")).size(),
              (4 + 6 + 2) + (4 + 6 + 2));
+}
+
+// Under "Try again" with four pictures: two wrong picks grey their tiles
+// (with a shake) and say the word again, the second marks the right picture,
+// the right pick deals the next round; the game never ends on a mistake, and
+// its end panel lists the word that needed more than one try. The owl says
+// the word again when tapped.
+void TestWordGameScreen::tryAgainWithFourPictures()
+{
+    TestSupport::TemporaryDataLocation data;
+    Screen s;
+    Settings *settings = s.window.appSettings();
+    settings->setMistakes(GameOptions::TryAgain);
+    settings->setPictures(GameOptions::FourPictures);
+    settings->setMute(false);
+    s.startFromMenu();
+    WordGame *game = s.window.openWordGame();
+
+    // Two columns of two, filling the right half like the ten.
+    QCOMPARE(s.publishedPictures().size(), 4);
+    QVERIFY(!s.icon(4));
+    const double columnHeight = (480 / 20.0) * 17 - 20 - 20;
+    for (int k = 0; k < 4; ++k) {
+        QQuickItem *icon = s.icon(k);
+        QVERIFY(icon->isVisible());
+        QCOMPARE(icon->width(), 180.0);
+        QCOMPARE(icon->height(), columnHeight / 2 - columnHeight / 40);
+        const QPointF topLeft = icon->mapToScene(QPointF(0, 0));
+        QCOMPARE(topLeft.x(), k < 2 ? 410.0 : 610.0);
+        QCOMPARE(topLeft.y(), 20 + (k % 2) * (columnHeight / 2));
+    }
+    QVERIFY(s.item("practiceBadge")->isVisible());
+
+    const QString word = s.currentWord();
+    const QString sound = data.path() + "/mp3/Animals/" + word + ".mp3";
+    QCOMPARE(timesPlayed(sound), 1);
+    TestSupport::tap(s.view(), s.item("wordBox"));
+    QCOMPARE(timesPlayed(sound), 2);
+    s.screenshot("wordgame-four-pictures");
+
+    QList<int> wrong;
+    for (int k = 0; k < 4; ++k) {
+        if (k != s.rightIndex())
+            wrong << k;
+    }
+    const int right = s.rightIndex();
+    QCOMPARE(wrong.size(), 3);
+    QSignalSpy over(game, &WordGame::gameOverSignal);
+
+    TestSupport::tap(s.view(), s.icon(wrong[0]));
+    QCOMPARE(s.icon(wrong[0])->property("state").toInt(), int(Word::Greyed));
+    QVERIFY(s.icon(wrong[0])->findChild<QObject *>("shakeAnimation")->property("running").toBool());
+    QCOMPARE(s.icon(right)->property("state").toInt(), int(Word::Normal));
+    QCOMPARE(timesPlayed(sound), 3);
+    // A greyed picture tapped again changes nothing.
+    TestSupport::tap(s.view(), s.icon(wrong[0]));
+    QCOMPARE(timesPlayed(sound), 3);
+
+    TestSupport::tap(s.view(), s.icon(wrong[1]));
+    QCOMPARE(s.icon(wrong[0])->property("state").toInt(), int(Word::Greyed));
+    QCOMPARE(s.icon(wrong[1])->property("state").toInt(), int(Word::Greyed));
+    QCOMPARE(s.icon(right)->property("state").toInt(), int(Word::Marked));
+    QCOMPARE(timesPlayed(sound), 4);
+    QCOMPARE(s.currentWord(), word);
+    QCOMPARE(over.count(), 0);
+    QCOMPARE(s.item("endPanel")->y(), -480.0);
+    s.screenshot("wordgame-marked");
+
+    TestSupport::tap(s.view(), s.icon(right));
+    QVERIFY(s.currentWord() != word);
+    QCOMPARE(game->score(), 0);
+    for (int k = 0; k < 4; ++k)
+        QCOMPARE(s.icon(k)->property("state").toInt(), int(Word::Normal));
+    QCOMPARE(s.item("endPanel")->y(), -480.0);
+
+    // Right picks to the end of the pool: the missed word comes back on the way.
+    const int prompts = TestSupport::answeredPrompts();
+    bool metAgain = false;
+    for (int round = 0; round < 60 && !game->isFinished(); ++round) {
+        metAgain = metAgain || s.currentWord() == word;
+        TestSupport::tap(s.view(), s.icon(s.rightIndex()));
+        if (QTest::currentTestFailed())
+            return;
+    }
+    QVERIFY(game->isFinished());
+    QVERIFY(metAgain);
+    QCOMPARE(over.count(), 0);
+    QTRY_COMPARE(s.item("endPanel")->y(), 0.0);
+    QCOMPARE(s.item("endText")->property("text").toString(), QString("Success!"));
+    QCOMPARE(TestSupport::answeredPrompts(), prompts);
+    QVERIFY(s.item("missedBox")->isVisible());
+    QCOMPARE(s.item("missedTitle")->property("text").toString(), QString("Words to practise:"));
+    QCOMPARE(s.item("missedGrid")->property("count").toInt(), 1);
+    QQuickItem *missed = s.item("missed0");
+    QVERIFY(missed);
+    QCOMPARE(TestSupport::findItem(missed, "missedWord")->property("text").toString(), word);
+    QVERIFY(s.item("backToMainButton")->hasActiveFocus());
+    s.screenshot("wordgame-end-missed");
+}
+
+// A round played with keys only: the arrows move the focus ring to the right
+// picture, R says the word again, Space picks it; the focus stays on a
+// picture in the next round, reaches Back below the last row, and Escape goes
+// back to the menu, from where Continue opens the page on the first picture.
+void TestWordGameScreen::keyboardOnlyRound()
+{
+    TestSupport::TemporaryDataLocation data;
+    Screen s;
+    s.window.appSettings()->setMute(false);
+    s.startFromMenu();
+    WordGame *game = s.window.openWordGame();
+    QVERIFY(s.icon(0)->hasActiveFocus());
+
+    const QString sound = data.path() + "/mp3/Animals/" + s.currentWord() + ".mp3";
+    const int k = s.rightIndex();
+    for (int column = 0; column < k / 5; ++column)
+        QTest::keyClick(s.view(), Qt::Key_Right);
+    for (int row = 0; row < k % 5; ++row)
+        QTest::keyClick(s.view(), Qt::Key_Down);
+    QVERIFY(s.icon(k)->hasActiveFocus());
+    QVERIFY(TestSupport::findItem(s.icon(k), "focusRing")->isVisible());
+    QVERIFY(!TestSupport::findItem(s.icon(0), "focusRing")->isVisible() || k == 0);
+    QTest::keyClick(s.view(), Qt::Key_R);
+    QCOMPARE(timesPlayed(sound), 2);
+
+    QTest::keyClick(s.view(), Qt::Key_Space);
+    QCOMPARE(game->score(), 1);
+    QVERIFY(s.icon(k)->hasActiveFocus());
+
+    // Down from the bottom row reaches Back; Up comes back.
+    for (int row = k % 5; row < 5; ++row)
+        QTest::keyClick(s.view(), Qt::Key_Down);
+    QVERIFY(s.item("backButton")->hasActiveFocus());
+    QTest::keyClick(s.view(), Qt::Key_Up);
+    QVERIFY(s.icon(4)->hasActiveFocus());
+    QTest::keyClick(s.view(), Qt::Key_Right);
+    QVERIFY(s.icon(9)->hasActiveFocus());
+
+    QTest::keyClick(s.view(), Qt::Key_Escape);
+    QCOMPARE(s.window.currentPage(), int(MainWindow::PageMain));
+    QCOMPARE(s.window.openWordGame(), game);
+    s.tapMain("continueButton");
+    QCOMPARE(s.window.currentPage(), int(MainWindow::PageWordGame));
+    QVERIFY(s.icon(0)->hasActiveFocus());
+    s.window.player()->stop();
+}
+
+// A screen reader names the picture tiles by their place, never by their
+// word; the score and the word in the bubble are read as text.
+void TestWordGameScreen::screenReaderNamesKeepTheAnswer()
+{
+    TestSupport::TemporaryDataLocation data;
+    Screen s;
+    s.startFromMenu();
+    const QList<QObject *> pictures = s.publishedPictures();
+    for (int k = 0; k < 10; ++k) {
+        QAccessibleInterface *tile = QAccessible::queryAccessibleInterface(s.icon(k));
+        QVERIFY(tile);
+        QCOMPARE(tile->role(), QAccessible::Button);
+        const QString name = tile->text(QAccessible::Name);
+        QCOMPARE(name, QString("Picture %1").arg(k + 1));
+        for (QObject *picture : pictures)
+            QVERIFY2(!name.contains(picture->property("word").toString()), qPrintable(name));
+    }
+    QAccessibleInterface *score = QAccessible::queryAccessibleInterface(s.item("scoreText"));
+    QVERIFY(score);
+    QCOMPARE(score->role(), QAccessible::StaticText);
+    QCOMPARE(score->text(QAccessible::Name), QString("Score: 0"));
+    QAccessibleInterface *bubble = QAccessible::queryAccessibleInterface(s.item("wordText"));
+    QVERIFY(bubble);
+    QCOMPARE(bubble->role(), QAccessible::StaticText);
+    QCOMPARE(bubble->text(QAccessible::Name), s.currentWord());
+}
+
+void TestWordGameScreen::wordsShowWhole_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("800x480") << QSize(800, 480);
+    QTest::newRow("1920x1080") << QSize(1920, 1080);
+}
+
+// The longest words show whole in the speech bubble and on the end panel's
+// answer line: up to twelve characters at the usual size, longer ones smaller.
+void TestWordGameScreen::wordsShowWhole()
+{
+    QFETCH(QSize, size);
+    TestSupport::TemporaryDataLocation data;
+    Screen s(size);
+    s.startFromMenu();
+    QQuickItem *bubble = s.item("wordText");
+    for (const QString &word : TestSupport::longWords()) {
+        bubble->setProperty("text", word);
+        QString fault = TestSupport::wordFitFault(bubble, word);
+        if (fault.isEmpty() && word.size() <= 12 && bubble->property("lineCount").toInt() != 1)
+            fault = word + " wraps";
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    }
+    s.screenshot(QString("wordgame-long-word-%1").arg(size.width()));
+
+    s.tapWrong();
+    QQuickItem *panel = s.item("endPanel");
+    QTRY_COMPARE(panel->y(), 0.0);
+    QQuickItem *answer = TestSupport::findItem(s.item("answerLabel"), "tileText");
+    for (const QString &word : TestSupport::longWords()) {
+        panel->setProperty("answerWord", word);
+        const QString fault = TestSupport::wordFitFault(answer, word);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    }
+    s.screenshot(QString("wordgame-end-long-word-%1").arg(size.width()));
 }
 
 QTEST_MAIN(TestWordGameScreen)

@@ -18,9 +18,20 @@ Page {
     property string answerPicture
     property string answerWord
     property var records: typeof topList !== "undefined" && topList ? topList : []
+    // Under "Try again": the words that needed more than one try, each a map
+    // of imagePath and word. The view fills it when the panel comes down.
+    property bool showMissed: false
+    property var missedWords: []
 
     // Its "Back to Main" button; the view turns it into its qmlGameOverSignal().
     signal backToMainClicked()
+
+    // The keyboard goes to "Back to Main" when the panel comes down; Escape
+    // presses it too.
+    function takeFocus() {
+        backToMain.forceActiveFocus()
+    }
+    Keys.onEscapePressed: backToMainClicked()
 
     MouseArea {
         objectName: "tapCatcher"
@@ -39,7 +50,7 @@ Page {
             anchors.rightMargin: leftHalf.height / 20
 
             Column {
-                spacing: 20
+                spacing: column1.height / 24
 
                 Text {
                     objectName: "endText"
@@ -68,6 +79,8 @@ Page {
                     id: answerLine
                     width: column1.width
                     height: column1.height / 10
+                    // A game under "Try again" never ends on a wrong pick.
+                    visible: !panel.showMissed
 
                     Row {
                         anchors.centerIn: parent
@@ -90,7 +103,7 @@ Page {
                                 anchors.centerIn: parent
                                 text: panel.failed ? "=" : ""
                                 color: Theme.textColor
-                                font.pixelSize: 60
+                                font.pixelSize: Theme.fontSize(answerLine.height)
                             }
                         }
 
@@ -104,6 +117,75 @@ Page {
                         }
                     }
                 }
+
+                // The words to practise: picture and word, a few to a row,
+                // scrolling when there are many.
+                Item {
+                    id: missedBox
+                    objectName: "missedBox"
+                    visible: panel.showMissed
+                    width: column1.width
+                    height: column1.height * 11 / 20 - column1.height / 24 * 2
+
+                    Text {
+                        id: missedTitle
+                        objectName: "missedTitle"
+                        width: parent.width
+                        height: parent.height / 6
+                        text: panel.missedWords.length > 0 ? qsTr("Words to practise:") : qsTr("No mistakes!")
+                        color: Theme.textColor
+                        horizontalAlignment: Text.AlignHCenter
+                        verticalAlignment: Text.AlignVCenter
+                        font.pixelSize: Theme.fontSize(height * 3 / 4)
+                        fontSizeMode: Text.HorizontalFit
+                        minimumPixelSize: 1
+                        Accessible.role: Accessible.StaticText
+                        Accessible.name: text
+                    }
+
+                    GridView {
+                        id: missedGrid
+                        objectName: "missedGrid"
+                        anchors.top: missedTitle.bottom
+                        anchors.bottom: parent.bottom
+                        width: parent.width
+                        clip: true
+                        boundsBehavior: Flickable.StopAtBounds
+                        // One row of three while they fit, larger; then two rows that scroll.
+                        cellWidth: width / 3
+                        cellHeight: count > 3 ? height / 2 : height
+                        model: panel.missedWords
+
+                        delegate: Item {
+                            objectName: "missed" + index
+                            width: missedGrid.cellWidth
+                            height: missedGrid.cellHeight
+
+                            Icon {
+                                enabled: false
+                                anchors.horizontalCenter: parent.horizontalCenter
+                                width: Math.min(parent.width, parent.height * 0.7) * 0.9
+                                height: parent.height * 0.7
+                                iconPath: modelData.imagePath
+                                radius: height / 5
+                            }
+                            Text {
+                                objectName: "missedWord"
+                                y: parent.height * 0.7
+                                width: parent.width
+                                height: parent.height * 0.3
+                                text: modelData.word
+                                textFormat: Text.PlainText
+                                color: Theme.textColor
+                                horizontalAlignment: Text.AlignHCenter
+                                verticalAlignment: Text.AlignVCenter
+                                font.pixelSize: Theme.wordFontSize(width, height * 0.8)
+                                fontSizeMode: Text.HorizontalFit
+                                minimumPixelSize: 1
+                            }
+                        }
+                    }
+                }
             }
 
             Item {
@@ -113,6 +195,7 @@ Page {
                 height: column1.height / 10
 
                 PushButton {
+                    id: backToMain
                     objectName: "backToMainButton"
                     buttonText: qsTr("Back to Main")
                     buttonWidth: parent.width

@@ -4,9 +4,12 @@ import "."
 // The keyboard focus mark of buttons and tiles: a thick, high-contrast ring
 // around its parent while the parent has the active focus. It takes no taps.
 Rectangle {
+    objectName: "focusRing"
     anchors.fill: parent
     anchors.margins: -Theme.focusRingWidth - Theme.focusRingGap
-    radius: height / 2
+    // Follows a tile's corners; a button's face is a pill.
+    radius: typeof parent.radius === "number" && parent.radius < parent.height / 2
+            ? parent.radius + Theme.focusRingWidth + Theme.focusRingGap : height / 2
     color: "transparent"
     border.width: Theme.focusRingWidth
     border.color: Theme.focusRingColor
@@ -16,7 +19,7 @@ Rectangle {
     Rectangle {
         anchors.fill: parent
         anchors.margins: Theme.focusRingWidth
-        radius: height / 2
+        radius: Math.max(0, parent.radius - Theme.focusRingWidth)
         color: "transparent"
         border.width: Math.max(1, Theme.focusRingWidth / 2)
         border.color: Theme.focusRingInner

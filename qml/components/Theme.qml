@@ -18,6 +18,10 @@ QtObject {
     readonly property color tileBorder: "#a2ddf3"
     readonly property color tileSelectedBorder: "#f80fcf"
     readonly property int tileBorderWidth: 4
+    // A wrong pick under "Try again" is greyed out; the right picture after
+    // two wrong picks gets a pulsing frame in a colour of its own.
+    readonly property color tileGreyedFace: "#9a9a9a"
+    readonly property color tileMarkedBorder: "#00b84a"
 
     // Keyboard focus: a thick ring in a colour no page, button or tile uses,
     // with a white inner edge.
@@ -33,5 +37,13 @@ QtObject {
     // rejects with a warning while a page is still zero-sized.
     function fontSize(size) {
         return Math.max(1, size * fontScale)
+    }
+
+    // The size for a word shown in a box width wide: at most size, and small
+    // enough that a word of twelve letters (or of letters) fits the width.
+    // Of the font size: a generous average, wide enough for the wider sans fonts.
+    readonly property real letterWidth: 0.65
+    function wordFontSize(width, size, letters) {
+        return fontSize(Math.min(size, width / ((letters > 0 ? letters : 12) * letterWidth)))
     }
 }

@@ -3,15 +3,20 @@ import "."
 
 // The rounded tile that holds a picture or a word. Icon and Label put their
 // content in it. state: 0 normal, 1 selected, 2 done (invisible, still
-// clickable, so a late tap on it reaches the game, which ignores it).
+// clickable, so a late tap on it reaches the game, which ignores it),
+// 3 greyed (a wrong pick, out of play for the round), 4 marked (the right
+// picture after two wrong picks: its frame pulses).
 Rectangle {
     id: tile
 
     property int state: 0
     readonly property bool done: state === 2
+    readonly property bool greyed: state === 3
+    readonly property bool marked: state === 4
     // The frame shows the tile's state; a further state (such as keyboard
     // focus) belongs here.
     readonly property color frameColor: done ? "transparent"
+                                             : marked ? Theme.tileMarkedBorder
                                              : (state === 1 ? Theme.tileSelectedBorder : Theme.tileBorder)
     // The picture or the word, laid out over the whole tile.
     default property alias content: face.data
@@ -22,6 +27,14 @@ Rectangle {
 
     signal clicked()
 
+    // A short shake after a wrong pick: the tile moves sideways and back to
+    // where its column put it. Taps reach it all the while.
+    function shake() {
+        if (!shaking.running)
+            shaking.home = x
+        shaking.restart()
+    }
+
     activeFocusOnTab: !done && enabled
     Keys.onReturnPressed: clicked()
     Keys.onEnterPressed: clicked()
@@ -30,16 +43,48 @@ Rectangle {
     Accessible.name: accessibleName
     Accessible.onPressAction: clicked()
 
-    color: done ? "transparent" : Theme.tileFace
-    border.width: Theme.tileBorderWidth
+    color: done ? "transparent" : (greyed ? Theme.tileGreyedFace : Theme.tileFace)
+    border.width: marked ? pulse.width : Theme.tileBorderWidth
     border.color: frameColor
-    radius: height
+    // A pill for a wide tile, a rounded square for a large one.
+    radius: Math.min(height, width / 4)
     smooth: true
+
+    // Two swings, 280 ms in all.
+    SequentialAnimation {
+        id: shaking
+        objectName: "shakeAnimation"
+        property real home: 0
+        loops: 2
+        NumberAnimation { target: tile; property: "x"; to: shaking.home - tile.width / 25; duration: 40 }
+        NumberAnimation { target: tile; property: "x"; to: shaking.home + tile.width / 25; duration: 60 }
+        NumberAnimation { target: tile; property: "x"; to: shaking.home; duration: 40 }
+    }
+
+    // The marked frame grows and shrinks while the tile is marked.
+    QtObject {
+        id: pulse
+        property real width: Theme.tileBorderWidth * 2
+    }
+    SequentialAnimation {
+        running: tile.marked
+        loops: Animation.Infinite
+        NumberAnimation {
+            target: pulse; property: "width"
+            from: Theme.tileBorderWidth * 2; to: Math.max(Theme.tileBorderWidth * 2, Math.min(tile.width, tile.height) / 8)
+            duration: 450; easing.type: Easing.InOutQuad
+        }
+        NumberAnimation {
+            target: pulse; property: "width"
+            to: Theme.tileBorderWidth * 2
+            duration: 450; easing.type: Easing.InOutQuad
+        }
+    }
 
     Item {
         id: face
         anchors.fill: parent
-        opacity: tile.done ? 0 : 1
+        opacity: tile.done ? 0 : (tile.greyed ? 0.35 : 1)
     }
 
     MouseArea {

@@ -4,6 +4,7 @@
 #include "MainWindowForm.h"
 #include "PageViews.h"
 #include "PairGame.h"
+#include "PictureBook.h"
 #include "PictureProvider.h"
 #include "Resources.h"
 #include "Settings.h"
@@ -81,7 +82,8 @@ MainWindow::MainWindow(QRect screen, QWidget *parent)
     pages = new PageViews(engine, form->stackedWidget,
                           {QUrl("qrc:/qml/MainView.qml"), QUrl("qrc:/qml/NewGameView.qml"),
                            QUrl("qrc:/qml/PairGameView.qml"), QUrl("qrc:/qml/WordGameView.qml"),
-                           QUrl("qrc:/qml/DictionariesView.qml"), QUrl("qrc:/qml/SettingsView.qml")});
+                           QUrl("qrc:/qml/DictionariesView.qml"), QUrl("qrc:/qml/SettingsView.qml"),
+                           QUrl("qrc:/qml/PictureBookView.qml")});
     // Starting the audio backend takes longer than building the whole menu:
     // it starts once the menu is on screen (or at the first sound, if sooner).
     sound->startAfterFirstPaint(pages->view(PageMain));
@@ -90,10 +92,15 @@ MainWindow::MainWindow(QRect screen, QWidget *parent)
     pages->view(PageMain)->setAttribute(Qt::WA_NoSystemBackground, true);
 
     WordStore::instance()->loadLists();
-    for (Page page : {PageMain, PageNewGame, PagePairGame, PageWordGame, PageDictionaries, PageSettings})
+    for (Page page : {PageMain, PageNewGame, PagePairGame, PageWordGame, PageDictionaries, PageSettings,
+                      PagePictureBook})
         pages->publish(page, "qtMainWindow", this);
     publishDictionaryLists();
     pages->publish(PageSettings, "qtSettings", settings);
+    // The picture book's page is loaded when it first opens.
+    pictureBook = new PictureBook(this);
+    connect(pictureBook, &PictureBook::playSound, this, &MainWindow::playSound);
+    pages->publish(PagePictureBook, "qtPictureBook", pictureBook);
 
     // The game pages are loaded when a game starts.
     QObject *main = pages->load(PageMain);
@@ -106,6 +113,7 @@ MainWindow::MainWindow(QRect screen, QWidget *parent)
     QObject *newGame = pages->load(PageNewGame);
     connect(newGame, SIGNAL(qmlBackToMainSignal()), this, SLOT(buttonBackToMainClicked()));
     connect(newGame, SIGNAL(qmlStartGameSignal(int)), this, SLOT(buttonStartGameClicked(int)));
+    connect(newGame, SIGNAL(qmlPictureBookSignal()), this, SLOT(buttonPictureBookClicked()));
 
     QObject *dictionaries = pages->load(PageDictionaries);
     connect(dictionaries, SIGNAL(qmlCancelSignal()), this, SLOT(buttonDictionariesCancelClicked()));
@@ -407,4 +415,22 @@ void MainWindow::buttonSettingsSaveClicked(int volume)
     settings->setVolumePercent(volume);
     settings->save();
     showPage(PageMain);
+}
+
+// --- Picture book ---
+
+void MainWindow::buttonPictureBookClicked()
+{
+    // The chosen dictionaries may have changed since it was last open.
+    pictureBook->reload();
+    if (!pages->view(PagePictureBook)->rootObject()) {
+        QObject *book = pages->load(PagePictureBook);
+        connect(book, SIGNAL(qmlBackSignal()), this, SLOT(buttonPictureBookBackClicked()));
+    }
+    showPage(PagePictureBook);
+}
+
+void MainWindow::buttonPictureBookBackClicked()
+{
+    showPage(PageNewGame);
 }

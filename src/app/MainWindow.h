@@ -11,6 +11,7 @@ class MediaObject;
 }
 class PageViews;
 class PairGame;
+class PictureBook;
 class QQmlContext;
 class QQmlEngine;
 class QQuickWidget;
@@ -19,7 +20,7 @@ class SoundPlayer;
 class WordGame;
 struct MainWindowForm;
 
-// The one window: shows one of six pages, each a QML view, and answers their
+// The one window: shows one of its pages, each a QML view, and answers their
 // buttons by starting and ending games and handing each view what it shows.
 class MainWindow : public QMainWindow
 {
@@ -28,7 +29,7 @@ class MainWindow : public QMainWindow
     Q_PROPERTY(double screenHeight READ screenHeight NOTIFY screenSizeChanged)
 
 public:
-    enum Page { PageMain, PageNewGame, PagePairGame, PageWordGame, PageDictionaries, PageSettings };
+    enum Page { PageMain, PageNewGame, PagePairGame, PageWordGame, PageDictionaries, PageSettings, PagePictureBook };
 
     explicit MainWindow(QRect screen, QWidget *parent = nullptr);
     ~MainWindow() override;
@@ -81,6 +82,8 @@ public slots:
     void buttonDictionariesSaveClicked();
     void buttonSettingsCancelClicked();
     void buttonSettingsSaveClicked(int volume);
+    void buttonPictureBookClicked();
+    void buttonPictureBookBackClicked();
 
 private:
     void showPage(Page page);
@@ -99,6 +102,7 @@ private:
     MainWindowForm *form = nullptr;
     Settings *settings = nullptr;
     SoundPlayer *sound = nullptr;
+    PictureBook *pictureBook = nullptr;
     Qt::ScreenOrientation m_orientation = Qt::PrimaryOrientation;
     QQmlEngine *engine = nullptr;
 };

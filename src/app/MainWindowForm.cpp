@@ -36,6 +36,7 @@ void MainWindowForm::setupUi(QMainWindow *window)
     pageWordGame = addPage(stackedWidget, "pageWordGame");
     pageDictionaries = addPage(stackedWidget, "pageDictionaries");
     pageSettings = addPage(stackedWidget, "pageSettings");
+    pagePictureBook = addPage(stackedWidget, "pagePictureBook");
 
     verticalLayout->addWidget(stackedWidget);
     window->setCentralWidget(centralWidget);

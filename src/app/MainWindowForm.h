@@ -5,7 +5,7 @@ class QStackedWidget;
 class QVBoxLayout;
 class QWidget;
 
-// The window's widgets: a stack of six plain pages, each later holding one view.
+// The window's widgets: a stack of plain pages, each later holding one view.
 struct MainWindowForm
 {
     QWidget *centralWidget = nullptr;
@@ -17,6 +17,7 @@ struct MainWindowForm
     QWidget *pageWordGame = nullptr;
     QWidget *pageDictionaries = nullptr;
     QWidget *pageSettings = nullptr;
+    QWidget *pagePictureBook = nullptr;
 
     void setupUi(QMainWindow *window);
 };

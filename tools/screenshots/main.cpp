@@ -4,6 +4,7 @@
 #include "Translations.h"
 #include "DataDirectory.h"
 #include "PairGame.h"
+#include "Settings.h"
 #include "Word.h"
 #include "WordGame.h"
 #include "testsupport.h"
@@ -13,6 +14,7 @@
 #include <QFont>
 #include <QQuickItem>
 #include <QQuickWidget>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -41,6 +43,79 @@ static void tap(QQuickWidget *view, const QString &name)
 static void answerPrompt(const QString &name)
 {
     TestSupport::answerNextPrompt(name);
+}
+
+// The index of the first picture whose word is (or, with right false, is not) word.
+static int pictureOf(const QList<QObject *> &pictures, const QString &word, bool right = true)
+{
+    for (int i = 0; i < pictures.size(); ++i) {
+        const auto *picture = static_cast<Word *>(pictures[i]);
+        if ((picture->word() == word) == right && picture->wordState() != Word::Greyed)
+            return i;
+    }
+    return -1;
+}
+
+// Gentle play: four pictures under "Try again", a right picture marked after
+// two wrong picks, three pairs, the end panels listing the missed words.
+static void gentlePlay(MainWindow &window)
+{
+    Settings *settings = window.appSettings();
+    settings->setMistakes(GameOptions::TryAgain);
+    settings->setPictures(GameOptions::FourPictures);
+
+    window.buttonNewGameClicked();
+    window.buttonStartGameClicked(1);
+    WordGame *wordGame = window.openWordGame();
+    QQuickWidget *wordView = window.view(MainWindow::PageWordGame);
+    if (wordGame) {
+        save(window, "word-game-four");
+        for (int wrong = 0; wrong < 2; ++wrong) {
+            tap(wordView, QStringLiteral("icon%1").arg(pictureOf(wordGame->imageList(), wordGame->word(), false)));
+            settle(100);
+        }
+        save(window, "word-game-marked");
+        for (int round = 0; round < 80 && !wordGame->isFinished(); ++round)
+            tap(wordView, QStringLiteral("icon%1").arg(pictureOf(wordGame->imageList(), wordGame->word())));
+        settle(1200);
+        save(window, "word-game-end-missed");
+        window.buttonWordGameEndGameClicked();
+    }
+
+    window.buttonNewGameClicked();
+    window.buttonStartGameClicked(0);
+    PairGame *pairGame = window.openPairGame();
+    QQuickWidget *pairView = window.view(MainWindow::PagePairGame);
+    if (pairGame) {
+        save(window, "pair-game-three");
+        // A wrong pair, then every pair right to the end of the words.
+        const QString first = static_cast<Word *>(pairGame->wordList()[0])->word();
+        tap(pairView, QStringLiteral("label0"));
+        tap(pairView, QStringLiteral("icon%1").arg(pictureOf(pairGame->imageList(), first, false)));
+        settle(100);
+        save(window, "pair-game-wrong-pair");
+        QSignalSpy completed(pairGame, &PairGame::gameCompletedSignal);
+        for (int guard = 0; guard < 200 && completed.isEmpty(); ++guard) {
+            const auto words = pairGame->wordList();
+            for (int w = 0; w < words.size(); ++w) {
+                const auto *label = static_cast<Word *>(words[w]);
+                if (label->wordState() == Word::Matched)
+                    continue;
+                tap(pairView, QStringLiteral("label%1").arg(w));
+                tap(pairView, QStringLiteral("icon%1").arg(pictureOf(pairGame->imageList(), label->word())));
+                break;
+            }
+        }
+        settle(1500);
+        save(window, "pair-game-end-missed");
+        window.buttonPairGameEndGameClicked();
+    }
+
+    window.buttonNewGameClicked();
+    window.buttonPictureBookClicked();
+    save(window, "picture-book");
+    tap(window.view(MainWindow::PagePictureBook), QStringLiteral("bookPicture1"));
+    save(window, "picture-book-open");
 }
 
 int main(int argc, char *argv[])
@@ -169,6 +244,8 @@ int main(int argc, char *argv[])
         save(window, "pair-game-end");
         window.buttonPairGameEndGameClicked();
     }
+
+    gentlePlay(window);
 
     window.buttonDictionariesClicked();
     save(window, "dictionaries");

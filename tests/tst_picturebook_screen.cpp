@@ -1,0 +1,157 @@
+// The picture book as a player meets it: from the game-mode page, a grid of
+// the chosen words, a picture opened large with its recording, and back.
+#include "testsupport.h"
+
+#include "MainWindow.h"
+#include "Settings.h"
+
+#include <phonon/MediaObject>
+
+#include <QAccessible>
+#include <QDir>
+#include <QQuickItem>
+#include <QQuickWidget>
+#include <QQuickWindow>
+#include <QTest>
+
+using namespace TestSupport;
+
+namespace {
+
+QStringList s_viewWarnings;
+QStringList s_debugLog;
+QtMessageHandler s_previousHandler = nullptr;
+
+// Any warning from a view is a fault; debug lines hold the recordings played.
+void collectMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtDebugMsg)
+        s_debugLog << message;
+    else if (type != QtInfoMsg && message.contains("qrc:/qml/"))
+        s_viewWarnings << message;
+    if (s_previousHandler)
+        s_previousHandler(type, context, message);
+}
+
+int timesPlayed(const QString &path)
+{
+    int times = 0;
+    for (const QString &line : qAsConst(s_debugLog))
+        times += line.contains(path) ? 1 : 0;
+    return times;
+}
+
+} // namespace
+
+class TestPictureBookScreen : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        initApplication();
+        s_previousHandler = qInstallMessageHandler(collectMessages);
+    }
+    void init()
+    {
+        s_viewWarnings.clear();
+        s_debugLog.clear();
+    }
+    void cleanup() { QVERIFY2(s_viewWarnings.isEmpty(), qPrintable(s_viewWarnings.join('\n'))); }
+
+    void opensAWordAndPlaysIt();
+    void keyboardOnly();
+};
+
+void TestPictureBookScreen::opensAWordAndPlaysIt()
+{
+    QVERIFY2(QDir(":/png/Animals").entryList().size() == 46, "the bundle lacks the 46 Animals pictures");
+    TemporaryDataLocation data;
+    MainWindow w(QRect(0, 0, 800, 480));
+    w.appSettings()->setMute(false);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.buttonNewGameClicked();
+    QQuickWidget *modes = w.view(MainWindow::PageNewGame);
+    tap(modes, findItem(modes->rootObject(), "pictureBookButton"));
+    QCOMPARE(w.currentPage(), int(MainWindow::PagePictureBook));
+
+    QQuickWidget *view = w.view(MainWindow::PagePictureBook);
+    QQuickItem *page = view->rootObject();
+    QVERIFY(page);
+    QCOMPARE(page->width(), 800.0);
+    QCOMPARE(findItem(page, "pictureGrid")->property("count").toInt(), 46);
+
+    // The third picture: its word under it; a tap opens it large and plays it.
+    QQuickItem *picture = findItem(page, "bookPicture2");
+    QVERIFY(picture);
+    const QString word = findItem(page, "bookWord2")->property("text").toString();
+    QVERIFY(picture->property("iconPath").toString().endsWith("/Animals/" + word + ".png"));
+    const QString sound = data.path() + "/mp3/Animals/" + word + ".mp3";
+    QQuickItem *closeUp = findItem(page, "closeUp");
+    QVERIFY(!closeUp->isVisible());
+    tap(view, picture);
+    QVERIFY(closeUp->isVisible());
+    QCOMPARE(findItem(page, "closeUpWord")->property("text").toString(), word);
+    QCOMPARE(findItem(page, "closeUpPicture")->property("iconPath").toString(), picture->property("iconPath").toString());
+    QCOMPARE(timesPlayed(sound), 1);
+    // Here the word is no secret: a screen reader names the picture by it.
+    QAccessibleInterface *named = QAccessible::queryAccessibleInterface(picture);
+    QVERIFY(named);
+    QCOMPARE(named->text(QAccessible::Name), word);
+
+    // A tap anywhere closes it, and plays nothing more.
+    QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, QPoint(20, 460));
+    QVERIFY(!closeUp->isVisible());
+    QCOMPARE(timesPlayed(sound), 1);
+    if (!qEnvironmentVariable("VOCALUNE_SCREENSHOT_DIR").isEmpty())
+        view->grabFramebuffer().save(qEnvironmentVariable("VOCALUNE_SCREENSHOT_DIR") + "/picturebook.png");
+
+    tap(view, findItem(page, "backButton"));
+    QCOMPARE(w.currentPage(), int(MainWindow::PageNewGame));
+    // Opened again: the same page, reloaded.
+    tap(modes, findItem(modes->rootObject(), "pictureBookButton"));
+    QCOMPARE(w.currentPage(), int(MainWindow::PagePictureBook));
+    QCOMPARE(view->rootObject(), page);
+    w.player()->stop();
+}
+
+// Without a pointer: the ring starts on the first picture, the arrows move
+// it, Enter opens a picture and plays it, Escape closes it and then leaves.
+void TestPictureBookScreen::keyboardOnly()
+{
+    TemporaryDataLocation data;
+    MainWindow w(QRect(0, 0, 800, 480));
+    w.appSettings()->setMute(false);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.buttonNewGameClicked();
+    w.buttonPictureBookClicked();
+    QQuickWidget *view = w.view(MainWindow::PagePictureBook);
+    QQuickItem *page = view->rootObject();
+    QVERIFY(findItem(page, "bookPicture0")->hasActiveFocus());
+    QVERIFY(findItem(findItem(page, "bookPicture0"), "focusRing")->isVisible());
+
+    const int columns = findItem(page, "pictureGrid")->property("columns").toInt();
+    QTest::keyClick(view, Qt::Key_Right);
+    QTest::keyClick(view, Qt::Key_Down);
+    const QString name = QString("bookPicture%1").arg(columns + 1);
+    QVERIFY2(findItem(page, name)->hasActiveFocus(), qPrintable(name));
+    const QString word = findItem(page, QString("bookWord%1").arg(columns + 1))->property("text").toString();
+    QTest::keyClick(view, Qt::Key_Return);
+    QVERIFY(findItem(page, "closeUp")->isVisible());
+    QCOMPARE(findItem(page, "closeUpWord")->property("text").toString(), word);
+    QCOMPARE(timesPlayed(data.path() + "/mp3/Animals/" + word + ".mp3"), 1);
+
+    QTest::keyClick(view, Qt::Key_Escape);
+    QVERIFY(!findItem(page, "closeUp")->isVisible());
+    QCOMPARE(w.currentPage(), int(MainWindow::PagePictureBook));
+    QVERIFY(findItem(page, name)->hasActiveFocus());
+    QTest::keyClick(view, Qt::Key_Escape);
+    QCOMPARE(w.currentPage(), int(MainWindow::PageNewGame));
+    w.player()->stop();
+}
+
+QTEST_MAIN(TestPictureBookScreen)
+#include "tst_picturebook_screen.moc"
