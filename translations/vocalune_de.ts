@@ -51,6 +51,14 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
         <source>Back to Main</source>
         <translation>Zum Menü</translation>
     </message>
+    <message>
+        <source>Words to practise:</source>
+        <translation>Zum Üben:</translation>
+    </message>
+    <message>
+        <source>No mistakes!</source>
+        <translation>Keine Fehler!</translation>
+    </message>
 </context>
 <context>
     <name>MainView</name>
@@ -100,6 +108,10 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
         <source>Back</source>
         <translation>Zurück</translation>
     </message>
+    <message>
+        <source>Picture Book</source>
+        <translation>Bilderbuch</translation>
+    </message>
 </context>
 <context>
     <name>PairGame</name>
@@ -134,6 +146,21 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
         <source>Back</source>
         <translation>Zurück</translation>
     </message>
+    <message>
+        <source>Picture %1</source>
+        <translation>Bild %1</translation>
+    </message>
+</context>
+<context>
+    <name>PictureBookView</name>
+    <message>
+        <source>Picture Book</source>
+        <translation>Bilderbuch</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
 </context>
 <context>
     <name>SettingsView</name>
@@ -160,6 +187,22 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
     <message>
         <source>Save and Exit</source>
         <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Mistakes:</source>
+        <translation>Fehler:</translation>
+    </message>
+    <message>
+        <source>End the game</source>
+        <translation>Spiel endet</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Nochmal</translation>
+    </message>
+    <message>
+        <source>Pictures:</source>
+        <translation>Bilder:</translation>
     </message>
 </context>
 <context>
@@ -194,6 +237,18 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
     <message>
         <source>Back</source>
         <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Hear the word again</source>
+        <translation>Wort nochmal hören</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Üben</translation>
+    </message>
+    <message>
+        <source>Picture %1</source>
+        <translation>Bild %1</translation>
     </message>
 </context>
 <context>

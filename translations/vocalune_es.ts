@@ -51,6 +51,14 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
         <source>Back to Main</source>
         <translation>Al menú</translation>
     </message>
+    <message>
+        <source>Words to practise:</source>
+        <translation>Para practicar:</translation>
+    </message>
+    <message>
+        <source>No mistakes!</source>
+        <translation>¡Sin errores!</translation>
+    </message>
 </context>
 <context>
     <name>MainView</name>
@@ -100,6 +108,10 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
         <source>Back</source>
         <translation>Volver</translation>
     </message>
+    <message>
+        <source>Picture Book</source>
+        <translation>Libro de dibujos</translation>
+    </message>
 </context>
 <context>
     <name>PairGame</name>
@@ -134,6 +146,21 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
         <source>Back</source>
         <translation>Volver</translation>
     </message>
+    <message>
+        <source>Picture %1</source>
+        <translation>Dibujo %1</translation>
+    </message>
+</context>
+<context>
+    <name>PictureBookView</name>
+    <message>
+        <source>Picture Book</source>
+        <translation>Libro de dibujos</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
 </context>
 <context>
     <name>SettingsView</name>
@@ -160,6 +187,22 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
     <message>
         <source>Save and Exit</source>
         <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Mistakes:</source>
+        <translation>Errores:</translation>
+    </message>
+    <message>
+        <source>End the game</source>
+        <translation>Se acaba</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Otra vez</translation>
+    </message>
+    <message>
+        <source>Pictures:</source>
+        <translation>Dibujos:</translation>
     </message>
 </context>
 <context>
@@ -194,6 +237,18 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
     <message>
         <source>Back</source>
         <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Hear the word again</source>
+        <translation>Oír otra vez</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Práctica</translation>
+    </message>
+    <message>
+        <source>Picture %1</source>
+        <translation>Dibujo %1</translation>
     </message>
 </context>
 <context>

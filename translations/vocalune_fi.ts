@@ -51,6 +51,14 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
         <source>Back to Main</source>
         <translation>Valikkoon</translation>
     </message>
+    <message>
+        <source>Words to practise:</source>
+        <translation>Harjoiteltavat:</translation>
+    </message>
+    <message>
+        <source>No mistakes!</source>
+        <translation>Ei virheitä!</translation>
+    </message>
 </context>
 <context>
     <name>MainView</name>
@@ -100,6 +108,10 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
         <source>Back</source>
         <translation>Paluu</translation>
     </message>
+    <message>
+        <source>Picture Book</source>
+        <translation>Kuvakirja</translation>
+    </message>
 </context>
 <context>
     <name>PairGame</name>
@@ -134,6 +146,21 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
         <source>Back</source>
         <translation>Paluu</translation>
     </message>
+    <message>
+        <source>Picture %1</source>
+        <translation>Kuva %1</translation>
+    </message>
+</context>
+<context>
+    <name>PictureBookView</name>
+    <message>
+        <source>Picture Book</source>
+        <translation>Kuvakirja</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Paluu</translation>
+    </message>
 </context>
 <context>
     <name>SettingsView</name>
@@ -160,6 +187,22 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
     <message>
         <source>Save and Exit</source>
         <translation>Tallenna</translation>
+    </message>
+    <message>
+        <source>Mistakes:</source>
+        <translation>Virheet:</translation>
+    </message>
+    <message>
+        <source>End the game</source>
+        <translation>Peli loppuu</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Yritä uudelleen</translation>
+    </message>
+    <message>
+        <source>Pictures:</source>
+        <translation>Kuvat:</translation>
     </message>
 </context>
 <context>
@@ -194,6 +237,18 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
     <message>
         <source>Back</source>
         <translation>Paluu</translation>
+    </message>
+    <message>
+        <source>Hear the word again</source>
+        <translation>Kuuntele sana uudelleen</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Harjoitus</translation>
+    </message>
+    <message>
+        <source>Picture %1</source>
+        <translation>Kuva %1</translation>
     </message>
 </context>
 <context>

@@ -51,6 +51,14 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
         <source>Back to Main</source>
         <translation>Retour au menu</translation>
     </message>
+    <message>
+        <source>Words to practise:</source>
+        <translation>À revoir :</translation>
+    </message>
+    <message>
+        <source>No mistakes!</source>
+        <translation>Aucune erreur !</translation>
+    </message>
 </context>
 <context>
     <name>MainView</name>
@@ -100,6 +108,10 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
         <source>Back</source>
         <translation>Retour</translation>
     </message>
+    <message>
+        <source>Picture Book</source>
+        <translation>Imagier</translation>
+    </message>
 </context>
 <context>
     <name>PairGame</name>
@@ -134,6 +146,21 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
         <source>Back</source>
         <translation>Retour</translation>
     </message>
+    <message>
+        <source>Picture %1</source>
+        <translation>Image %1</translation>
+    </message>
+</context>
+<context>
+    <name>PictureBookView</name>
+    <message>
+        <source>Picture Book</source>
+        <translation>Imagier</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
 </context>
 <context>
     <name>SettingsView</name>
@@ -160,6 +187,22 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
     <message>
         <source>Save and Exit</source>
         <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Mistakes:</source>
+        <translation>Erreurs :</translation>
+    </message>
+    <message>
+        <source>End the game</source>
+        <translation>Fin du jeu</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message>
+        <source>Pictures:</source>
+        <translation>Images :</translation>
     </message>
 </context>
 <context>
@@ -194,6 +237,18 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
     <message>
         <source>Back</source>
         <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Hear the word again</source>
+        <translation>Réécouter le mot</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Entraînement</translation>
+    </message>
+    <message>
+        <source>Picture %1</source>
+        <translation>Image %1</translation>
     </message>
 </context>
 <context>

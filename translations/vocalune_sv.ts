@@ -51,6 +51,14 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
         <source>Back to Main</source>
         <translation>Till menyn</translation>
     </message>
+    <message>
+        <source>Words to practise:</source>
+        <translation>Öva på:</translation>
+    </message>
+    <message>
+        <source>No mistakes!</source>
+        <translation>Inga fel!</translation>
+    </message>
 </context>
 <context>
     <name>MainView</name>
@@ -100,6 +108,10 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
         <source>Back</source>
         <translation>Bakåt</translation>
     </message>
+    <message>
+        <source>Picture Book</source>
+        <translation>Bildbok</translation>
+    </message>
 </context>
 <context>
     <name>PairGame</name>
@@ -134,6 +146,21 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
         <source>Back</source>
         <translation>Bakåt</translation>
     </message>
+    <message>
+        <source>Picture %1</source>
+        <translation>Bild %1</translation>
+    </message>
+</context>
+<context>
+    <name>PictureBookView</name>
+    <message>
+        <source>Picture Book</source>
+        <translation>Bildbok</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Bakåt</translation>
+    </message>
 </context>
 <context>
     <name>SettingsView</name>
@@ -160,6 +187,22 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
     <message>
         <source>Save and Exit</source>
         <translation>Spara</translation>
+    </message>
+    <message>
+        <source>Mistakes:</source>
+        <translation>Fel:</translation>
+    </message>
+    <message>
+        <source>End the game</source>
+        <translation>Spelet slutar</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Försök igen</translation>
+    </message>
+    <message>
+        <source>Pictures:</source>
+        <translation>Bilder:</translation>
     </message>
 </context>
 <context>
@@ -194,6 +237,18 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
     <message>
         <source>Back</source>
         <translation>Bakåt</translation>
+    </message>
+    <message>
+        <source>Hear the word again</source>
+        <translation>Hör ordet igen</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Övning</translation>
+    </message>
+    <message>
+        <source>Picture %1</source>
+        <translation>Bild %1</translation>
     </message>
 </context>
 <context>
