@@ -1,6 +1,7 @@
 // Measures start-up, tap-to-frame latency, memory and the first start's copying.
 // Prints one table; every figure is the median of repeated runs with min and max.
 #include "DataDirectory.h"
+#include "GameOptions.h"
 #include "MainWindow.h"
 #include "PairGame.h"
 #include "Settings.h"
@@ -221,7 +222,7 @@ std::vector<double> wordGameTaps(MainWindow &window, int taps)
             if (right < 0)
                 break;
             settle();
-            const bool lastRound = WordStore::instance()->pool().size() < 10;
+            const bool lastRound = int(WordStore::instance()->pool().size()) < game->picturesPerRound();
             const int before = counter.painted;
             const Clock::time_point start = Clock::now();
             tap(view, QStringLiteral("icon%1").arg(right));
@@ -355,6 +356,10 @@ int main(int argc, char *argv[])
 
     std::fprintf(stderr, "word game taps...\n");
     const Stats word = stats(wordGameTaps(window, 220));
+    // The youngest players' setting: four larger pictures a round.
+    window.appSettings()->setPictures(GameOptions::FourPictures);
+    const Stats word4 = stats(wordGameTaps(window, 220));
+    window.appSettings()->setPictures(GameOptions::TenPictures);
     std::fprintf(stderr, "pair game sixth pairs...\n");
     const Stats pair = stats(pairGameSixthPairs(window, 200));
 
@@ -379,6 +384,8 @@ int main(int argc, char *argv[])
         QStringLiteral("ratio %1 (target <= 1.5)").arg(programMs.median / floorMs.median, 0, 'f', 2));
     row("word game scoring tap to next round's frame", word, "ms",
         QStringLiteral("p95 %1 over %2 taps (target p95 <= 8)").arg(word.p95, 0, 'f', 2).arg(220));
+    row("word game, 4 pictures: tap to next frame", word4, "ms",
+        QStringLiteral("p95 %1 over %2 taps (target p95 <= 8)").arg(word4.p95, 0, 'f', 2).arg(220));
     row("pair game sixth pair to new round's frame", pair, "ms",
         QStringLiteral("p95 %1 over %2 taps (target p95 <= 8)").arg(pair.p95, 0, 'f', 2).arg(200));
     row("resident set, settled: floor", floorKiB, "KiB");
