@@ -11,6 +11,10 @@ Page {
     width: qtMainWindow.screenWidth
     height: qtMainWindow.screenHeight
 
+    property Item firstFocus: pairGameButton
+
+    Keys.onEscapePressed: qmlBackToMainSignal()
+
     Row {
         anchors.fill: parent
 
@@ -37,6 +41,8 @@ Page {
                 Text {
                     anchors.centerIn: parent
                     text: "Choose a Game Mode!"
+                    Accessible.role: Accessible.StaticText
+                    Accessible.name: text
                     font.pixelSize: Theme.fontSize(parent.height / 4)
                 }
             }
@@ -57,7 +63,9 @@ Page {
                     spacing: outer.height / 20
 
                     PushButton {
+                        id: pairGameButton
                         objectName: "pairGameButton"
+                        KeyNavigation.down: wordGameButton
                         anchors.horizontalCenter: parent.horizontalCenter
                         width: parent.width * 39 / 40
                         height: newGameView.height / 8
@@ -65,7 +73,10 @@ Page {
                         onClicked: newGameView.qmlStartGameSignal(0)
                     }
                     PushButton {
+                        id: wordGameButton
                         objectName: "wordGameButton"
+                        KeyNavigation.up: pairGameButton
+                        KeyNavigation.down: backButton
                         anchors.horizontalCenter: parent.horizontalCenter
                         width: parent.width * 39 / 40
                         height: newGameView.height / 8
@@ -79,7 +90,9 @@ Page {
                     height: outer.height / 6
 
                     PushButton {
+                        id: backButton
                         objectName: "backButton"
+                        KeyNavigation.up: wordGameButton
                         anchors.horizontalCenter: parent.horizontalCenter
                         width: parent.width * 39 / 40
                         height: newGameView.height / 8

@@ -11,6 +11,10 @@ Page {
     width: qtMainWindow.screenWidth
     height: qtMainWindow.screenHeight
 
+    property Item firstFocus: slider
+
+    Keys.onEscapePressed: qmlCancelSignal()
+
     // A drag breaks the handle's binding; every reload or save puts it back,
     // so the handle shows the stored volume again after Cancel.
     Connections {
@@ -30,6 +34,8 @@ Page {
             Text {
                 anchors.centerIn: parent
                 text: "Settings"
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 font.pixelSize: Theme.fontSize(parent.height * 3 / 4)
             }
         }
@@ -50,6 +56,8 @@ Page {
                     Text {
                         anchors.centerIn: parent
                         text: "Volume: "
+                        Accessible.role: Accessible.StaticText
+                        Accessible.name: text
                         font.pixelSize: Theme.fontSize(line.height * 3 / 4)
                     }
                 }
@@ -59,6 +67,41 @@ Page {
                     objectName: "slider"
 
                     property int value: (width - handle.width) > 0 ? 100 * handle.x / (width - handle.width) : 0
+
+                    // Left and Right move the handle in steps of five, as a
+                    // drag would: Cancel still puts the stored volume back.
+                    function step(change) {
+                        var range = width - handle.width
+                        if (range <= 0)
+                            return
+                        var target = Math.max(0, Math.min(100, value + change))
+                        var x = target * range / 100
+                        // value truncates: never land a hair below the step.
+                        while (x < range && Math.floor(100 * x / range) < target)
+                            x = Math.min(range, x + range / 1e6)
+                        handle.x = x
+                    }
+
+                    activeFocusOnTab: true
+                    KeyNavigation.down: muteSwitch
+                    Keys.onLeftPressed: step(-5)
+                    Keys.onRightPressed: step(5)
+                    Keys.onPressed: function(event) {
+                        if (event.key === Qt.Key_Home) {
+                            step(-100)
+                            event.accepted = true
+                        } else if (event.key === Qt.Key_End) {
+                            step(100)
+                            event.accepted = true
+                        }
+                    }
+                    Accessible.role: Accessible.Slider
+                    Accessible.name: qsTr("Volume")
+                    Accessible.onIncreaseAction: step(5)
+                    Accessible.onDecreaseAction: step(-5)
+                    readonly property int minimumValue: 0
+                    readonly property int maximumValue: 100
+                    readonly property int stepSize: 5
 
                     width: settingsView.width / 2
                     height: line.height
@@ -81,6 +124,8 @@ Page {
                             drag.maximumX: slider.width - handle.width
                         }
                     }
+
+                    FocusRing {}
                 }
 
                 Item {
@@ -88,7 +133,12 @@ Page {
                     height: line.height
 
                     Label {
+                        id: muteSwitch
                         objectName: "muteSwitch"
+                        KeyNavigation.up: slider
+                        KeyNavigation.left: slider
+                        KeyNavigation.down: cancelButton
+                        accessibleName: qtSettings.mute ? qsTr("Sound: muted") : qsTr("Sound: on")
                         anchors.horizontalCenter: parent.horizontalCenter
                         width: parent.width * 3 / 4
                         height: line.height
@@ -112,14 +162,20 @@ Page {
                 spacing: width / 10
 
                 PushButton {
+                    id: cancelButton
                     objectName: "cancelButton"
+                    KeyNavigation.up: muteSwitch
+                    KeyNavigation.right: saveButton
                     width: buttons.width / 2 - buttons.width / 10
                     height: buttons.height
                     buttonText: "Cancel"
                     onClicked: settingsView.qmlCancelSignal()
                 }
                 PushButton {
+                    id: saveButton
                     objectName: "saveButton"
+                    KeyNavigation.up: muteSwitch
+                    KeyNavigation.left: cancelButton
                     width: buttons.width / 2
                     height: buttons.height
                     buttonText: "Save and Exit"
