@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import QtQuick.Window 2.15
 import "components"
 
 // A picture tile. state: 0 normal, 1 selected, 2 done (invisible, still clickable).
@@ -11,15 +12,21 @@ Tile {
 
     onClicked: iconClickedSignal()
 
+    // Resource paths (":/png/...") come through the program's picture
+    // provider, which keeps them decoded at this tile's size.
+    readonly property bool provided: iconPath.indexOf(":/") === 0
+    // Pictures are decoded at the tile's size in device pixels. Qt scales the
+    // size asked of a provider by the screen's pixel ratio itself, but not
+    // the size asked of a picture file.
+    readonly property real pixelRatio: provided ? 1 : Math.max(1, Screen.devicePixelRatio)
+
     Image {
         anchors.fill: parent
         anchors.margins: 5
-        // Resource paths (":/png/...") come through the program's picture
-        // provider, which keeps them decoded at this tile's size.
-        source: icon.iconPath.indexOf(":/") === 0 ? "image://vocalune/" + icon.iconPath.substring(2) : icon.iconPath
+        source: icon.provided ? "image://vocalune/" + icon.iconPath.substring(2) : icon.iconPath
         fillMode: Image.PreserveAspectFit
-        sourceSize.width: Math.max(1, Math.ceil(width))
-        sourceSize.height: Math.max(1, Math.ceil(height))
+        sourceSize.width: Math.max(1, Math.ceil(width * icon.pixelRatio))
+        sourceSize.height: Math.max(1, Math.ceil(height * icon.pixelRatio))
         smooth: true
     }
 }

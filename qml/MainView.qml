@@ -14,6 +14,10 @@ Page {
     width: qtMainWindow.screenWidth
     height: qtMainWindow.screenHeight
 
+    // Where the keyboard starts each time the menu is shown. Escape does
+    // nothing here, so a child cannot quit by accident.
+    property Item firstFocus: continueButton.enabled ? continueButton : newGameButton
+
     Connections {
         target: qtMainWindow
         function onEnableContinueButtonSignal(enable) { continueButton.enabled = enable }
@@ -47,6 +51,7 @@ Page {
         PushButton {
             id: continueButton
             objectName: "continueButton"
+            KeyNavigation.down: newGameButton
             width: menu.width
             height: mainView.height / 6.9
             buttonText: qsTr("Continue")
@@ -54,28 +59,39 @@ Page {
             onClicked: mainView.qmlContinueSignal()
         }
         PushButton {
+            id: newGameButton
             objectName: "newGameButton"
+            KeyNavigation.up: continueButton
+            KeyNavigation.down: dictionariesButton
             width: menu.width
             height: mainView.height / 6.9
             buttonText: qsTr("New Game")
             onClicked: mainView.qmlNewGameSignal()
         }
         PushButton {
+            id: dictionariesButton
             objectName: "dictionariesButton"
+            KeyNavigation.up: newGameButton
+            KeyNavigation.down: settingsButton
             width: menu.width
             height: mainView.height / 6.9
             buttonText: qsTr("Dictionaries")
             onClicked: mainView.qmlDictionariesSignal()
         }
         PushButton {
+            id: settingsButton
             objectName: "settingsButton"
+            KeyNavigation.up: dictionariesButton
+            KeyNavigation.down: exitButton
             width: menu.width
             height: mainView.height / 6.9
             buttonText: qsTr("Settings")
             onClicked: mainView.qmlSettingsSignal()
         }
         PushButton {
+            id: exitButton
             objectName: "exitButton"
+            KeyNavigation.up: settingsButton
             width: menu.width
             height: mainView.height / 6.9
             buttonText: qsTr("Exit")

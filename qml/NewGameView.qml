@@ -12,6 +12,10 @@ Page {
     width: qtMainWindow.screenWidth
     height: qtMainWindow.screenHeight
 
+    property Item firstFocus: pairGameButton
+
+    Keys.onEscapePressed: qmlBackToMainSignal()
+
     Row {
         anchors.fill: parent
 
@@ -38,6 +42,8 @@ Page {
                 Text {
                     anchors.centerIn: parent
                     text: qsTr("Choose a Game Mode!")
+                    Accessible.role: Accessible.StaticText
+                    Accessible.name: text
                     font.pixelSize: Theme.fontSize(parent.height / 4)
                 }
             }
@@ -58,7 +64,9 @@ Page {
                     spacing: outer.height / 20
 
                     PushButton {
+                        id: pairGameButton
                         objectName: "pairGameButton"
+                        KeyNavigation.down: wordGameButton
                         anchors.horizontalCenter: parent.horizontalCenter
                         width: parent.width * 39 / 40
                         height: newGameView.height / 8
@@ -66,7 +74,10 @@ Page {
                         onClicked: newGameView.qmlStartGameSignal(0)
                     }
                     PushButton {
+                        id: wordGameButton
                         objectName: "wordGameButton"
+                        KeyNavigation.up: pairGameButton
+                        KeyNavigation.down: pictureBookButton
                         anchors.horizontalCenter: parent.horizontalCenter
                         width: parent.width * 39 / 40
                         height: newGameView.height / 8
@@ -74,7 +85,10 @@ Page {
                         onClicked: newGameView.qmlStartGameSignal(1)
                     }
                     PushButton {
+                        id: pictureBookButton
                         objectName: "pictureBookButton"
+                        KeyNavigation.up: wordGameButton
+                        KeyNavigation.down: backButton
                         anchors.horizontalCenter: parent.horizontalCenter
                         width: parent.width * 39 / 40
                         height: newGameView.height / 8
@@ -88,7 +102,9 @@ Page {
                     height: outer.height / 6
 
                     PushButton {
+                        id: backButton
                         objectName: "backButton"
+                        KeyNavigation.up: pictureBookButton
                         anchors.horizontalCenter: parent.horizontalCenter
                         width: parent.width * 39 / 40
                         height: newGameView.height / 8

@@ -13,6 +13,10 @@ Page {
     width: qtMainWindow.screenWidth
     height: qtMainWindow.screenHeight
 
+    property Item firstFocus: slider
+
+    Keys.onEscapePressed: qmlCancelSignal()
+
     // A row of choices under the volume: the title, then one tile per
     // choice; the chosen one has the selected frame.
     component SettingsChoice: Row {
@@ -23,6 +27,10 @@ Page {
         property int value
         // The longest choice: its tiles' text is as large as that allows.
         property int fitLetters: 12
+        // Where Up and Down lead from this row's tiles.
+        property Item upItem
+        property Item downItem
+        readonly property Item firstChoice: choiceTiles.itemAt(0)
         signal chosen(int value)
 
         height: line.height
@@ -50,6 +58,7 @@ Page {
             spacing: width / 20
 
             Repeater {
+                id: choiceTiles
                 model: choiceRow.choices.length
 
                 Label {
@@ -60,6 +69,10 @@ Page {
                     text: choiceRow.choices[index]
                     fitLetters: choiceRow.fitLetters
                     state: isChosen ? 1 : 0
+                    KeyNavigation.up: choiceRow.upItem
+                    KeyNavigation.down: choiceRow.downItem
+                    KeyNavigation.left: choiceTiles.itemAt(index - 1)
+                    KeyNavigation.right: choiceTiles.itemAt(index + 1)
                     Accessible.role: Accessible.RadioButton
                     Accessible.checkable: true
                     Accessible.checked: isChosen
@@ -88,6 +101,8 @@ Page {
             Text {
                 anchors.centerIn: parent
                 text: qsTr("Settings")
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
                 font.pixelSize: Theme.fontSize(parent.height * 3 / 4)
             }
         }
@@ -111,6 +126,8 @@ Page {
                         Text {
                             anchors.centerIn: parent
                             text: qsTr("Volume: ")
+                            Accessible.role: Accessible.StaticText
+                            Accessible.name: text
                             font.pixelSize: Theme.fontSize(line.height * 3 / 4)
                         }
                     }
@@ -120,6 +137,41 @@ Page {
                         objectName: "slider"
 
                         property int value: (width - handle.width) > 0 ? 100 * handle.x / (width - handle.width) : 0
+
+                        // Left and Right move the handle in steps of five, as a
+                        // drag would: Cancel still puts the stored volume back.
+                        function step(change) {
+                            var range = width - handle.width
+                            if (range <= 0)
+                                return
+                            var target = Math.max(0, Math.min(100, value + change))
+                            var x = target * range / 100
+                            // value truncates: never land a hair below the step.
+                            while (x < range && Math.floor(100 * x / range) < target)
+                                x = Math.min(range, x + range / 1e6)
+                            handle.x = x
+                        }
+
+                        activeFocusOnTab: true
+                        KeyNavigation.down: muteSwitch
+                        Keys.onLeftPressed: step(-5)
+                        Keys.onRightPressed: step(5)
+                        Keys.onPressed: function(event) {
+                            if (event.key === Qt.Key_Home) {
+                                step(-100)
+                                event.accepted = true
+                            } else if (event.key === Qt.Key_End) {
+                                step(100)
+                                event.accepted = true
+                            }
+                        }
+                        Accessible.role: Accessible.Slider
+                        Accessible.name: qsTr("Volume")
+                        Accessible.onIncreaseAction: step(5)
+                        Accessible.onDecreaseAction: step(-5)
+                        readonly property int minimumValue: 0
+                        readonly property int maximumValue: 100
+                        readonly property int stepSize: 5
 
                         width: settingsView.width / 2
                         height: line.height
@@ -142,6 +194,8 @@ Page {
                                 drag.maximumX: slider.width - handle.width
                             }
                         }
+
+                        FocusRing {}
                     }
 
                     Item {
@@ -149,20 +203,28 @@ Page {
                         height: line.height
 
                         Label {
+                            id: muteSwitch
                             objectName: "muteSwitch"
+                            KeyNavigation.up: slider
+                            KeyNavigation.left: slider
+                            KeyNavigation.down: mistakesRow.firstChoice
+                            accessibleName: qtSettings.mute ? qsTr("Sound: muted") : qsTr("Sound: on")
                             anchors.horizontalCenter: parent.horizontalCenter
                             width: parent.width * 3 / 4
                             height: line.height
                             state: 0
                             text: qtSettings.mute ? qsTr("Muted") : qsTr("On")
-                        fitLetters: 6
+                            fitLetters: 6
                             onLabelClickedSignal: qtSettings.mute = !qtSettings.mute
                         }
                     }
                 }
 
                 SettingsChoice {
+                    id: mistakesRow
                     objectName: "mistakesRow"
+                    upItem: muteSwitch
+                    downItem: picturesRow.firstChoice
                     title: qsTr("Mistakes:")
                     choices: [qsTr("End the game"), qsTr("Try again")]
                     values: [0, 1]
@@ -171,7 +233,10 @@ Page {
                 }
 
                 SettingsChoice {
+                    id: picturesRow
                     objectName: "picturesRow"
+                    upItem: mistakesRow.firstChoice
+                    downItem: cancelButton
                     title: qsTr("Pictures:")
                     choices: ["4", "6", "10"]
                     fitLetters: 3
@@ -194,14 +259,20 @@ Page {
                 spacing: width / 10
 
                 PushButton {
+                    id: cancelButton
                     objectName: "cancelButton"
+                    KeyNavigation.up: picturesRow.firstChoice
+                    KeyNavigation.right: saveButton
                     width: buttons.width / 2 - buttons.width / 10
                     height: buttons.height
                     buttonText: qsTr("Cancel")
                     onClicked: settingsView.qmlCancelSignal()
                 }
                 PushButton {
+                    id: saveButton
                     objectName: "saveButton"
+                    KeyNavigation.up: picturesRow.firstChoice
+                    KeyNavigation.left: cancelButton
                     width: buttons.width / 2
                     height: buttons.height
                     buttonText: qsTr("Save and Exit")

@@ -23,7 +23,7 @@ class TestMainWindow : public QObject
 private slots:
     void initTestCase() { initApplication(); }
 
-    void screenSizeIsTakenOnceFromTheGeometry();
+    void screenSizeStartsFromTheGeometryThenFollowsTheWindow();
     void startsOnTheMainMenuWithoutAGame();
     void mainMenuLayout();
     void disabledContinueDoesNothing();
@@ -56,7 +56,7 @@ private:
     }
 };
 
-void TestMainWindow::screenSizeIsTakenOnceFromTheGeometry()
+void TestMainWindow::screenSizeStartsFromTheGeometryThenFollowsTheWindow()
 {
     TemporaryDataLocation data;
     MainWindow w(QRect(QPoint(0, 0), QPoint(799, 479)));
@@ -64,15 +64,22 @@ void TestMainWindow::screenSizeIsTakenOnceFromTheGeometry()
     QCOMPARE(w.screenHeight(), 480.0);
     QCOMPARE(w.property("screenWidth").toDouble(), 800.0);
 
+    // The window starts at that size: showing it changes nothing.
     QSignalSpy sizeChanged(&w, &MainWindow::screenSizeChanged);
-    w.resize(1024, 600);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QCOMPARE(w.screenWidth(), 800.0);
+    QCOMPARE(w.size(), QSize(800, 480));
     QCOMPARE(sizeChanged.count(), 0);
-    // Every view takes its size from the screen, not from the window.
     QCOMPARE(root(w, MainWindow::PageMain)->width(), 800.0);
-    QCOMPARE(root(w, MainWindow::PageSettings)->height(), 480.0);
+
+    // From then on every view takes its size from the window, not the screen.
+    w.resize(1024, 600);
+    QTRY_COMPARE(w.screenWidth(), 1024.0);
+    QCOMPARE(w.screenHeight(), 600.0);
+    QCOMPARE(w.property("screenWidth").toDouble(), 1024.0);
+    QCOMPARE(sizeChanged.count(), 1);
+    QCOMPARE(root(w, MainWindow::PageMain)->width(), 1024.0);
+    QCOMPARE(root(w, MainWindow::PageSettings)->height(), 600.0);
 }
 
 void TestMainWindow::startsOnTheMainMenuWithoutAGame()

@@ -6,6 +6,7 @@
 #include "PairGame.h"
 #include "PictureBook.h"
 #include "PictureProvider.h"
+#include "QuickWidgetAccessibility.h"
 #include "Resources.h"
 #include "Settings.h"
 #include "SoundPlayer.h"
@@ -16,6 +17,9 @@
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWidget>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QWindow>
 
@@ -67,6 +71,12 @@ MainWindow::MainWindow(QRect screen, QWidget *parent)
     m_screenWidth = double(screen.right() - screen.left() + 1);
     m_screenHeight = double(screen.bottom() - screen.top() + 1);
     form->setupUi(this);
+    setWindowTitle(QStringLiteral("Vocalune"));
+    // The window starts at the size it was given; the pages follow it from then on.
+    resize(screen.size());
+    setMinimumSize(minimumWindowSize().boundedTo(screen.size()));
+    auto *fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
+    connect(fullScreen, &QShortcut::activated, this, &MainWindow::toggleFullScreen);
 
     // Volume and mute must be known before any view reads them.
     settings = new Settings(this);
@@ -124,6 +134,14 @@ MainWindow::MainWindow(QRect screen, QWidget *parent)
     QObject *settingsView = pages->load(PageSettings);
     connect(settingsView, SIGNAL(qmlCancelSignal()), this, SLOT(buttonSettingsCancelClicked()));
     connect(settingsView, SIGNAL(qmlSaveSignal(int)), this, SLOT(buttonSettingsSaveClicked(int)));
+
+    // Screen readers reach the pages' buttons through the views.
+    QuickWidgetAccessibility::install();
+    for (Page page : {PageMain, PageNewGame, PagePairGame, PageWordGame, PageDictionaries, PageSettings})
+        QuickWidgetAccessibility::expose(pages->view(page));
+
+    connect(form->stackedWidget, &QStackedWidget::currentChanged, this, &MainWindow::focusPage);
+    focusPage(PageMain);
 }
 
 MainWindow::~MainWindow()
@@ -173,6 +191,69 @@ QQmlContext *MainWindow::context(Page page) const
 void MainWindow::showPage(Page page)
 {
     form->stackedWidget->setCurrentIndex(page);
+}
+
+void MainWindow::focusPage(int page)
+{
+    QQuickWidget *view = pages->view(page);
+    if (!view)
+        return;
+    view->setFocus(Qt::OtherFocusReason);
+    QQuickItem *root = view->rootObject();
+    if (!root)
+        return;
+    // A page that names its first item starts there each time it is shown;
+    // any other keeps the item it last had, or at least its root.
+    QQuickItem *first = root->property("firstFocus").value<QQuickItem *>();
+    if (first && first->isVisible() && first->isEnabled()) {
+        first->forceActiveFocus(Qt::OtherFocusReason);
+        return;
+    }
+    QQuickItem *held = view->quickWindow()->contentItem()->scopedFocusItem();
+    if (!held || (held != root && !root->isAncestorOf(held)))
+        root->forceActiveFocus(Qt::OtherFocusReason);
+}
+
+// --- Window ---
+
+QSize MainWindow::minimumWindowSize()
+{
+    return QSize(640, 384);
+}
+
+QRect MainWindow::firstNormalGeometry(const QRect &available)
+{
+    QRect geometry(QPoint(0, 0), (available.size() * 4 / 5).expandedTo(minimumWindowSize()).boundedTo(available.size()));
+    geometry.moveCenter(available.center());
+    return geometry;
+}
+
+void MainWindow::toggleFullScreen()
+{
+    if (isFullScreen()) {
+        showNormal();
+        // Started full screen, the window has no normal size of its own yet.
+        setGeometry(m_normalGeometry.isValid() ? m_normalGeometry : firstNormalGeometry(screen()->availableGeometry()));
+    } else {
+        m_normalGeometry = geometry();
+        showFullScreen();
+    }
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    // The window has no bars: its whole area is the pages'.
+    const QSize size = event->size();
+    if (size.width() == m_screenWidth && size.height() == m_screenHeight)
+        return;
+    m_screenWidth = size.width();
+    m_screenHeight = size.height();
+    emit screenSizeChanged();
+    // The views would follow their pages' roots only at the next turn of the
+    // event loop; a tap before that must already land on the new layout.
+    for (Page page : {PageMain, PageNewGame, PagePairGame, PageWordGame, PageDictionaries, PageSettings})
+        pages->view(page)->resize(size);
 }
 
 // --- Navigation ---
@@ -262,6 +343,8 @@ bool MainWindow::startGame(Game *&game)
 
     publishGame(pages, game);
     connect(pages->load(page), SIGNAL(qmlBackToMainSignal()), this, SLOT(buttonBackToMainClicked()));
+    if (currentPage() == page)
+        focusPage(page);
     connect(game, SIGNAL(playSound(QString)), this, SLOT(playSound(QString)));
     return true;
 }
@@ -295,6 +378,8 @@ void MainWindow::showUndealtGame(Game *&game)
     discardGame(game);
     pages->publish(page, gameProperty(game), nullptr);
     connect(pages->load(page), SIGNAL(qmlBackToMainSignal()), this, SLOT(buttonBackToMainClicked()));
+    if (currentPage() == page)
+        focusPage(page);
 }
 
 // --- Pair Game ---

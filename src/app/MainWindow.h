@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QRect>
+#include <QSize>
 
 #include <phonon/phononnamespace.h>
 
@@ -31,11 +32,20 @@ class MainWindow : public QMainWindow
 public:
     enum Page { PageMain, PageNewGame, PagePairGame, PageWordGame, PageDictionaries, PageSettings, PagePictureBook };
 
+    // screen: the size the window first takes (the pages follow the window
+    // from then on); main() shows it full screen on that screen.
     explicit MainWindow(QRect screen, QWidget *parent = nullptr);
     ~MainWindow() override;
 
+    // The size the pages lay themselves out in: the window's client area.
     double screenWidth() const { return m_screenWidth; }
     double screenHeight() const { return m_screenHeight; }
+
+    // The smallest window the pages still fit in.
+    static QSize minimumWindowSize();
+    // The normal window first shown when leaving full screen: 80% of the
+    // screen's free area, centred on it.
+    static QRect firstNormalGeometry(const QRect &available);
 
     // Locks the orientation: 0 portrait, 1 landscape, anything else follows the device.
     void applyOrientation(int choice);
@@ -84,9 +94,17 @@ public slots:
     void buttonSettingsSaveClicked(int volume);
     void buttonPictureBookClicked();
     void buttonPictureBookBackClicked();
+    // F11: full screen to a normal window and back.
+    void toggleFullScreen();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void showPage(Page page);
+    // Gives the keyboard to the page's view and, inside it, to the page's first
+    // item (its firstFocus), so no page needs a click before keys work.
+    void focusPage(int page);
     void publishDictionaryLists();
     // The steps both games share; what differs between them comes by the game's type.
     template <class Game> bool startGame(Game *&game);
@@ -103,6 +121,7 @@ private:
     Settings *settings = nullptr;
     SoundPlayer *sound = nullptr;
     PictureBook *pictureBook = nullptr;
+    QRect m_normalGeometry;
     Qt::ScreenOrientation m_orientation = Qt::PrimaryOrientation;
     QQmlEngine *engine = nullptr;
 };
