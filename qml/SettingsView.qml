@@ -30,7 +30,8 @@ Page {
         // Where Up and Down lead from this row's tiles.
         property Item upItem
         property Item downItem
-        readonly property Item firstChoice: choiceTiles.itemAt(0)
+        // count is read so the binding follows the tiles as they are made.
+        readonly property Item firstChoice: choiceTiles.count > 0 ? choiceTiles.itemAt(0) : null
         signal chosen(int value)
 
         height: line.height
@@ -71,8 +72,8 @@ Page {
                     state: isChosen ? 1 : 0
                     KeyNavigation.up: choiceRow.upItem
                     KeyNavigation.down: choiceRow.downItem
-                    KeyNavigation.left: choiceTiles.itemAt(index - 1)
-                    KeyNavigation.right: choiceTiles.itemAt(index + 1)
+                    KeyNavigation.left: choiceTiles.count > 0 ? choiceTiles.itemAt(index - 1) : null
+                    KeyNavigation.right: choiceTiles.count > index + 1 ? choiceTiles.itemAt(index + 1) : null
                     Accessible.role: Accessible.RadioButton
                     Accessible.checkable: true
                     Accessible.checked: isChosen

@@ -1,6 +1,7 @@
 // The window on a desktop: any size or full screen, keys only, screen readers.
 #include "testsupport.h"
 
+#include "GameOptions.h"
 #include "MainWindow.h"
 #include "Settings.h"
 #include "TopTenList.h"
@@ -348,6 +349,15 @@ void TestDesktop::settingsByKeys()
     QCOMPARE(focusedItem(w), item(w, MainWindow::PageSettings, "muteSwitch"));
     press(w, Qt::Key_Space);
     QCOMPARE(settings->mute(), !muted);
+    // Down through the two rows of choices: Right and Space pick "Try again".
+    press(w, Qt::Key_Down);
+    QCOMPARE(focusedItem(w), item(w, MainWindow::PageSettings, "mistakesRowChoice0"));
+    press(w, Qt::Key_Right);
+    QCOMPARE(focusedItem(w), item(w, MainWindow::PageSettings, "mistakesRowChoice1"));
+    press(w, Qt::Key_Space);
+    QCOMPARE(int(settings->mistakes()), int(GameOptions::TryAgain));
+    press(w, Qt::Key_Down);
+    QCOMPARE(focusedItem(w), item(w, MainWindow::PageSettings, "picturesRowChoice0"));
     press(w, Qt::Key_Down);
     QCOMPARE(focusedItem(w), item(w, MainWindow::PageSettings, "cancelButton"));
     press(w, Qt::Key_Right);
@@ -359,6 +369,7 @@ void TestDesktop::settingsByKeys()
     stored.load();
     QCOMPARE(stored.volumePercent(), 35);
     QCOMPARE(stored.mute(), !muted);
+    QCOMPARE(int(stored.mistakes()), int(GameOptions::TryAgain));
 }
 
 void TestDesktop::namePromptTakesEnter()

@@ -110,7 +110,7 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
     </message>
     <message>
         <source>Picture Book</source>
-        <translation>Libro de dibujos</translation>
+        <translation>Dibujos</translation>
     </message>
 </context>
 <context>
@@ -155,7 +155,7 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
     <name>PictureBookView</name>
     <message>
         <source>Picture Book</source>
-        <translation>Libro de dibujos</translation>
+        <translation>Dibujos</translation>
     </message>
     <message>
         <source>Back</source>
