@@ -37,10 +37,10 @@ Page {
         function onFinished(imported, lines, setName) {
             report.lines = lines
             report.visible = true
-            // The new set is highlighted, ready to be moved into use.
-            var row = dictListModel.indexOf(setName)
-            if (imported && row >= 0)
-                dictList.highlightIndex = row
+            // The new set is highlighted, ready to be moved into use, once the
+            // window has published the lists (its slot runs after this handler).
+            if (imported)
+                Qt.callLater(dictionariesView.highlightAvailable, setName)
         }
     }
 
@@ -56,6 +56,12 @@ Page {
             confirmRemove.acceptButton.forceActiveFocus()
         else
             dictList.forceActiveFocus()
+    }
+
+    function highlightAvailable(name) {
+        var row = dictListModel.indexOf(name)
+        if (row >= 0)
+            dictList.highlightIndex = row
     }
 
     function askToRemove() {

@@ -1,15 +1,26 @@
-// The dictionaries page with a second and third dictionary in the bundle.
+// The dictionaries page with a second and third dictionary in the bundle,
+// and with seven imported sets beside them: ten dictionaries.
 #include "testsupport.h"
 
+#include "ImportedSets.h"
 #include "MainWindow.h"
 #include "PairGame.h"
 #include "Word.h"
+#include "WordSetImport.h"
+#include "WordSetImporter.h"
 #include "WordStore.h"
 
+#include <QAccessible>
+#include <QDir>
+#include <QImage>
+#include <QJSValue>
+#include <QPainter>
 #include <QQmlContext>
 #include <QQuickItem>
 #include <QQuickWidget>
+#include <QQuickWindow>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace TestSupport;
@@ -24,6 +35,30 @@ QByteArray namesFile(const QStringList &names)
         stream << name;
     return bytes;
 }
+
+// A picture a child could tell from the others: a coloured disc.
+QImage disc(int hue)
+{
+    QImage image(120, 90, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setBrush(QColor::fromHsv(hue % 360, 200, 220));
+    painter.drawEllipse(10, 5, 100, 80);
+    return image;
+}
+
+void makePictures(const QString &folder, const QStringList &words)
+{
+    QDir().mkpath(folder);
+    for (int i = 0; i < words.size(); ++i)
+        QVERIFY(disc(i * 47).save(folder + "/" + words[i] + ".png"));
+}
+
+// Seven imported sets: with Animals, Birds and Farm, ten dictionaries. The
+// long names are the ones that must still fit at 800x480.
+const QStringList ImportedNames = {"Clothes", "Fruit and Vegetables", "Kindergartenfreundschaftsbuecher",
+                                   "Nature and Weather", "School", "Things in our classroom and yard", "Transport"};
+const QStringList TenDictionaries = QStringList({"Animals", "Birds", "Farm"}) + ImportedNames;
 
 } // namespace
 
@@ -60,8 +95,82 @@ private slots:
     void saveWritesTheChoiceInOrder();
     void cancelRestoresTheSavedChoice();
     void nextGameDrawsFromTheSavedChoice();
+    void tenDictionariesMoveBothWaysWithTheHighlightOnTheMovedRow();
+    void everyRowShowsItsPictureNameAndCountWhole();
+    void importsRemovesAndReportsThroughThePage();
+    void worksWithTheKeyboardAlone();
 
 private:
+    // Reopens the window on ten dictionaries: the seven imported sets are
+    // made in the data directory first.
+    void openWithTenDictionaries()
+    {
+        m_window.reset();
+        for (int set = 0; set < ImportedNames.size(); ++set) {
+            QStringList words;
+            for (int i = 0; i < 6 + set; ++i)
+                words << QString("%1 %2").arg(ImportedNames[set].left(5).trimmed()).arg(i);
+            makePictures(ImportedSets::picturesDirectory(ImportedNames[set]), words);
+        }
+        m_window.reset(new MainWindow(QRect(0, 0, 800, 480)));
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.data()));
+        m_window->buttonDictionariesClicked();
+        m_view = m_window->view(MainWindow::PageDictionaries);
+        QCOMPARE(published("dictListModel") + published("chosenDictListModel"),
+                 TenDictionaries.mid(1) + QStringList("Animals"));
+    }
+    // What is wrong between a list's highlight and the row its arrow button
+    // moves: empty when the ListView's current row is the highlighted one,
+    // the highlight is drawn over it, and it is scrolled into sight.
+    QString highlightFault(const char *listName)
+    {
+        QQuickItem *owner = list(listName);
+        QQuickItem *view = findItem(owner, "listView");
+        const int highlighted = owner->property("highlightIndex").toInt();
+        const int current = view->property("currentIndex").toInt();
+        const QStringList names = published(listName == QByteArray("dictList") ? "dictListModel"
+                                                                                : "chosenDictListModel");
+        if (names.isEmpty())
+            return current == -1 ? QString() : QString("an empty list has row %1 current").arg(current);
+        if (current != highlighted)
+            return QString("the arrows move row %1, the list's current row is %2").arg(highlighted).arg(current);
+        auto *item = view->property("currentItem").value<QQuickItem *>();
+        auto *highlight = view->property("highlightItem").value<QQuickItem *>();
+        if (!item || !highlight)
+            return "no current row or no highlight";
+        if (findItem(item, "name")->property("text").toString() != names.value(highlighted))
+            return QString("the current row shows %1, row %2 is %3")
+                .arg(findItem(item, "name")->property("text").toString())
+                .arg(highlighted)
+                .arg(names.value(highlighted));
+        if (!qFuzzyCompare(highlight->y() + 1, item->y() + 1))
+            return QString("the highlight is at %1, the row at %2").arg(highlight->y()).arg(item->y());
+        const qreal top = view->property("contentY").toReal();
+        if (item->y() < top - 0.5 || item->y() + item->height() > top + view->height() + 0.5)
+            return QString("row %1 is scrolled out of sight").arg(highlighted);
+        return QString();
+    }
+    void checkBothHighlights()
+    {
+        // The highlight glides to its row: wait for it, however long it takes.
+        QTRY_VERIFY2(highlightFault("dictList").isEmpty(), qPrintable(highlightFault("dictList")));
+        QTRY_VERIFY2(highlightFault("chosList").isEmpty(), qPrintable(highlightFault("chosList")));
+    }
+    // The item that has the keyboard focus in the page's scene.
+    QQuickItem *focused() const { return m_view->quickWindow()->activeFocusItem(); }
+    void key(Qt::Key key)
+    {
+        QTest::keyClick(m_view, key);
+        if (m_window->currentPage() != MainWindow::PageDictionaries)
+            return;
+        // Focus is never left on nothing or on the bare scene.
+        QVERIFY(focused());
+        QVERIFY(focused() != m_view->quickWindow()->contentItem());
+        QVERIFY(focused() != m_view->rootObject());
+    }
+    QQuickItem *item(const char *name) const { return findItem(m_view->rootObject(), name); }
+
     QStringList published(const char *name) const
     {
         return m_window->context(MainWindow::PageDictionaries)->contextProperty(name).toStringList();
@@ -200,6 +309,237 @@ void TestDictionariesPage::nextGameDrawsFromTheSavedChoice()
     pictures.sort();
     QCOMPARE(pictures, QStringList({":/png/Birds/Hen.png", ":/png/Birds/Owl.png", ":/png/Birds/Robin.png",
                                     ":/png/Farm/Cow.png", ":/png/Farm/Hen.png", ":/png/Farm/Pig.png"}));
+}
+
+void TestDictionariesPage::tenDictionariesMoveBothWaysWithTheHighlightOnTheMovedRow()
+{
+    openWithTenDictionaries();
+    QQuickItem *dictList = list("dictList");
+    QQuickItem *chosList = list("chosList");
+    // Nine rows cannot all show at once: the list scrolls.
+    QQuickItem *available = findItem(dictList, "listView");
+    QVERIFY(available->property("contentHeight").toReal() > available->height());
+    checkBothHighlights();
+
+    // Deep in the list, below what shows at first: the arrows move the
+    // highlighted row and the highlight stays on the same place, now the next name.
+    dictList->setProperty("highlightIndex", 5); // Nature and Weather
+    checkBothHighlights();
+    tapButton("addButton");
+    QCOMPARE(published("chosenDictListModel"), QStringList({"Animals", "Nature and Weather"}));
+    checkBothHighlights();
+    tapButton("addButton"); // School, now row 5
+    QCOMPARE(published("chosenDictListModel"), QStringList({"Animals", "Nature and Weather", "School"}));
+    checkBothHighlights();
+    // The last row: the highlight goes back to the top.
+    dictList->setProperty("highlightIndex", 6);
+    tapButton("addButton");
+    QCOMPARE(published("chosenDictListModel").last(), QString("Transport"));
+    QCOMPARE(dictList->property("highlightIndex").toInt(), 0);
+    checkBothHighlights();
+    tapButton("addButton"); // Birds
+    checkBothHighlights();
+
+    // Back the other way, from the middle of the list in use.
+    QCOMPARE(published("chosenDictListModel"),
+             QStringList({"Animals", "Nature and Weather", "School", "Transport", "Birds"}));
+    chosList->setProperty("highlightIndex", 2);
+    checkBothHighlights();
+    tapButton("removeButton");
+    QCOMPARE(published("chosenDictListModel"), QStringList({"Animals", "Nature and Weather", "Transport", "Birds"}));
+    QCOMPARE(published("dictListModel").last(), QString("School"));
+    checkBothHighlights();
+    tapButton("removeButton"); // Transport
+    checkBothHighlights();
+    tapButton("removeButton"); // Birds, the last row: back to the top
+    QCOMPARE(chosList->property("highlightIndex").toInt(), 0);
+    checkBothHighlights();
+    tapButton("removeButton"); // Animals
+    QCOMPARE(published("chosenDictListModel"), QStringList({"Nature and Weather"}));
+    checkBothHighlights();
+    QCOMPARE(published("dictListModel").size(), 9);
+
+    tapButton("saveButton");
+    QCOMPARE(readFile(m_data->filePath("/dictionaries.dat")), namesFile({"Nature and Weather"}));
+
+    // Moves that are cancelled leave the saved choice and the page as saved.
+    m_window->buttonDictionariesClicked();
+    dictList->setProperty("highlightIndex", 8);
+    tapButton("addButton");
+    tapButton("addButton");
+    chosList->setProperty("highlightIndex", 0);
+    tapButton("removeButton");
+    checkBothHighlights();
+    tapButton("cancelButton");
+    QCOMPARE(published("chosenDictListModel"), QStringList({"Nature and Weather"}));
+    QCOMPARE(readFile(m_data->filePath("/dictionaries.dat")), namesFile({"Nature and Weather"}));
+    checkBothHighlights();
+}
+
+void TestDictionariesPage::everyRowShowsItsPictureNameAndCountWhole()
+{
+    openWithTenDictionaries();
+    // Half in each list, so both lists' rows are measured.
+    for (int i = 0; i < 4; ++i)
+        tapButton("addButton");
+    for (const char *listName : {"dictList", "chosList"}) {
+        QQuickItem *owner = list(listName);
+        QQuickItem *view = findItem(owner, "listView");
+        const int rows = view->property("count").toInt();
+        QVERIFY(rows >= 4);
+        for (int row = 0; row < rows; ++row) {
+            owner->setProperty("highlightIndex", row);
+            QTRY_VERIFY(highlightFault(listName).isEmpty());
+            auto *item = view->property("currentItem").value<QQuickItem *>();
+            const QString name = findItem(item, "name")->property("text").toString();
+            for (const char *part : {"name", "count"}) {
+                QQuickItem *text = findItem(item, part);
+                const QString what = name + " " + part;
+                QVERIFY2(!text->property("truncated").toBool(), qPrintable(what + " is cut"));
+                QVERIFY2(text->property("contentWidth").toReal() <= text->width() + 0.5, qPrintable(what + " is too wide"));
+                QVERIFY2(text->property("contentHeight").toReal() <= text->height() + 0.5, qPrintable(what + " is too high"));
+                // Not shrunk out of sight either.
+                const int shown = text->property("fontInfo").value<QJSValue>().property("pixelSize").toInt();
+                QVERIFY2(shown >= 10, qPrintable(QString("%1 is %2 pixels high").arg(what).arg(shown)));
+            }
+            const int words = name == "Animals" ? 46 : name == "Birds" || name == "Farm" ? 3
+                                                                                         : 6 + ImportedNames.indexOf(name);
+            QCOMPARE(findItem(item, "count")->property("text").toString(), QString("%1 words").arg(words));
+            QQuickItem *picture = nullptr;
+            for (QQuickItem *child : item->childItems()) {
+                if (child->inherits("QQuickImage"))
+                    picture = child;
+            }
+            QVERIFY2(picture, qPrintable(name));
+            QTRY_COMPARE(picture->property("status").toInt(), 1); // Image.Ready
+            QVERIFY(picture->property("paintedWidth").toReal() > 0);
+        }
+    }
+}
+
+void TestDictionariesPage::importsRemovesAndReportsThroughThePage()
+{
+    // No voices: the page is what is tested here, not the speech.
+    WordSetImporter::setSpeechProgram(m_data->path() + "/no-speech-program");
+    QTemporaryDir folder;
+    const QString source = folder.path() + "/Our pets";
+    makePictures(source, {"Bella", "Goldie", "Max", "Milo", "Oscar", "Rex"});
+    // A text file under a picture's name is refused, and the rest still come in.
+    writeFile(source + "/Tiger.png", "not a picture at all");
+
+    WordSetImport *import = m_window->wordSetImport();
+    QSignalSpy progress(import, &WordSetImport::progressChanged);
+    QSignalSpy finished(import, &WordSetImport::finished);
+    QVERIFY(m_window->importWordSet(source));
+    // The progress panel covers the page and has the focus at once.
+    QVERIFY(item("importProgress")->isVisible());
+    QVERIFY(!item("saveButton")->isEnabled());
+    QCOMPARE(focused(), item("importCancelButton"));
+    QVERIFY(finished.wait(60000) || finished.count() == 1);
+    QVERIFY(!item("importProgress")->isVisible());
+    QVERIFY(!progress.isEmpty());
+    QCOMPARE(import->done(), import->total());
+    QCOMPARE(import->total(), 7);
+
+    // The report is on the page, the set in the available list, highlighted.
+    QQuickItem *report = item("importReport");
+    QVERIFY(report->isVisible());
+    const QStringList lines = import->report();
+    QVERIFY2(lines.value(0).startsWith("Imported 6 words into the set \"Our pets\""), qPrintable(lines.join('\n')));
+    QVERIFY2(lines.filter("Tiger.png").size() == 1, qPrintable(lines.join('\n')));
+    for (const QString &line : lines)
+        QVERIFY2(findItemByText(report, line), qPrintable(line));
+    QCOMPARE(focused(), item("reportOkButton"));
+    QVERIFY(published("dictListModel").contains("Our pets"));
+    QTRY_COMPARE(list("dictList")->property("highlightIndex").toInt(), published("dictListModel").indexOf("Our pets"));
+    tapButton("reportOkButton");
+    QVERIFY(!report->isVisible());
+    QCOMPARE(focused(), list("dictList"));
+
+    // Remove asks first; Keep keeps the set.
+    QVERIFY(item("removeSetButton")->isEnabled());
+    tapButton("removeSetButton");
+    QVERIFY(item("confirmRemove")->isVisible());
+    QVERIFY(findItemByText(item("confirmRemove"), "Remove the word set \"Our pets\"?"));
+    tapButton("confirmKeepButton");
+    QVERIFY(!item("confirmRemove")->isVisible());
+    QVERIFY(published("dictListModel").contains("Our pets"));
+    QVERIFY(QDir(ImportedSets::picturesDirectory("Our pets")).exists());
+
+    tapButton("removeSetButton");
+    tapButton("confirmRemoveButton");
+    QVERIFY(!item("confirmRemove")->isVisible());
+    QVERIFY(!published("dictListModel").contains("Our pets"));
+    QVERIFY(!QDir(ImportedSets::picturesDirectory("Our pets")).exists());
+    checkBothHighlights();
+    QVERIFY(focused());
+    QVERIFY(focused() != m_view->quickWindow()->contentItem());
+
+    // A bundled dictionary can never be removed.
+    for (int row = 0; row < published("dictListModel").size(); ++row) {
+        list("dictList")->setProperty("highlightIndex", row);
+        QVERIFY2(!item("removeSetButton")->isEnabled(), qPrintable(published("dictListModel").value(row)));
+    }
+    WordSetImporter::setSpeechProgram(QString());
+}
+
+void TestDictionariesPage::worksWithTheKeyboardAlone()
+{
+    openWithTenDictionaries();
+    QQuickItem *dictList = list("dictList");
+    QCOMPARE(focused(), dictList);
+
+    // Rows and arrow buttons say what they are.
+    QAccessibleInterface *add = QAccessible::queryAccessibleInterface(item("addButton"));
+    QVERIFY(add);
+    QCOMPARE(add->role(), QAccessible::Button);
+    QVERIFY(!add->text(QAccessible::Name).isEmpty());
+    auto *row = findItem(dictList, "listView")->property("currentItem").value<QQuickItem *>();
+    QAccessibleInterface *rowInterface = QAccessible::queryAccessibleInterface(row);
+    QVERIFY(rowInterface);
+    QCOMPARE(rowInterface->text(QAccessible::Name), QString("Birds, 3 words"));
+
+    // Down past the bottom of the first screen of rows, then the arrow button.
+    for (int i = 0; i < 4; ++i)
+        key(Qt::Key_Down);
+    QCOMPARE(dictList->property("highlightIndex").toInt(), 4); // Kindergartenfreundschaftsbuecher
+    checkBothHighlights();
+    key(Qt::Key_Right);
+    QCOMPARE(focused(), item("addButton"));
+    key(Qt::Key_Space);
+    QCOMPARE(published("chosenDictListModel"), QStringList({"Animals", "Kindergartenfreundschaftsbuecher"}));
+    checkBothHighlights();
+    // Enter on a row of the list in use sends it back.
+    key(Qt::Key_Right);
+    QCOMPARE(focused(), list("chosList"));
+    key(Qt::Key_Return);
+    QCOMPARE(published("chosenDictListModel"), QStringList({"Kindergartenfreundschaftsbuecher"}));
+    checkBothHighlights();
+    // Down past the last row reaches Save and Exit.
+    key(Qt::Key_Down);
+    QCOMPARE(focused(), item("saveButton"));
+    key(Qt::Key_Return);
+    QCOMPARE(m_window->currentPage(), int(MainWindow::PageMain));
+    QCOMPARE(readFile(m_data->filePath("/dictionaries.dat")), namesFile({"Kindergartenfreundschaftsbuecher"}));
+
+    // Back on the page, the focus starts on the first list again; Tab walks
+    // every control and comes back, Escape cancels the moves.
+    m_window->buttonDictionariesClicked();
+    QCOMPARE(focused(), dictList);
+    key(Qt::Key_Return);
+    QCOMPARE(published("chosenDictListModel").size(), 2);
+    QList<QQuickItem *> visited;
+    for (int i = 0; i < 12 && !visited.contains(focused()); ++i) {
+        visited << focused();
+        key(Qt::Key_Tab);
+    }
+    QCOMPARE(focused(), dictList);
+    for (const char *name : {"chosList", "addButton", "removeButton", "importButton", "cancelButton", "saveButton"})
+        QVERIFY2(visited.contains(item(name)), name);
+    key(Qt::Key_Escape);
+    QCOMPARE(m_window->currentPage(), int(MainWindow::PageMain));
+    QCOMPARE(published("chosenDictListModel"), QStringList({"Kindergartenfreundschaftsbuecher"}));
+    QCOMPARE(readFile(m_data->filePath("/dictionaries.dat")), namesFile({"Kindergartenfreundschaftsbuecher"}));
 }
 
 QTEST_MAIN(TestDictionariesPage)
