@@ -145,7 +145,8 @@ Rectangle {
                 anchors.left: picture.right
                 anchors.leftMargin: row.height / 8
                 anchors.right: parent.right
-                anchors.rightMargin: row.height / 10
+                // Clear of the scroll bar.
+                anchors.rightMargin: row.height / 10 + scrollBar.width
                 anchors.verticalCenter: parent.verticalCenter
 
                 // Shrinks, or wraps onto a second line, but is never cut.
@@ -187,6 +188,7 @@ Rectangle {
 
     // Shows that there is more to scroll to; takes no taps.
     Rectangle {
+        id: scrollBar
         objectName: "scrollBar"
         visible: list.contentHeight > list.height + 1
         anchors.right: list.right

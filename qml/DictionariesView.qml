@@ -51,9 +51,9 @@ Page {
         if (importProgress.visible)
             importProgress.cancelButton.forceActiveFocus()
         else if (report.visible)
-            report.acceptButton.forceActiveFocus()
+            report.firstButton.forceActiveFocus()
         else if (confirmRemove.visible)
-            confirmRemove.acceptButton.forceActiveFocus()
+            confirmRemove.firstButton.forceActiveFocus()
         else
             dictList.forceActiveFocus()
     }
@@ -186,8 +186,11 @@ Page {
                 objectName: "addButton"
                 width: arrows.width
                 height: content.listHeight / 4
-                buttonImage: "../images/whitearrow.png"
-                buttonImageRotation: 270
+                Chevron {
+                    anchors.centerIn: parent
+                    height: parent.height / 2
+                    rotation: 0
+                }
                 Accessible.name: qsTr("Use this dictionary")
                 KeyNavigation.left: dictList
                 KeyNavigation.right: chosList
@@ -199,8 +202,11 @@ Page {
                 objectName: "removeButton"
                 width: arrows.width
                 height: content.listHeight / 4
-                buttonImage: "../images/whitearrow.png"
-                buttonImageRotation: 90
+                Chevron {
+                    anchors.centerIn: parent
+                    height: parent.height / 2
+                    rotation: 180
+                }
                 Accessible.name: qsTr("Stop using this dictionary")
                 KeyNavigation.left: dictList
                 KeyNavigation.right: chosList
@@ -279,6 +285,7 @@ Page {
         acceptName: "confirmRemoveButton"
         rejectText: qsTr("Keep")
         rejectName: "confirmKeepButton"
+        startOnReject: true
         onAccepted: {
             visible = false
             qtWordSets.remove(dictionariesView.setToRemove)

@@ -14,11 +14,16 @@ PagePanel {
     property alias acceptName: accept.objectName
     property alias rejectName: reject.objectName
     readonly property alias acceptButton: accept
+    readonly property alias rejectButton: reject
+    // The answer that has the focus first: the harmless one, where a wrong
+    // Enter would cost something.
+    readonly property Item firstButton: startOnReject && reject.visible ? reject : accept
+    property bool startOnReject: false
 
     signal accepted()
     signal rejected()
 
-    onVisibleChanged: if (visible) accept.forceActiveFocus()
+    onVisibleChanged: if (visible) firstButton.forceActiveFocus()
 
     Flickable {
         id: text

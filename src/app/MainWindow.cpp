@@ -15,6 +15,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -435,9 +436,15 @@ void MainWindow::buttonImportClicked()
 {
     if (wordSets->running())
         return;
-    const QString folder = QFileDialog::getExistingDirectory(this, tr("Choose a folder of pictures"), QDir::homePath());
-    if (!folder.isEmpty())
-        importWordSet(folder);
+    QFileDialog dialog(this, tr("Choose a folder of pictures"), QDir::homePath());
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    // The pages' large type would not let the dialog fit a small screen: it
+    // takes the desktop's own font, and the window's size at most.
+    dialog.setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
+    dialog.resize(dialog.sizeHint().boundedTo(size() * 9 / 10));
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        importWordSet(dialog.selectedFiles().constFirst());
 }
 
 bool MainWindow::importWordSet(const QString &folder)
