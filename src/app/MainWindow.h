@@ -18,6 +18,7 @@ class QQuickWidget;
 class Settings;
 class SoundPlayer;
 class WordGame;
+class WordSetImport;
 struct MainWindowForm;
 
 // The one window: shows one of its pages, each a QML view, and answers their
@@ -54,11 +55,15 @@ public:
     QQuickWidget *view(Page page) const;
     // The context in which the page's view is loaded, with the page's properties.
     QQmlContext *context(Page page) const;
+    // The import and removal of the player's word sets, as the dictionaries page drives them.
+    WordSetImport *wordSetImport() const { return wordSets; }
 
 signals:
     void enableContinueButtonSignal(bool enable);
     void chosenListIndexToZero();
     void dictionaryListIndexToZero();
+    // The dictionaries page is shown afresh: its focus goes back to the first list.
+    void dictionariesPageShown();
     void screenSizeChanged();
 
 public slots:
@@ -80,6 +85,11 @@ public slots:
     void buttonRemoveListClicked(int index);
     void buttonDictionariesCancelClicked();
     void buttonDictionariesSaveClicked();
+    // Asks for a folder and imports it as a word set.
+    void buttonImportClicked();
+    // Imports folder (a path or a file: URL) as a word set; false when an
+    // import is already running.
+    bool importWordSet(const QString &folder);
     void buttonSettingsCancelClicked();
     void buttonSettingsSaveClicked(int volume);
     void buttonPictureBookClicked();
@@ -88,6 +98,7 @@ public slots:
 private:
     void showPage(Page page);
     void publishDictionaryLists();
+    void publishDictionaryDetails();
     // The steps both games share; what differs between them comes by the game's type.
     template <class Game> bool startGame(Game *&game);
     template <class Game> void endGame(Game *&game);
@@ -105,4 +116,5 @@ private:
     PictureBook *pictureBook = nullptr;
     Qt::ScreenOrientation m_orientation = Qt::PrimaryOrientation;
     QQmlEngine *engine = nullptr;
+    WordSetImport *wordSets = nullptr;
 };
