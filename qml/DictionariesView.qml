@@ -1,7 +1,9 @@
 import QtQuick 2.15
 import "components"
+import "dictionaries"
 
-// Page 4: move dictionaries between the available ones and those in use.
+// Page 4: move dictionaries between the available ones and those in use;
+// import the player's own word sets and remove them again.
 Page {
     id: dictionariesView
 
@@ -9,6 +11,16 @@ Page {
     signal qmlRemoveListSignal(int index)
     signal qmlCancelSignal()
     signal qmlSaveSignal()
+    signal qmlImportSignal()
+
+    // The name of the set waiting for the grown-up's yes before it is removed.
+    property string setToRemove
+    readonly property bool panelOpen: importProgress.visible || report.visible || confirmRemove.visible
+    readonly property string highlightedAvailable: dictList.count > 0 && dictList.highlightIndex < dictList.count
+                                                   ? dictListModel[dictList.highlightIndex] : ""
+    readonly property bool canRemoveHighlighted: highlightedAvailable !== ""
+                                                 && !!dictionaryDetails[highlightedAvailable]
+                                                 && dictionaryDetails[highlightedAvailable].removable === true
 
     width: qtMainWindow.screenWidth
     height: qtMainWindow.screenHeight
@@ -17,152 +29,296 @@ Page {
         target: qtMainWindow
         function onChosenListIndexToZero() { chosList.highlightIndex = 0 }
         function onDictionaryListIndexToZero() { dictList.highlightIndex = 0 }
+        function onDictionariesPageShown() { dictionariesView.focusFirst() }
     }
 
-    Column {
-        id: column
-        anchors.centerIn: parent
-        width: dictionariesView.width
-        height: dictionariesView.height * 9 / 10
+    Connections {
+        target: qtWordSets
+        function onFinished(imported, lines, setName) {
+            report.lines = lines
+            report.visible = true
+            // The new set is highlighted, ready to be moved into use, once the
+            // window has published the lists (its slot runs after this handler).
+            if (imported)
+                Qt.callLater(dictionariesView.highlightAvailable, setName)
+        }
+    }
 
-        Item {
-            width: column.width
-            height: column.height / 10
+    // Where the focus goes when the page opens, when a panel closes and when
+    // the focused button turns disabled (the window calls it then): it is
+    // never left nowhere.
+    function focusFirst() {
+        if (importProgress.visible)
+            importProgress.cancelButton.forceActiveFocus()
+        else if (report.visible)
+            report.firstButton.forceActiveFocus()
+        else if (confirmRemove.visible)
+            confirmRemove.firstButton.forceActiveFocus()
+        else
+            dictList.forceActiveFocus()
+    }
 
-            Row {
-                id: titles
-                anchors.horizontalCenter: parent.horizontalCenter
-                width: parent.width * 9 / 10
-                height: parent.height
+    function highlightAvailable(name) {
+        var row = dictListModel.indexOf(name)
+        if (row >= 0)
+            dictList.highlightIndex = row
+    }
 
-                Item {
-                    width: titles.width * 2 / 5
-                    height: titles.height
-                    Text {
-                        anchors.centerIn: parent
-                        text: qsTr("Available dictionaries")
-                        font.pixelSize: Theme.fontSize(titles.height * 3 / 4)
-                    }
-                }
-                Item {
-                    width: titles.width / 5
-                    height: titles.height
-                }
-                Item {
-                    width: titles.width * 2 / 5
-                    height: titles.height
-                    Text {
-                        anchors.centerIn: parent
-                        text: qsTr("Dictionaries in use")
-                        font.pixelSize: Theme.fontSize(titles.height * 3 / 4)
-                    }
-                }
+    function askToRemove() {
+        if (!canRemoveHighlighted)
+            return
+        setToRemove = highlightedAvailable
+        confirmRemove.visible = true
+    }
+
+    Keys.onEscapePressed: {
+        if (confirmRemove.visible)
+            confirmRemove.rejected()
+        else if (report.visible)
+            report.accepted()
+        else if (importProgress.visible)
+            importProgress.cancelButton.clicked()
+        else
+            dictionariesView.qmlCancelSignal()
+    }
+
+    // Everything but the panels; nothing here takes the focus while one is open.
+    Item {
+        id: content
+        anchors.fill: parent
+        enabled: !dictionariesView.panelOpen
+
+        readonly property real margin: width / 25
+        readonly property real listWidth: width * 19 / 50
+        readonly property real listTop: height * 0.13
+        readonly property real listHeight: height * 0.56
+        readonly property int rowHeight: Math.max(1, Math.round(listHeight / 4.4))
+
+        Text {
+            x: content.margin
+            y: content.height * 0.025
+            width: content.listWidth
+            height: content.height * 0.09
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+            text: qsTr("Available dictionaries")
+            color: Theme.textColor
+            font.pixelSize: Theme.fontSize(height * 3 / 4)
+            fontSizeMode: Text.Fit
+            minimumPixelSize: 6
+        }
+        Text {
+            x: content.width - content.margin - width
+            y: content.height * 0.025
+            width: content.listWidth
+            height: content.height * 0.09
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+            text: qsTr("Dictionaries in use")
+            color: Theme.textColor
+            font.pixelSize: Theme.fontSize(height * 3 / 4)
+            fontSizeMode: Text.Fit
+            minimumPixelSize: 6
+        }
+
+        ChosenList {
+            id: dictList
+            objectName: "dictList"
+            x: content.margin
+            y: content.listTop
+            width: content.listWidth
+            height: content.listHeight
+            model: dictListModel
+            delegateHeight: content.rowHeight
+            accessibleName: qsTr("Available dictionaries")
+            focus: true
+            rightItem: addButton
+            downItem: importButton
+            onActivated: dictionariesView.qmlAddListSignal(index)
+        }
+
+        // The player's own word sets come in, and go, under the available list.
+        Row {
+            id: setButtons
+            x: content.margin
+            y: content.height * 0.72
+            width: content.listWidth
+            height: content.height * 0.09
+            spacing: width / 16
+
+            readonly property real buttonWidth: (width - spacing) / 2
+            // A button's caption is three quarters of its height and must fit
+            // between its rounded ends: the buttons are lower where the longer
+            // caption (in the player's language) would not.
+            readonly property real captionPerHeight: Math.max(importCaption.advanceWidth, removeCaption.advanceWidth)
+                                                     / importCaption.font.pixelSize * 0.75 * Theme.fontScale
+            readonly property real buttonHeight: Math.min(height, 0.97 * buttonWidth / (captionPerHeight + 0.5))
+
+            TextMetrics {
+                id: importCaption
+                font.pixelSize: 100
+                font.bold: true
+                text: importButton.buttonText
+            }
+            TextMetrics {
+                id: removeCaption
+                font: importCaption.font
+                text: removeSetButton.buttonText
+            }
+
+            PushButton {
+                id: importButton
+                objectName: "importButton"
+                anchors.verticalCenter: parent.verticalCenter
+                buttonWidth: setButtons.buttonWidth
+                buttonHeigth: setButtons.buttonHeight
+                buttonText: qsTr("Import")
+                KeyNavigation.up: dictList
+                KeyNavigation.right: removeSetButton.enabled ? removeSetButton : addButton
+                KeyNavigation.down: cancelButton
+                onClicked: dictionariesView.qmlImportSignal()
+            }
+            PushButton {
+                id: removeSetButton
+                objectName: "removeSetButton"
+                anchors.verticalCenter: parent.verticalCenter
+                buttonWidth: setButtons.buttonWidth
+                buttonHeigth: setButtons.buttonHeight
+                buttonText: qsTr("Remove")
+                enabled: dictionariesView.canRemoveHighlighted
+                Accessible.name: dictionariesView.canRemoveHighlighted
+                                 ? qsTr("Remove the word set %1").arg(dictionariesView.highlightedAvailable)
+                                 : qsTr("Remove")
+                KeyNavigation.up: dictList
+                KeyNavigation.left: importButton
+                KeyNavigation.right: addButton
+                KeyNavigation.down: cancelButton
+                onClicked: dictionariesView.askToRemove()
             }
         }
 
-        Item {
-            width: column.width
-            height: column.height * 7 / 10
+        Column {
+            id: arrows
+            x: (content.width - width) / 2
+            y: content.listTop + (content.listHeight - height) / 2
+            width: content.width * 0.13
+            spacing: content.listHeight / 10
 
-            Row {
-                id: lists
-                anchors.horizontalCenter: parent.horizontalCenter
-                width: parent.width * 9 / 10
-                height: parent.height
-
-                Rectangle {
-                    id: leftCell
-                    width: lists.width * 2 / 5
-                    height: lists.height
-                    color: "white"
-                    radius: 20
-
-                    ChosenList {
-                        id: dictList
-                        objectName: "dictList"
-                        model: dictListModel
-                        width: leftCell.width - leftCell.width / 20
-                        height: leftCell.height - leftCell.height / 20
-                        delegateHeight: leftCell.height / 6
-                    }
+            PushButton {
+                id: addButton
+                objectName: "addButton"
+                width: arrows.width
+                height: content.listHeight / 4
+                Chevron {
+                    anchors.centerIn: parent
+                    height: parent.height / 2
+                    rotation: 0
                 }
-
-                Item {
-                    id: middleCell
-                    width: lists.width / 5
-                    height: lists.height
-
-                    Column {
-                        id: arrows
-                        anchors.centerIn: parent
-                        width: middleCell.width * 4 / 5
-                        height: middleCell.height / 2
-                        spacing: height / 20
-
-                        PushButton {
-                            objectName: "addButton"
-                            width: arrows.width
-                            height: arrows.height / 2 - arrows.height / 10
-                            buttonImage: "../images/whitearrow.png"
-                            buttonImageRotation: 270
-                            onClicked: dictionariesView.qmlAddListSignal(dictList.highlightIndex)
-                        }
-                        PushButton {
-                            objectName: "removeButton"
-                            width: arrows.width
-                            height: arrows.height / 2 - arrows.height / 10
-                            buttonImage: "../images/whitearrow.png"
-                            buttonImageRotation: 90
-                            onClicked: dictionariesView.qmlRemoveListSignal(chosList.highlightIndex)
-                        }
-                    }
+                Accessible.name: qsTr("Use this dictionary")
+                KeyNavigation.left: dictList
+                KeyNavigation.right: chosList
+                KeyNavigation.down: removeButton
+                onClicked: dictionariesView.qmlAddListSignal(dictList.highlightIndex)
+            }
+            PushButton {
+                id: removeButton
+                objectName: "removeButton"
+                width: arrows.width
+                height: content.listHeight / 4
+                Chevron {
+                    anchors.centerIn: parent
+                    height: parent.height / 2
+                    rotation: 180
                 }
-
-                Rectangle {
-                    id: rightCell
-                    width: lists.width * 2 / 5
-                    height: lists.height
-                    color: "white"
-                    radius: 20
-
-                    ChosenList {
-                        id: chosList
-                        objectName: "chosList"
-                        model: chosenDictListModel
-                        width: rightCell.width - rightCell.width / 20
-                        height: rightCell.height - rightCell.height / 20
-                        delegateHeight: rightCell.height / 6
-                    }
-                }
+                Accessible.name: qsTr("Stop using this dictionary")
+                KeyNavigation.left: dictList
+                KeyNavigation.right: chosList
+                KeyNavigation.up: addButton
+                KeyNavigation.down: saveButton
+                onClicked: dictionariesView.qmlRemoveListSignal(chosList.highlightIndex)
             }
         }
 
-        Item {
-            width: column.width
-            height: column.height / 5
+        ChosenList {
+            id: chosList
+            objectName: "chosList"
+            x: content.width - content.margin - width
+            y: content.listTop
+            width: content.listWidth
+            height: content.listHeight
+            model: chosenDictListModel
+            delegateHeight: content.rowHeight
+            accessibleName: qsTr("Dictionaries in use")
+            leftItem: removeButton
+            downItem: saveButton
+            onActivated: dictionariesView.qmlRemoveListSignal(index)
+        }
 
-            Row {
-                id: bar
-                anchors.centerIn: parent
-                width: parent.width * 19 / 20
-                height: parent.height * 3 / 4
-                spacing: width / 10
+        PushButton {
+            id: cancelButton
+            objectName: "cancelButton"
+            x: content.margin
+            y: content.height * 0.85
+            buttonWidth: content.width * 0.3
+            buttonHeigth: content.height * 0.12
+            buttonText: qsTr("Cancel")
+            KeyNavigation.up: importButton
+            KeyNavigation.right: saveButton
+            onClicked: dictionariesView.qmlCancelSignal()
+        }
+        PushButton {
+            id: saveButton
+            objectName: "saveButton"
+            x: content.width - content.margin - width
+            y: content.height * 0.85
+            buttonWidth: content.width * 0.42
+            buttonHeigth: content.height * 0.12
+            buttonText: qsTr("Save and Exit")
+            KeyNavigation.up: chosList
+            KeyNavigation.left: cancelButton
+            onClicked: dictionariesView.qmlSaveSignal()
+        }
+    }
 
-                PushButton {
-                    objectName: "cancelButton"
-                    buttonWidth: bar.width / 2 - bar.width / 10
-                    buttonHeigth: bar.height
-                    buttonText: qsTr("Cancel")
-                    onClicked: dictionariesView.qmlCancelSignal()
-                }
-                PushButton {
-                    objectName: "saveButton"
-                    buttonWidth: bar.width / 2
-                    buttonHeigth: bar.height
-                    buttonText: qsTr("Save and Exit")
-                    onClicked: dictionariesView.qmlSaveSignal()
-                }
-            }
+    ImportProgress {
+        id: importProgress
+        objectName: "importProgress"
+        importer: qtWordSets
+        visible: qtWordSets.running
+    }
+
+    MessagePanel {
+        id: report
+        objectName: "importReport"
+        acceptText: qsTr("OK")
+        acceptName: "reportOkButton"
+        onAccepted: {
+            visible = false
+            dictionariesView.focusFirst()
+        }
+    }
+
+    MessagePanel {
+        id: confirmRemove
+        objectName: "confirmRemove"
+        cardHeight: dictionariesView.height * 2 / 5
+        lines: [qsTr("Remove the word set \"%1\"?").arg(dictionariesView.setToRemove),
+                qsTr("Its pictures and recordings are deleted from this computer.")]
+        acceptText: qsTr("Remove")
+        acceptName: "confirmRemoveButton"
+        rejectText: qsTr("Keep")
+        rejectName: "confirmKeepButton"
+        startOnReject: true
+        onAccepted: {
+            visible = false
+            qtWordSets.remove(dictionariesView.setToRemove)
+            dictionariesView.setToRemove = ""
+            dictionariesView.focusFirst()
+        }
+        onRejected: {
+            visible = false
+            dictionariesView.setToRemove = ""
+            dictionariesView.focusFirst()
         }
     }
 }

@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "DictionaryDetails.h"
 #include "InterruptedSaves.h"
 #include "MainWindowForm.h"
 #include "PageViews.h"
@@ -11,12 +12,17 @@
 #include "Settings.h"
 #include "SoundPlayer.h"
 #include "WordGame.h"
+#include "WordSetImport.h"
 #include "WordStore.h"
 
+#include <QDir>
+#include <QFileDialog>
+#include <QFontDatabase>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWidget>
+#include <QQuickWindow>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QShortcut>
@@ -105,6 +111,11 @@ MainWindow::MainWindow(QRect screen, QWidget *parent)
     for (Page page : {PageMain, PageNewGame, PagePairGame, PageWordGame, PageDictionaries, PageSettings,
                       PagePictureBook})
         pages->publish(page, "qtMainWindow", this);
+    wordSets = new WordSetImport(this);
+    pages->publish(PageDictionaries, "qtWordSets", wordSets);
+    // The store's catalogue is up to date when these arrive.
+    connect(wordSets, &WordSetImport::finished, this, &MainWindow::publishDictionaryLists);
+    connect(wordSets, &WordSetImport::removed, this, &MainWindow::publishDictionaryLists);
     publishDictionaryLists();
     pages->publish(PageSettings, "qtSettings", settings);
     // The picture book's page is loaded when it first opens.
@@ -130,6 +141,15 @@ MainWindow::MainWindow(QRect screen, QWidget *parent)
     connect(dictionaries, SIGNAL(qmlSaveSignal()), this, SLOT(buttonDictionariesSaveClicked()));
     connect(dictionaries, SIGNAL(qmlAddListSignal(int)), this, SLOT(buttonAddListClicked(int)));
     connect(dictionaries, SIGNAL(qmlRemoveListSignal(int)), this, SLOT(buttonRemoveListClicked(int)));
+    connect(dictionaries, SIGNAL(qmlImportSignal()), this, SLOT(buttonImportClicked()));
+    // A focused button that turns disabled leaves the focus on the scene
+    // itself, where no key does anything: the page takes it back.
+    QQuickWindow *dictionariesWindow = pages->view(PageDictionaries)->quickWindow();
+    connect(dictionariesWindow, &QQuickWindow::activeFocusItemChanged, dictionaries, [dictionariesWindow, dictionaries] {
+        QQuickItem *focused = dictionariesWindow->activeFocusItem();
+        if (focused && (focused == dictionariesWindow->contentItem() || focused == dictionaries))
+            QMetaObject::invokeMethod(dictionaries, "focusFirst", Qt::QueuedConnection);
+    });
 
     QObject *settingsView = pages->load(PageSettings);
     connect(settingsView, SIGNAL(qmlCancelSignal()), this, SLOT(buttonSettingsCancelClicked()));
@@ -149,6 +169,8 @@ MainWindow::~MainWindow()
     // The views go first: their bindings name this window, the games and the
     // store's items, and would otherwise be re-evaluated against dying objects.
     delete pages;
+    // Cancels a running import and waits for its thread before the store goes.
+    delete wordSets;
     delete form;
     delete WordStore::instance();
     delete engine;
@@ -277,6 +299,8 @@ void MainWindow::buttonContinueClicked()
 void MainWindow::buttonDictionariesClicked()
 {
     showPage(PageDictionaries);
+    pages->view(PageDictionaries)->setFocus();
+    emit dictionariesPageShown();
 }
 
 void MainWindow::buttonSettingsClicked()
@@ -456,6 +480,20 @@ void MainWindow::publishDictionaryLists()
     context->setContextProperty(QStringLiteral("dictListModel"), QVariant::fromValue(store->dictionaries()));
     context->setContextProperty(QStringLiteral("chosenDictListModel"),
                                 QVariant::fromValue(store->chosenDictionaries()));
+    publishDictionaryDetails();
+}
+
+void MainWindow::publishDictionaryDetails()
+{
+    // Only the catalogue changes what a row shows, not the moves between the
+    // lists: describe again only when a name came or went.
+    WordStore *store = WordStore::instance();
+    QStringList names = store->dictionaries() + store->chosenDictionaries();
+    names.sort();
+    QQmlContext *context = pages->context(PageDictionaries);
+    if (context->contextProperty(QStringLiteral("dictionaryDetails")).toMap().keys() == names)
+        return;
+    context->setContextProperty(QStringLiteral("dictionaryDetails"), DictionaryDetails::describe(names));
 }
 
 void MainWindow::buttonAddListClicked(int index)
@@ -485,6 +523,26 @@ void MainWindow::buttonDictionariesSaveClicked()
 {
     WordStore::instance()->saveLists();
     showPage(PageMain);
+}
+
+void MainWindow::buttonImportClicked()
+{
+    if (wordSets->running())
+        return;
+    QFileDialog dialog(this, tr("Choose a folder of pictures"), QDir::homePath());
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    // The pages' large type would not let the dialog fit a small screen: it
+    // takes the desktop's own font, and the window's size at most.
+    dialog.setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
+    dialog.resize(dialog.sizeHint().boundedTo(size() * 9 / 10));
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        importWordSet(dialog.selectedFiles().constFirst());
+}
+
+bool MainWindow::importWordSet(const QString &folder)
+{
+    return wordSets->start(folder);
 }
 
 // --- Settings ---

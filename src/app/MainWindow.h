@@ -19,6 +19,7 @@ class QQuickWidget;
 class Settings;
 class SoundPlayer;
 class WordGame;
+class WordSetImport;
 struct MainWindowForm;
 
 // The one window: shows one of its pages, each a QML view, and answers their
@@ -64,11 +65,15 @@ public:
     QQuickWidget *view(Page page) const;
     // The context in which the page's view is loaded, with the page's properties.
     QQmlContext *context(Page page) const;
+    // The import and removal of the player's word sets, as the dictionaries page drives them.
+    WordSetImport *wordSetImport() const { return wordSets; }
 
 signals:
     void enableContinueButtonSignal(bool enable);
     void chosenListIndexToZero();
     void dictionaryListIndexToZero();
+    // The dictionaries page is shown afresh: its focus goes back to the first list.
+    void dictionariesPageShown();
     void screenSizeChanged();
 
 public slots:
@@ -90,6 +95,11 @@ public slots:
     void buttonRemoveListClicked(int index);
     void buttonDictionariesCancelClicked();
     void buttonDictionariesSaveClicked();
+    // Asks for a folder and imports it as a word set.
+    void buttonImportClicked();
+    // Imports folder (a path or a file: URL) as a word set; false when an
+    // import is already running.
+    bool importWordSet(const QString &folder);
     void buttonSettingsCancelClicked();
     void buttonSettingsSaveClicked(int volume);
     void buttonPictureBookClicked();
@@ -106,6 +116,7 @@ private:
     // item (its firstFocus), so no page needs a click before keys work.
     void focusPage(int page);
     void publishDictionaryLists();
+    void publishDictionaryDetails();
     // The steps both games share; what differs between them comes by the game's type.
     template <class Game> bool startGame(Game *&game);
     template <class Game> void endGame(Game *&game);
@@ -124,4 +135,5 @@ private:
     QRect m_normalGeometry;
     Qt::ScreenOrientation m_orientation = Qt::PrimaryOrientation;
     QQmlEngine *engine = nullptr;
+    WordSetImport *wordSets = nullptr;
 };

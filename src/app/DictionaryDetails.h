@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QStringList>
+#include <QVariantMap>
+
+// What the dictionaries page shows beside each name: the number of words, a
+// picture for children who cannot read the name yet, and whether the player
+// may remove it (an imported set, never a bundled dictionary).
+namespace DictionaryDetails {
+
+// name -> { "words": int, "picture": image address for the views ("" when
+// the dictionary has no picture), "removable": bool }, for every name given.
+QVariantMap describe(const QStringList &names);
+
+} // namespace DictionaryDetails
