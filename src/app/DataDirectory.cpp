@@ -61,7 +61,9 @@ bool writeFile(const QString &path, const std::function<void(QDataStream &)> &wr
         return false;
     QDataStream stream(&file);
     write(stream);
-    if (stream.status() != QDataStream::Ok) {
+    // The stream only fills the file's buffer: a full disk shows when that is
+    // written out, and commit() would still put the empty file in place.
+    if (stream.status() != QDataStream::Ok || !file.flush()) {
         file.cancelWriting();
         return false;
     }
