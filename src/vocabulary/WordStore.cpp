@@ -44,8 +44,8 @@ void WordStore::destroyAll(std::vector<Word *> &words)
 bool WordStore::scanDictionaries()
 {
     chosenList.clear();
-    dictionaryList.clear();
-    dictionaryList = QDir(":/png/").entryList();
+    catalogue = QDir(":/png/").entryList();
+    dictionaryList = catalogue;
     for (const QString &dictionary : qAsConst(dictionaryList))
         copySounds(dictionary);
     return true;
@@ -98,6 +98,13 @@ bool WordStore::buildWordPool()
 bool WordStore::loadLists()
 {
     scanDictionaries();
+    return readLists();
+}
+
+bool WordStore::readLists()
+{
+    chosenList.clear();
+    dictionaryList = catalogue;
 
     QFile file(DataDirectory::filePath("/dictionaries.dat"));
     if (file.open(QIODevice::ReadOnly)) {

@@ -21,8 +21,11 @@ public:
     bool copySounds(const QString &dictionary);
     bool buildWordPool();
 
-    // The player's choice, kept in dictionaries.dat.
+    // The player's choice, kept in dictionaries.dat. loadLists() scans the
+    // catalogue first; readLists() reads the choice against the last scan's
+    // catalogue, without going over the recordings again.
     bool loadLists();
+    bool readLists();
     bool saveLists();
 
     // Round deals; every shuffle draws from rand().
@@ -52,6 +55,7 @@ private:
     static void shuffle(std::vector<Word *> &words);
     static void destroyAll(std::vector<Word *> &words);
 
+    QStringList catalogue;
     QStringList dictionaryList;
     QStringList chosenList;
     std::vector<Word *> wordPool;
