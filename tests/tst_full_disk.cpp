@@ -91,9 +91,11 @@ void TestFullDisk::refusedSaveKeepsOldFile_data()
     QTest::addColumn<QByteArray>("old");
 
     QByteArray settings;
-    QDataStream(&settings, QIODevice::WriteOnly) << 0.3 << false;
+    QDataStream settingsOut(&settings, QIODevice::WriteOnly);
+    settingsOut << 0.3 << false;
     QByteArray dictionaries;
-    QDataStream(&dictionaries, QIODevice::WriteOnly) << QStringLiteral("Animals");
+    QDataStream dictionariesOut(&dictionaries, QIODevice::WriteOnly);
+    dictionariesOut << QStringLiteral("Animals");
 
     QTest::newRow("settings") << "/settings.dat" << settings;
     QTest::newRow("dictionaries") << "/dictionaries.dat" << dictionaries;
@@ -122,10 +124,11 @@ void TestFullDisk::refusedSaveKeepsOldFile()
     saver.start(QCoreApplication::applicationFilePath(), QStringList());
     QVERIFY(saver.waitForFinished(60000));
     QCOMPARE(saver.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(saver.exitCode(), 0);
 
     QCOMPARE(TestSupport::readFile(data.filePath(name)), old);
+    // No temporary file left behind.
     QCOMPARE(QDir(data.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
+    QCOMPARE(saver.exitCode(), 0);
 }
 
 int main(int argc, char *argv[])
