@@ -168,6 +168,9 @@ int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsSet(SaverVariable))
         return saverMain(argc, argv);
+    // Qt Test stops a test function after 300 s: more kills take longer.
+    if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
+        qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(qMax(300, killCount() * 2) * 1000));
     QApplication app(argc, argv);
     TestCrashDuringSave test;
     return QTest::qExec(&test, argc, argv);
