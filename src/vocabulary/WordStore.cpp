@@ -113,7 +113,7 @@ bool WordStore::readLists()
         // first error as well as at the end of the data.
         while (!in.atEnd()) {
             QString name;
-            in >> name;
+            DataDirectory::readString(in, name);
             if (in.status() != QDataStream::Ok)
                 break;
             const int index = dictionaryList.indexOf(name);
