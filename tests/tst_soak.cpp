@@ -35,9 +35,12 @@ QString randomName(QRandomGenerator &random)
         QString::fromUtf8("Зоя"), QString::fromUtf8("李小龍"), QString::fromUtf8("😀🦉"),
         QString::fromUtf8("مرحبا"), QString::fromUtf8("Åsa-Öberg"), " ", "\"", "'", "%1", "\\n"};
     QString name;
-    const int length = random.bounded(0, 41);
+    int length = random.bounded(0, 41);
     while (name.size() < length)
         name += pieces[random.bounded(pieces.size())];
+    // Typed text is whole characters: never end on half of an emoji.
+    if (length > 0 && name.at(length - 1).isHighSurrogate())
+        --length;
     return name.left(length);
 }
 
