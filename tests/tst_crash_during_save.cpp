@@ -1,6 +1,7 @@
 // A save killed at any moment leaves the old file or the new one, never a
 // damaged one. A child process of this same program saves in a loop; the
 // test kills it with SIGKILL at random moments and checks every file.
+// VOCALUNE_CRASH_KILLS sets another number of kills.
 #include "testsupport.h"
 
 #include "DataDirectory.h"
@@ -22,6 +23,13 @@
 namespace {
 
 const char *const SaverVariable = "VOCALUNE_TEST_SAVER_LOCATION";
+
+int killCount()
+{
+    bool ok = false;
+    const int kills = qEnvironmentVariableIntValue("VOCALUNE_CRASH_KILLS", &ok);
+    return ok && kills > 0 ? kills : 25;
+}
 
 // Generation n of each file has content derived from n alone, so a reader can
 // tell a whole file from a mixture.
@@ -125,8 +133,9 @@ void TestCrashDuringSave::killedSaverLeavesWholeFiles()
 {
     TestSupport::TemporaryDataLocation data;
     QDir().mkpath(data.path());
+    const int kills = killCount();
     int killedWhileSaving = 0;
-    for (int round = 0; round < 25; ++round) {
+    for (int round = 0; round < kills; ++round) {
         QProcess saver;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(SaverVariable, data.path());
@@ -148,7 +157,7 @@ void TestCrashDuringSave::killedSaverLeavesWholeFiles()
         if (QTest::currentTestFailed())
             return;
     }
-    QCOMPARE(killedWhileSaving, 25);
+    QCOMPARE(killedWhileSaving, kills);
     // The loop got far enough to have written each file.
     QVERIFY(QFile::exists(data.filePath("/settings.dat")));
     QVERIFY(QFile::exists(data.filePath("/wgrecords.dat")));
@@ -159,6 +168,9 @@ int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsSet(SaverVariable))
         return saverMain(argc, argv);
+    // Qt Test stops a test function after 300 s: more kills take longer.
+    if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
+        qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(qMax(300, killCount() * 2) * 1000));
     QApplication app(argc, argv);
     TestCrashDuringSave test;
     return QTest::qExec(&test, argc, argv);

@@ -147,6 +147,8 @@ private slots:
     void enterAsksThenAnnouncesThenSaves();
     void cancelledPromptStillEnters();
     void enterCutsNameAndScore();
+    void enterCutsNameOnWholeCharacters_data();
+    void enterCutsNameOnWholeCharacters();
     void enterRewritesWholeFile();
     void enterWithoutPlaceKeepsList();
 };
@@ -483,6 +485,32 @@ void TestTopTen::enterCutsNameAndScore()
     list.enter(70000, nullptr, Title, Label, {}); // 70000 = 0x11170
     QCOMPARE(entriesOf(list), (Entries{{"ABCDEFGHIJKLMNOP", 0x1170}}));
     QCOMPARE(TestSupport::readFile(recordsFile()), recordBytes("ABCDEFGHIJKLMNOP", 0x1170));
+}
+
+void TestTopTen::enterCutsNameOnWholeCharacters_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+
+    const QString fifteen(15, QChar('a'));
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80"); // two UTF-16 units
+    const QString acute = QString::fromUtf8("e\xCC\x81");          // e + combining acute accent
+    QTest::newRow("emoji split by the cut") << fifteen + emoji << fifteen;
+    QTest::newRow("emoji that fits") << fifteen.left(14) + emoji + "b" << fifteen.left(14) + emoji;
+    QTest::newRow("combining sequence split by the cut") << fifteen + acute << fifteen;
+    QTest::newRow("combining sequence that fits") << fifteen.left(14) + acute + "c" << fifteen.left(14) + acute;
+    QTest::newRow("sixteen emoji") << emoji.repeated(16) << emoji.repeated(8);
+}
+
+void TestTopTen::enterCutsNameOnWholeCharacters()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    TopTenList list("/wgrecords.dat");
+    TestSupport::answerNextPrompt(typed);
+    list.enter(5, nullptr, Title, Label, {});
+    QCOMPARE(entriesOf(list), (Entries{{kept, 5}}));
+    QCOMPARE(TestSupport::readFile(recordsFile()), recordBytes(kept, 5));
 }
 
 void TestTopTen::enterRewritesWholeFile()

@@ -1,5 +1,7 @@
 #include "Record.h"
 
+#include "DataDirectory.h"
+
 #include <QDataStream>
 
 Record::Record(QObject *parent)
@@ -50,5 +52,6 @@ QDataStream &operator<<(QDataStream &out, const Record &record)
 
 QDataStream &operator>>(QDataStream &in, Record &record)
 {
-    return in >> record.m_player >> record.m_score;
+    DataDirectory::readString(in, record.m_player);
+    return in >> record.m_score;
 }

@@ -6,9 +6,24 @@
 #include <QDataStream>
 #include <QFile>
 #include <QInputDialog>
+#include <QTextBoundaryFinder>
 
 static const int MaxEntries = 10;
 static const int MaxNameLength = 16;
+
+// The first characters of name, as a player sees characters, that fit in
+// MaxNameLength UTF-16 units: a cut never splits a surrogate pair or a
+// combining sequence, and the records file keeps its layout.
+static QString fitName(const QString &name)
+{
+    if (name.size() <= MaxNameLength)
+        return name;
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, name);
+    finder.setPosition(MaxNameLength);
+    if (!finder.isAtBoundary())
+        finder.toPreviousBoundary();
+    return name.left(qMax(0, finder.position()));
+}
 
 TopTenList::TopTenList(const QString &fileName)
     : m_fileName(fileName)
@@ -96,7 +111,7 @@ void TopTenList::enter(int score, QWidget *parent, const QString &title, const Q
 {
     Record *record = new Record;
     const QString name = QInputDialog::getText(parent, title, label, QLineEdit::Normal, QString());
-    record->setPlayer(name.left(MaxNameLength));
+    record->setPlayer(fitName(name));
     record->setScore(static_cast<qint16>(score));
     if (insert(record) < 0)
         delete record;

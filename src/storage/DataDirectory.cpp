@@ -61,11 +61,33 @@ bool writeFile(const QString &path, const std::function<void(QDataStream &)> &wr
         return false;
     QDataStream stream(&file);
     write(stream);
-    if (stream.status() != QDataStream::Ok) {
+    // The stream only fills the file's buffer: a full disk shows when that is
+    // written out, and commit() would still put the empty file in place.
+    if (stream.status() != QDataStream::Ok || !file.flush()) {
         file.cancelWriting();
         return false;
     }
     return file.commit();
+}
+
+void readString(QDataStream &in, QString &text)
+{
+    QIODevice *device = in.device();
+    if (device && !device->isSequential() && in.status() == QDataStream::Ok) {
+        QDataStream peek(device->peek(4));
+        peek.setByteOrder(in.byteOrder());
+        quint32 bytes = 0;
+        peek >> bytes;
+        if (peek.status() == QDataStream::Ok && bytes != 0xffffffffu && bytes % 2 == 0
+            && bytes > quint64(device->bytesAvailable() - 4)) {
+            // What a short read leaves: everything consumed, no text.
+            device->skip(device->bytesAvailable());
+            text.clear();
+            in.setStatus(QDataStream::ReadPastEnd);
+            return;
+        }
+    }
+    in >> text;
 }
 
 } // namespace DataDirectory

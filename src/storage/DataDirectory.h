@@ -31,4 +31,8 @@ void setPlatformLocationProvider(std::function<QString()> provider);
 // truncated file behind. Returns false when nothing was replaced.
 bool writeFile(const QString &path, const std::function<void(QDataStream &)> &write);
 
+// in >> text, except that a length claiming more than the file holds fails
+// straight away, as the read would, without reserving memory for it first.
+void readString(QDataStream &in, QString &text);
+
 } // namespace DataDirectory

@@ -62,12 +62,12 @@ void WordStore::destroyAll(std::vector<Word *> &words)
 bool WordStore::scanDictionaries()
 {
     chosenList.clear();
-    dictionaryList.clear();
-    dictionaryList = QDir(":/png/").entryList();
-    for (const QString &dictionary : qAsConst(dictionaryList))
+    const QStringList bundled = QDir(":/png/").entryList();
+    for (const QString &dictionary : bundled)
         copySounds(dictionary);
     // The player's own sets follow the bundled ones.
-    dictionaryList += ImportedSets::names();
+    catalogue = bundled + ImportedSets::names();
+    dictionaryList = catalogue;
     return true;
 }
 
@@ -115,7 +115,7 @@ QStringList WordStore::readSavedChoice(const QString &path)
         // first error as well as at the end of the data.
         while (!in.atEnd()) {
             QString name;
-            in >> name;
+            DataDirectory::readString(in, name);
             if (in.status() != QDataStream::Ok)
                 break;
             names.append(name);
@@ -201,6 +201,13 @@ void WordStore::appendImportedWords(const QString &set, QList<Entry> &entries)
 bool WordStore::loadLists()
 {
     scanDictionaries();
+    return readLists();
+}
+
+bool WordStore::readLists()
+{
+    chosenList.clear();
+    dictionaryList = catalogue;
 
     const QStringList saved = readSavedChoice(DataDirectory::filePath("/dictionaries.dat"));
     for (const QString &name : saved) {

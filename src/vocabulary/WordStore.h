@@ -28,8 +28,11 @@ public:
     bool copySounds(const QString &dictionary);
     bool buildWordPool();
 
-    // The player's choice, kept in dictionaries.dat.
+    // The player's choice, kept in dictionaries.dat. loadLists() scans the
+    // catalogue first; readLists() reads the choice against the last scan's
+    // catalogue, without going over the recordings again.
     bool loadLists();
+    bool readLists();
     bool saveLists();
 
     // One word of the chosen dictionaries, as the picture book lists it.
@@ -75,6 +78,7 @@ private:
     static void appendImportedWords(const QString &set, QList<Entry> &entries);
     static void destroyAll(std::vector<Word *> &words);
 
+    QStringList catalogue;
     QStringList dictionaryList;
     QStringList chosenList;
     std::vector<Word *> wordPool;

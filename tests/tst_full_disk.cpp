@@ -1,0 +1,143 @@
+// A save refused by a full disk keeps the old file byte for byte and leaves no
+// temporary file behind. A child process of this same program saves with a
+// file-size limit of zero, which fails every write as a full disk does,
+// without needing root or a real full file system.
+#include "testsupport.h"
+
+#include "DataDirectory.h"
+#include "Record.h"
+#include "Settings.h"
+#include "TopTenList.h"
+#include "WordStore.h"
+
+#include <QCoreApplication>
+#include <QDataStream>
+#include <QDir>
+#include <QProcess>
+#include <QTest>
+
+#include <csignal>
+#include <cstdio>
+#include <sys/resource.h>
+
+namespace {
+
+const char *const LocationVariable = "VOCALUNE_TEST_FULL_DISK_LOCATION";
+const char *const FileVariable = "VOCALUNE_TEST_FULL_DISK_FILE";
+
+// Saves the named file with contents other than what is there, every write
+// failing. Exits 0 when the save helper also reports its failure.
+int saverMain(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    TestSupport::initApplication();
+    const QString location = qEnvironmentVariable(LocationVariable);
+    const QString name = qEnvironmentVariable(FileVariable);
+    DataDirectory::setPlatformLocationProvider([location] { return location; });
+    // The recordings are in place already, so loading writes nothing.
+    WordStore::instance()->loadLists();
+
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit none = {0, 0};
+    if (setrlimit(RLIMIT_FSIZE, &none) != 0)
+        return 2;
+
+    if (name == "/settings.dat") {
+        Settings settings;
+        settings.setVolumePercent(80);
+        settings.setMute(true);
+        settings.save();
+    } else if (name == "/dictionaries.dat") {
+        WordStore::instance()->addList(0);
+        WordStore::instance()->saveLists();
+    } else {
+        TopTenList list(name);
+        list.load();
+        auto *record = new Record(nullptr);
+        record->setPlayer(QStringLiteral("New"));
+        record->setScore(900);
+        list.insert(record);
+        list.save();
+    }
+    // The caller learns that nothing was saved.
+    const bool saved = DataDirectory::writeFile(DataDirectory::filePath(name),
+                                                [](QDataStream &out) { out << QStringLiteral("x"); });
+    return saved ? 1 : 0;
+}
+
+QByteArray recordsBytes()
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << QStringLiteral("Old") << qint16(5) << QStringLiteral("Older") << qint16(3);
+    return bytes;
+}
+
+} // namespace
+
+class TestFullDisk : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { TestSupport::initApplication(); }
+    void refusedSaveKeepsOldFile_data();
+    void refusedSaveKeepsOldFile();
+};
+
+void TestFullDisk::refusedSaveKeepsOldFile_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("old");
+
+    QByteArray settings;
+    QDataStream settingsOut(&settings, QIODevice::WriteOnly);
+    settingsOut << 0.3 << false;
+    QByteArray dictionaries;
+    QDataStream dictionariesOut(&dictionaries, QIODevice::WriteOnly);
+    dictionariesOut << QStringLiteral("Animals");
+
+    QTest::newRow("settings") << "/settings.dat" << settings;
+    QTest::newRow("dictionaries") << "/dictionaries.dat" << dictionaries;
+    QTest::newRow("word game records") << "/wgrecords.dat" << recordsBytes();
+    QTest::newRow("pair game records") << "/pgrecords.dat" << recordsBytes();
+}
+
+void TestFullDisk::refusedSaveKeepsOldFile()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, old);
+
+    TestSupport::TemporaryDataLocation data;
+    // The first start's copies, made while there is room.
+    WordStore::instance()->loadLists();
+    delete WordStore::instance();
+    TestSupport::writeFile(data.filePath(name), old);
+    const QStringList before = QDir(data.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+
+    QProcess saver;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(LocationVariable, data.path());
+    environment.insert(FileVariable, name);
+    saver.setProcessEnvironment(environment);
+    saver.setProcessChannelMode(QProcess::ForwardedChannels);
+    saver.start(QCoreApplication::applicationFilePath(), QStringList());
+    QVERIFY(saver.waitForFinished(60000));
+    QCOMPARE(saver.exitStatus(), QProcess::NormalExit);
+
+    QCOMPARE(TestSupport::readFile(data.filePath(name)), old);
+    // No temporary file left behind.
+    QCOMPARE(QDir(data.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
+    QCOMPARE(saver.exitCode(), 0);
+}
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsSet(LocationVariable))
+        return saverMain(argc, argv);
+    QCoreApplication app(argc, argv);
+    TestFullDisk test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_full_disk.moc"
