@@ -104,7 +104,8 @@ for file in \
     usr/share/doc/vocalune/copyright \
     usr/share/doc/vocalune/changelog.gz \
     usr/share/doc/vocalune/CREDITS.md; do
-    [ -e "$work/root/$file" ] || problem "missing /$file"
+    # dh_compress packs documents over 4 kB.
+    [ -e "$work/root/$file" ] || [ -e "$work/root/$file.gz" ] || problem "missing /$file"
 done
 [ -x "$work/root/usr/games/vocalune" ] || problem "/usr/games/vocalune is not executable"
 # Everything the program needs is compiled in: no loose files besides these.

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>ChosenList</name>
+    <message>
+        <source>1 word</source>
+        <translation>1 Wort</translation>
+    </message>
+    <message>
+        <source>%1 words</source>
+        <translation>%1 Wörter</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Vocabulary game for children who learn English.
@@ -40,6 +51,42 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
         <source>Save and Exit</source>
         <translation>Speichern</translation>
     </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove the word set %1</source>
+        <translation>Wortsammlung %1 entfernen</translation>
+    </message>
+    <message>
+        <source>Use this dictionary</source>
+        <translation>Dieses Wörterbuch benutzen</translation>
+    </message>
+    <message>
+        <source>Stop using this dictionary</source>
+        <translation>Dieses Wörterbuch nicht mehr benutzen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Remove the word set &quot;%1&quot;?</source>
+        <translation>Wortsammlung „%1“ entfernen?</translation>
+    </message>
+    <message>
+        <source>Its pictures and recordings are deleted from this computer.</source>
+        <translation>Ihre Bilder und Aufnahmen werden von diesem Computer gelöscht.</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Behalten</translation>
+    </message>
 </context>
 <context>
     <name>EndPanel</name>
@@ -58,6 +105,33 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
     <message>
         <source>No mistakes!</source>
         <translation>Keine Fehler!</translation>
+    </message>
+</context>
+<context>
+    <name>ImportProgress</name>
+    <message>
+        <source>Cancelling…</source>
+        <translation>Wird abgebrochen…</translation>
+    </message>
+    <message>
+        <source>Importing pictures…</source>
+        <translation>Bilder werden importiert…</translation>
+    </message>
+    <message>
+        <source>Import progress</source>
+        <translation>Fortschritt des Imports</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2: %3</source>
+        <translation>%1 von %2: %3</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -88,6 +162,10 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
     <message>
         <source>MainWindow</source>
         <translation>Vocalune</translation>
+    </message>
+    <message>
+        <source>Choose a folder of pictures</source>
+        <translation>Einen Ordner mit Bildern wählen</translation>
     </message>
 </context>
 <context>
@@ -203,6 +281,18 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
     <message>
         <source>Pictures:</source>
         <translation>Bilder:</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>Sound: muted</source>
+        <translation>Ton: aus</translation>
+    </message>
+    <message>
+        <source>Sound: on</source>
+        <translation>Ton: an</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>ChosenList</name>
+    <message>
+        <source>1 word</source>
+        <translation>1 palabra</translation>
+    </message>
+    <message>
+        <source>%1 words</source>
+        <translation>%1 palabras</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Vocabulary game for children who learn English.
@@ -40,6 +51,42 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
         <source>Save and Exit</source>
         <translation>Guardar</translation>
     </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Remove the word set %1</source>
+        <translation>Quitar el grupo de palabras %1</translation>
+    </message>
+    <message>
+        <source>Use this dictionary</source>
+        <translation>Usar este diccionario</translation>
+    </message>
+    <message>
+        <source>Stop using this dictionary</source>
+        <translation>Dejar de usar este diccionario</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Remove the word set &quot;%1&quot;?</source>
+        <translation>¿Quitar el grupo de palabras «%1»?</translation>
+    </message>
+    <message>
+        <source>Its pictures and recordings are deleted from this computer.</source>
+        <translation>Sus dibujos y grabaciones se borrarán de este ordenador.</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Conservar</translation>
+    </message>
 </context>
 <context>
     <name>EndPanel</name>
@@ -58,6 +105,33 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
     <message>
         <source>No mistakes!</source>
         <translation>¡Sin errores!</translation>
+    </message>
+</context>
+<context>
+    <name>ImportProgress</name>
+    <message>
+        <source>Cancelling…</source>
+        <translation>Cancelando…</translation>
+    </message>
+    <message>
+        <source>Importing pictures…</source>
+        <translation>Importando dibujos…</translation>
+    </message>
+    <message>
+        <source>Import progress</source>
+        <translation>Progreso de la importación</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2: %3</source>
+        <translation>%1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -88,6 +162,10 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
     <message>
         <source>MainWindow</source>
         <translation>Vocalune</translation>
+    </message>
+    <message>
+        <source>Choose a folder of pictures</source>
+        <translation>Elige una carpeta de dibujos</translation>
     </message>
 </context>
 <context>
@@ -203,6 +281,18 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
     <message>
         <source>Pictures:</source>
         <translation>Dibujos:</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <source>Sound: muted</source>
+        <translation>Sonido: apagado</translation>
+    </message>
+    <message>
+        <source>Sound: on</source>
+        <translation>Sonido: encendido</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fi">
 <context>
+    <name>ChosenList</name>
+    <message>
+        <source>1 word</source>
+        <translation>1 sana</translation>
+    </message>
+    <message>
+        <source>%1 words</source>
+        <translation>%1 sanaa</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Vocabulary game for children who learn English.
@@ -40,6 +51,42 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
         <source>Save and Exit</source>
         <translation>Tallenna</translation>
     </message>
+    <message>
+        <source>Import</source>
+        <translation>Tuo</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Poista</translation>
+    </message>
+    <message>
+        <source>Remove the word set %1</source>
+        <translation>Poista sanasto %1</translation>
+    </message>
+    <message>
+        <source>Use this dictionary</source>
+        <translation>Käytä tätä sanakirjaa</translation>
+    </message>
+    <message>
+        <source>Stop using this dictionary</source>
+        <translation>Lopeta tämän sanakirjan käyttö</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Remove the word set &quot;%1&quot;?</source>
+        <translation>Poistetaanko sanasto ”%1”?</translation>
+    </message>
+    <message>
+        <source>Its pictures and recordings are deleted from this computer.</source>
+        <translation>Sen kuvat ja äänitteet poistetaan tältä tietokoneelta.</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Säilytä</translation>
+    </message>
 </context>
 <context>
     <name>EndPanel</name>
@@ -58,6 +105,33 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
     <message>
         <source>No mistakes!</source>
         <translation>Ei virheitä!</translation>
+    </message>
+</context>
+<context>
+    <name>ImportProgress</name>
+    <message>
+        <source>Cancelling…</source>
+        <translation>Perutaan…</translation>
+    </message>
+    <message>
+        <source>Importing pictures…</source>
+        <translation>Tuodaan kuvia…</translation>
+    </message>
+    <message>
+        <source>Import progress</source>
+        <translation>Tuonnin edistyminen</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1/%2</translation>
+    </message>
+    <message>
+        <source>%1 of %2: %3</source>
+        <translation>%1/%2: %3</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Peruuta</translation>
     </message>
 </context>
 <context>
@@ -88,6 +162,10 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
     <message>
         <source>MainWindow</source>
         <translation>Vocalune</translation>
+    </message>
+    <message>
+        <source>Choose a folder of pictures</source>
+        <translation>Valitse kuvakansio</translation>
     </message>
 </context>
 <context>
@@ -203,6 +281,18 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
     <message>
         <source>Pictures:</source>
         <translation>Kuvat:</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Äänenvoimakkuus</translation>
+    </message>
+    <message>
+        <source>Sound: muted</source>
+        <translation>Ääni: pois</translation>
+    </message>
+    <message>
+        <source>Sound: on</source>
+        <translation>Ääni: päällä</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>ChosenList</name>
+    <message>
+        <source>1 word</source>
+        <translation>1 mot</translation>
+    </message>
+    <message>
+        <source>%1 words</source>
+        <translation>%1 mots</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Vocabulary game for children who learn English.
@@ -40,6 +51,42 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
         <source>Save and Exit</source>
         <translation>Enregistrer</translation>
     </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Remove the word set %1</source>
+        <translation>Retirer la série de mots %1</translation>
+    </message>
+    <message>
+        <source>Use this dictionary</source>
+        <translation>Utiliser ce dictionnaire</translation>
+    </message>
+    <message>
+        <source>Stop using this dictionary</source>
+        <translation>Ne plus utiliser ce dictionnaire</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Remove the word set &quot;%1&quot;?</source>
+        <translation>Retirer la série de mots « %1 » ?</translation>
+    </message>
+    <message>
+        <source>Its pictures and recordings are deleted from this computer.</source>
+        <translation>Ses images et ses enregistrements seront effacés de cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Garder</translation>
+    </message>
 </context>
 <context>
     <name>EndPanel</name>
@@ -53,11 +100,38 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
     </message>
     <message>
         <source>Words to practise:</source>
-        <translation>À revoir :</translation>
+        <translation>À revoir&#xa0;:</translation>
     </message>
     <message>
         <source>No mistakes!</source>
-        <translation>Aucune erreur !</translation>
+        <translation>Aucune erreur&#xa0;!</translation>
+    </message>
+</context>
+<context>
+    <name>ImportProgress</name>
+    <message>
+        <source>Cancelling…</source>
+        <translation>Annulation…</translation>
+    </message>
+    <message>
+        <source>Importing pictures…</source>
+        <translation>Importation des images…</translation>
+    </message>
+    <message>
+        <source>Import progress</source>
+        <translation>Progression de l’importation</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2: %3</source>
+        <translation>%1 sur %2 : %3</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -88,6 +162,10 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
     <message>
         <source>MainWindow</source>
         <translation>Vocalune</translation>
+    </message>
+    <message>
+        <source>Choose a folder of pictures</source>
+        <translation>Choisir un dossier d’images</translation>
     </message>
 </context>
 <context>
@@ -190,7 +268,7 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
     </message>
     <message>
         <source>Mistakes:</source>
-        <translation>Erreurs :</translation>
+        <translation>Erreurs&#xa0;:</translation>
     </message>
     <message>
         <source>End the game</source>
@@ -202,7 +280,19 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
     </message>
     <message>
         <source>Pictures:</source>
-        <translation>Images :</translation>
+        <translation>Images&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Sound: muted</source>
+        <translation>Son : coupé</translation>
+    </message>
+    <message>
+        <source>Sound: on</source>
+        <translation>Son : activé</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="sv">
 <context>
+    <name>ChosenList</name>
+    <message>
+        <source>1 word</source>
+        <translation>1 ord</translation>
+    </message>
+    <message>
+        <source>%1 words</source>
+        <translation>%1 ord</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Vocabulary game for children who learn English.
@@ -40,6 +51,42 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
         <source>Save and Exit</source>
         <translation>Spara</translation>
     </message>
+    <message>
+        <source>Import</source>
+        <translation>Importera</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Ta bort</translation>
+    </message>
+    <message>
+        <source>Remove the word set %1</source>
+        <translation>Ta bort ordsamlingen %1</translation>
+    </message>
+    <message>
+        <source>Use this dictionary</source>
+        <translation>Använd den här ordlistan</translation>
+    </message>
+    <message>
+        <source>Stop using this dictionary</source>
+        <translation>Sluta använda den här ordlistan</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Remove the word set &quot;%1&quot;?</source>
+        <translation>Ta bort ordsamlingen ”%1”?</translation>
+    </message>
+    <message>
+        <source>Its pictures and recordings are deleted from this computer.</source>
+        <translation>Dess bilder och inspelningar raderas från den här datorn.</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Behåll</translation>
+    </message>
 </context>
 <context>
     <name>EndPanel</name>
@@ -58,6 +105,33 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
     <message>
         <source>No mistakes!</source>
         <translation>Inga fel!</translation>
+    </message>
+</context>
+<context>
+    <name>ImportProgress</name>
+    <message>
+        <source>Cancelling…</source>
+        <translation>Avbryter…</translation>
+    </message>
+    <message>
+        <source>Importing pictures…</source>
+        <translation>Importerar bilder…</translation>
+    </message>
+    <message>
+        <source>Import progress</source>
+        <translation>Importförlopp</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 av %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2: %3</source>
+        <translation>%1 av %2: %3</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
     </message>
 </context>
 <context>
@@ -88,6 +162,10 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
     <message>
         <source>MainWindow</source>
         <translation>Vocalune</translation>
+    </message>
+    <message>
+        <source>Choose a folder of pictures</source>
+        <translation>Välj en mapp med bilder</translation>
     </message>
 </context>
 <context>
@@ -203,6 +281,18 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
     <message>
         <source>Pictures:</source>
         <translation>Bilder:</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volym</translation>
+    </message>
+    <message>
+        <source>Sound: muted</source>
+        <translation>Ljud: av</translation>
+    </message>
+    <message>
+        <source>Sound: on</source>
+        <translation>Ljud: på</translation>
     </message>
 </context>
 <context>
