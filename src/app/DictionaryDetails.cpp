@@ -1,6 +1,7 @@
 #include "DictionaryDetails.h"
 
 #include "ImportedSets.h"
+#include "WordStore.h"
 
 #include <QDir>
 #include <QHash>
@@ -39,10 +40,7 @@ QString coverOf(const QString &name, const QStringList &words)
 
 QVariantMap bundled(const QString &name)
 {
-    QStringList words;
-    const QStringList files = QDir(QStringLiteral(":/png/") + name).entryList({QStringLiteral("*.png")}, QDir::Files);
-    for (const QString &file : files)
-        words << file.left(file.length() - 4);
+    const QStringList words = WordStore::bundledWords(name);
     const QString cover = coverOf(name, words);
     // Bundled pictures come through the program's picture provider, scaled once.
     const QString picture = cover.isEmpty()

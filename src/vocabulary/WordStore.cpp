@@ -150,6 +150,18 @@ bool WordStore::copySounds(const QString &dictionary)
     return allCopied;
 }
 
+QStringList WordStore::bundledWords(const QString &dictionary)
+{
+    QStringList words;
+    const QStringList files = ResourceFolder(":/png/" + dictionary).children();
+    for (const QString &file : files) {
+        if (file.endsWith(".png"))
+            words.append(file.left(file.length() - 4));
+    }
+    words.sort();
+    return words;
+}
+
 QList<WordStore::Entry> WordStore::chosenWords() const
 {
     QList<Entry> entries;
@@ -158,15 +170,11 @@ QList<WordStore::Entry> WordStore::chosenWords() const
             appendImportedWords(dictionary, entries);
             continue;
         }
-        const QDir pictures(":/png/" + dictionary);
+        const QString pictures = ":/png/" + dictionary;
         const QString recordings = DataDirectory::recordingsDirectory(dictionary);
-        const QStringList files = pictures.entryList();
-        for (const QString &file : files) {
-            if (file == "." || file == "..")
-                continue;
-            const QString name = file.left(file.length() - 4);
-            entries.append({pictures.path() + "/" + file, name, recordings + "/" + name + ".mp3"});
-        }
+        const QStringList words = bundledWords(dictionary);
+        for (const QString &name : words)
+            entries.append({pictures + "/" + name + ".png", name, recordings + "/" + name + ".mp3"});
     }
     return entries;
 }

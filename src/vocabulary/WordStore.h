@@ -44,6 +44,9 @@ public:
     // The words of the chosen dictionaries, dictionary by dictionary in the
     // player's order, each in name order: the words a new pool is built from.
     QList<Entry> chosenWords() const;
+    // A bundled dictionary's words in name order, read from the bundle's
+    // index alone (without touching the pictures).
+    static QStringList bundledWords(const QString &dictionary);
 
     // Round deals; every shuffle draws from rand().
     Word *dealWordGameList(unsigned count);
