@@ -261,15 +261,7 @@ Word *WordStore::dealWordGameList(unsigned count)
     Word *target = wordPool.back();
     wordPool.pop_back();
     roundList.push_back(target);
-
-    for (unsigned i = 0; i + 1 < count; ++i) {
-        const Word *source = wordPool[i];
-        Word *copy = new Word;
-        copy->setWord(source->word());
-        copy->setImagePath(source->imagePath());
-        copy->setSoundPath(source->soundPath());
-        roundList.push_back(copy);
-    }
+    appendOthers(count - 1);
     return target;
 }
 
@@ -281,21 +273,27 @@ Word *WordStore::dealWordGameListAround(unsigned count, const Word &target)
     shuffle(wordPool);
     destroyAll(roundList);
 
-    Word *answer = new Word;
-    answer->setWord(target.word());
-    answer->setImagePath(target.imagePath());
-    answer->setSoundPath(target.soundPath());
+    Word *answer = copyOf(target);
     roundList.push_back(answer);
-
-    for (unsigned i = 0; i + 1 < count; ++i) {
-        const Word *source = wordPool[i];
-        Word *copy = new Word;
-        copy->setWord(source->word());
-        copy->setImagePath(source->imagePath());
-        copy->setSoundPath(source->soundPath());
-        roundList.push_back(copy);
-    }
+    appendOthers(count - 1);
     return answer;
+}
+
+Word *WordStore::copyOf(const Word &word)
+{
+    Word *copy = new Word;
+    copy->setWord(word.word());
+    copy->setImagePath(word.imagePath());
+    copy->setSoundPath(word.soundPath());
+    return copy;
+}
+
+// The other pictures of a Word Game round: copies of the first words of the
+// shuffled pool, which keeps its own.
+void WordStore::appendOthers(unsigned count)
+{
+    for (unsigned i = 0; i < count; ++i)
+        roundList.push_back(copyOf(*wordPool[i]));
 }
 
 bool WordStore::dealPairGameList(unsigned count)

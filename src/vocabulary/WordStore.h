@@ -77,6 +77,8 @@ private:
     WordStore &operator=(const WordStore &) = delete;
 
     static void shuffle(std::vector<Word *> &words);
+    static Word *copyOf(const Word &word);
+    void appendOthers(unsigned count);
     static QStringList readSavedChoice(const QString &path);
     static void appendImportedWords(const QString &set, QList<Entry> &entries);
     static void destroyAll(std::vector<Word *> &words);
