@@ -168,6 +168,9 @@ Page {
         height: gameView.height
         z: 2
         y: -gameView.height
+        // Hidden above the page until the game ends: a resize moves it with
+        // the page's height, and that slide must neither show nor take taps.
+        visible: gameView.ended
         text: qsTr("Game Over!")
         failednumber: 0
         failedlist: true

@@ -115,6 +115,9 @@ Page {
         objectName: "endPanel"
         x: 0
         y: -gameView.height
+        // Hidden above the page until the game ends: a resize moves it with
+        // the page's height, and that slide must neither show nor take taps.
+        visible: gameView.ended
         z: 2
         width: gameView.width
         height: gameView.height

@@ -11,10 +11,12 @@ class GameOptions
     Q_GADGET
 
 public:
-    enum Mistakes { EndTheGame = 0, TryAgain = 1 };
+    // A fixed underlying type: a page or a file may hand over any int, and
+    // the setters refuse what is not a choice; holding it is then defined.
+    enum Mistakes : int { EndTheGame = 0, TryAgain = 1 };
     Q_ENUM(Mistakes)
     // The values are the Word Game's pictures per round.
-    enum Pictures { FourPictures = 4, SixPictures = 6, TenPictures = 10 };
+    enum Pictures : int { FourPictures = 4, SixPictures = 6, TenPictures = 10 };
     Q_ENUM(Pictures)
 
     Mistakes mistakes = EndTheGame;
