@@ -5,6 +5,7 @@
 #include "MainWindow.h"
 #include "Settings.h"
 #include "TopTenList.h"
+#include "WindowMode.h"
 #include "WordGame.h"
 
 #include <QAccessible>
@@ -150,7 +151,7 @@ void TestDesktop::pagesFollowTheWindowDownToItsMinimum()
         QCOMPARE(item(w, MainWindow::PageMain, "newGameButton")->width(), size.width() / 2.0);
     }
     w.resize(300, 200);
-    QTRY_COMPARE(w.size(), MainWindow::minimumWindowSize());
+    QTRY_COMPARE(w.size(), WindowMode::minimumSize());
     QCOMPARE(root(w, MainWindow::PageSettings)->size(), QSizeF(640, 384));
 }
 
@@ -218,13 +219,13 @@ void TestDesktop::f11TogglesFullScreen()
         press(w, Qt::Key_F11);
         QTRY_VERIFY(!w.isFullScreen());
         const QRect available = w.screen()->availableGeometry();
-        const QRect expected = MainWindow::firstNormalGeometry(available);
+        const QRect expected = WindowMode::firstNormalGeometry(available);
         QTRY_COMPARE(w.geometry(), expected);
         QVERIFY(expected.width() < available.width() && expected.height() < available.height());
         QCOMPARE(expected.center(), available.center());
         QCOMPARE(root(w, MainWindow::PageMain)->size(), QSizeF(expected.size()));
     }
-    QCOMPARE(MainWindow::firstNormalGeometry(QRect(0, 0, 700, 400)).size(), QSize(640, 384));
+    QCOMPARE(WindowMode::firstNormalGeometry(QRect(0, 0, 700, 400)).size(), QSize(640, 384));
 }
 
 void TestDesktop::windowManagerCloseExitsLikeExit()
@@ -438,7 +439,10 @@ void TestDesktop::screenReaderReachesTheMenuButtons()
         }
         QCOMPARE(up ? up->object() : nullptr, static_cast<QObject *>(&w));
     }
+    // A page's items exist from the first time it is shown.
+    w.buttonSettingsClicked();
     QVERIFY(findAccessible(top, QAccessible::Slider, "Volume"));
+    w.buttonSettingsCancelClicked();
     QAccessibleInterface *sceneAt =
         QAccessible::queryAccessibleInterface(view)->childAt(view->mapToGlobal(QPoint(5, 5)).x(),
                                                              view->mapToGlobal(QPoint(5, 5)).y());

@@ -89,6 +89,13 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
     </message>
 </context>
 <context>
+    <name>DictionaryChoice</name>
+    <message>
+        <source>Choose a folder of pictures</source>
+        <translation>Einen Ordner mit Bildern wählen</translation>
+    </message>
+</context>
+<context>
     <name>EndPanel</name>
     <message>
         <source>Score: </source>
@@ -162,10 +169,6 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
     <message>
         <source>MainWindow</source>
         <translation>Vocalune</translation>
-    </message>
-    <message>
-        <source>Choose a folder of pictures</source>
-        <translation>Einen Ordner mit Bildern wählen</translation>
     </message>
 </context>
 <context>

@@ -89,6 +89,13 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
     </message>
 </context>
 <context>
+    <name>DictionaryChoice</name>
+    <message>
+        <source>Choose a folder of pictures</source>
+        <translation>Elige una carpeta de dibujos</translation>
+    </message>
+</context>
+<context>
     <name>EndPanel</name>
     <message>
         <source>Score: </source>
@@ -162,10 +169,6 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
     <message>
         <source>MainWindow</source>
         <translation>Vocalune</translation>
-    </message>
-    <message>
-        <source>Choose a folder of pictures</source>
-        <translation>Elige una carpeta de dibujos</translation>
     </message>
 </context>
 <context>

@@ -89,6 +89,13 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
     </message>
 </context>
 <context>
+    <name>DictionaryChoice</name>
+    <message>
+        <source>Choose a folder of pictures</source>
+        <translation>Valitse kuvakansio</translation>
+    </message>
+</context>
+<context>
     <name>EndPanel</name>
     <message>
         <source>Score: </source>
@@ -162,10 +169,6 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
     <message>
         <source>MainWindow</source>
         <translation>Vocalune</translation>
-    </message>
-    <message>
-        <source>Choose a folder of pictures</source>
-        <translation>Valitse kuvakansio</translation>
     </message>
 </context>
 <context>

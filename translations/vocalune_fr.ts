@@ -77,7 +77,7 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
     </message>
     <message>
         <source>Remove the word set &quot;%1&quot;?</source>
-        <translation>Retirer la série de mots « %1 » ?</translation>
+        <translation>Retirer la série de mots «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <source>Its pictures and recordings are deleted from this computer.</source>
@@ -86,6 +86,13 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
     <message>
         <source>Keep</source>
         <translation>Garder</translation>
+    </message>
+</context>
+<context>
+    <name>DictionaryChoice</name>
+    <message>
+        <source>Choose a folder of pictures</source>
+        <translation>Choisir un dossier d’images</translation>
     </message>
 </context>
 <context>
@@ -127,7 +134,7 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
     </message>
     <message>
         <source>%1 of %2: %3</source>
-        <translation>%1 sur %2 : %3</translation>
+        <translation>%1 sur %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -162,10 +169,6 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
     <message>
         <source>MainWindow</source>
         <translation>Vocalune</translation>
-    </message>
-    <message>
-        <source>Choose a folder of pictures</source>
-        <translation>Choisir un dossier d’images</translation>
     </message>
 </context>
 <context>
@@ -288,11 +291,11 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
     </message>
     <message>
         <source>Sound: muted</source>
-        <translation>Son : coupé</translation>
+        <translation>Son&#xa0;: coupé</translation>
     </message>
     <message>
         <source>Sound: on</source>
-        <translation>Son : activé</translation>
+        <translation>Son&#xa0;: activé</translation>
     </message>
 </context>
 <context>

@@ -89,6 +89,13 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
     </message>
 </context>
 <context>
+    <name>DictionaryChoice</name>
+    <message>
+        <source>Choose a folder of pictures</source>
+        <translation>Välj en mapp med bilder</translation>
+    </message>
+</context>
+<context>
     <name>EndPanel</name>
     <message>
         <source>Score: </source>
@@ -162,10 +169,6 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
     <message>
         <source>MainWindow</source>
         <translation>Vocalune</translation>
-    </message>
-    <message>
-        <source>Choose a folder of pictures</source>
-        <translation>Välj en mapp med bilder</translation>
     </message>
 </context>
 <context>

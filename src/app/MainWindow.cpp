@@ -1,6 +1,6 @@
 #include "MainWindow.h"
 
-#include "DictionaryDetails.h"
+#include "DictionaryChoice.h"
 #include "InterruptedSaves.h"
 #include "MainWindowForm.h"
 #include "PageViews.h"
@@ -12,20 +12,14 @@
 #include "Settings.h"
 #include "SoundPlayer.h"
 #include "WordGame.h"
-#include "WordSetImport.h"
+#include "WindowMode.h"
 #include "WordStore.h"
 
-#include <QDir>
-#include <QFileDialog>
-#include <QFontDatabase>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWidget>
-#include <QQuickWindow>
 #include <QResizeEvent>
-#include <QScreen>
-#include <QShortcut>
 #include <QStackedWidget>
 #include <QWindow>
 
@@ -65,6 +59,44 @@ void publishGame(PageViews *pages, Game *game)
     publishTopList(pages, game);
 }
 
+// The pages' buttons and the window's slots that answer them, connected each
+// time a page's items are created. The games' taps go to the game objects
+// and are connected when a game starts.
+struct Wiring
+{
+    MainWindow::Page page;
+    const char *signal;
+    const char *slot;
+};
+
+const Wiring pageWiring[] = {
+    {MainWindow::PageMain, SIGNAL(qmlExitSignal()), SLOT(close())},
+    {MainWindow::PageMain, SIGNAL(qmlNewGameSignal()), SLOT(buttonNewGameClicked())},
+    {MainWindow::PageMain, SIGNAL(qmlContinueSignal()), SLOT(buttonContinueClicked())},
+    {MainWindow::PageMain, SIGNAL(qmlDictionariesSignal()), SLOT(buttonDictionariesClicked())},
+    {MainWindow::PageMain, SIGNAL(qmlSettingsSignal()), SLOT(buttonSettingsClicked())},
+    {MainWindow::PageNewGame, SIGNAL(qmlBackToMainSignal()), SLOT(buttonBackToMainClicked())},
+    {MainWindow::PageNewGame, SIGNAL(qmlStartGameSignal(int)), SLOT(buttonStartGameClicked(int))},
+    {MainWindow::PageNewGame, SIGNAL(qmlPictureBookSignal()), SLOT(buttonPictureBookClicked())},
+    {MainWindow::PagePairGame, SIGNAL(qmlBackToMainSignal()), SLOT(buttonBackToMainClicked())},
+    {MainWindow::PagePairGame, SIGNAL(qmlGameOverSignal()), SLOT(buttonPairGameEndGameClicked())},
+    {MainWindow::PageWordGame, SIGNAL(qmlBackToMainSignal()), SLOT(buttonBackToMainClicked())},
+    {MainWindow::PageWordGame, SIGNAL(qmlGameOverSignal()), SLOT(buttonWordGameEndGameClicked())},
+    {MainWindow::PageDictionaries, SIGNAL(qmlCancelSignal()), SLOT(buttonDictionariesCancelClicked())},
+    {MainWindow::PageDictionaries, SIGNAL(qmlSaveSignal()), SLOT(buttonDictionariesSaveClicked())},
+    {MainWindow::PageDictionaries, SIGNAL(qmlAddListSignal(int)), SLOT(buttonAddListClicked(int))},
+    {MainWindow::PageDictionaries, SIGNAL(qmlRemoveListSignal(int)), SLOT(buttonRemoveListClicked(int))},
+    {MainWindow::PageDictionaries, SIGNAL(qmlImportSignal()), SLOT(buttonImportClicked())},
+    {MainWindow::PageSettings, SIGNAL(qmlCancelSignal()), SLOT(buttonSettingsCancelClicked())},
+    {MainWindow::PageSettings, SIGNAL(qmlSaveSignal(int)), SLOT(buttonSettingsSaveClicked(int))},
+    {MainWindow::PagePictureBook, SIGNAL(qmlBackSignal()), SLOT(buttonPictureBookBackClicked())},
+};
+
+bool isGamePage(int page)
+{
+    return page == MainWindow::PagePairGame || page == MainWindow::PageWordGame;
+}
+
 } // namespace
 
 MainWindow::MainWindow(QRect screen, QWidget *parent)
@@ -80,9 +112,7 @@ MainWindow::MainWindow(QRect screen, QWidget *parent)
     setWindowTitle(QStringLiteral("Vocalune"));
     // The window starts at the size it was given; the pages follow it from then on.
     resize(screen.size());
-    setMinimumSize(minimumWindowSize().boundedTo(screen.size()));
-    auto *fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
-    connect(fullScreen, &QShortcut::activated, this, &MainWindow::toggleFullScreen);
+    new WindowMode(this, screen.size());
 
     // Volume and mute must be known before any view reads them.
     settings = new Settings(this);
@@ -111,49 +141,18 @@ MainWindow::MainWindow(QRect screen, QWidget *parent)
     for (Page page : {PageMain, PageNewGame, PagePairGame, PageWordGame, PageDictionaries, PageSettings,
                       PagePictureBook})
         pages->publish(page, "qtMainWindow", this);
-    wordSets = new WordSetImport(this);
-    pages->publish(PageDictionaries, "qtWordSets", wordSets);
-    // The store's catalogue is up to date when these arrive.
-    connect(wordSets, &WordSetImport::finished, this, &MainWindow::publishDictionaryLists);
-    connect(wordSets, &WordSetImport::removed, this, &MainWindow::publishDictionaryLists);
-    publishDictionaryLists();
+    dictionaryChoice = new DictionaryChoice(pages->context(PageDictionaries), this);
+    connect(dictionaryChoice, &DictionaryChoice::dictionaryListIndexToZero, this,
+            &MainWindow::dictionaryListIndexToZero);
+    connect(dictionaryChoice, &DictionaryChoice::chosenListIndexToZero, this, &MainWindow::chosenListIndexToZero);
     pages->publish(PageSettings, "qtSettings", settings);
-    // The picture book's page is loaded when it first opens.
     pictureBook = new PictureBook(this);
     connect(pictureBook, &PictureBook::playSound, this, &MainWindow::playSound);
     pages->publish(PagePictureBook, "qtPictureBook", pictureBook);
 
-    // The game pages are loaded when a game starts.
-    QObject *main = pages->load(PageMain);
-    connect(main, SIGNAL(qmlExitSignal()), this, SLOT(close()));
-    connect(main, SIGNAL(qmlNewGameSignal()), this, SLOT(buttonNewGameClicked()));
-    connect(main, SIGNAL(qmlContinueSignal()), this, SLOT(buttonContinueClicked()));
-    connect(main, SIGNAL(qmlDictionariesSignal()), this, SLOT(buttonDictionariesClicked()));
-    connect(main, SIGNAL(qmlSettingsSignal()), this, SLOT(buttonSettingsClicked()));
-
-    QObject *newGame = pages->load(PageNewGame);
-    connect(newGame, SIGNAL(qmlBackToMainSignal()), this, SLOT(buttonBackToMainClicked()));
-    connect(newGame, SIGNAL(qmlStartGameSignal(int)), this, SLOT(buttonStartGameClicked(int)));
-    connect(newGame, SIGNAL(qmlPictureBookSignal()), this, SLOT(buttonPictureBookClicked()));
-
-    QObject *dictionaries = pages->load(PageDictionaries);
-    connect(dictionaries, SIGNAL(qmlCancelSignal()), this, SLOT(buttonDictionariesCancelClicked()));
-    connect(dictionaries, SIGNAL(qmlSaveSignal()), this, SLOT(buttonDictionariesSaveClicked()));
-    connect(dictionaries, SIGNAL(qmlAddListSignal(int)), this, SLOT(buttonAddListClicked(int)));
-    connect(dictionaries, SIGNAL(qmlRemoveListSignal(int)), this, SLOT(buttonRemoveListClicked(int)));
-    connect(dictionaries, SIGNAL(qmlImportSignal()), this, SLOT(buttonImportClicked()));
-    // A focused button that turns disabled leaves the focus on the scene
-    // itself, where no key does anything: the page takes it back.
-    QQuickWindow *dictionariesWindow = pages->view(PageDictionaries)->quickWindow();
-    connect(dictionariesWindow, &QQuickWindow::activeFocusItemChanged, dictionaries, [dictionariesWindow, dictionaries] {
-        QQuickItem *focused = dictionariesWindow->activeFocusItem();
-        if (focused && (focused == dictionariesWindow->contentItem() || focused == dictionaries))
-            QMetaObject::invokeMethod(dictionaries, "focusFirst", Qt::QueuedConnection);
-    });
-
-    QObject *settingsView = pages->load(PageSettings);
-    connect(settingsView, SIGNAL(qmlCancelSignal()), this, SLOT(buttonSettingsCancelClicked()));
-    connect(settingsView, SIGNAL(qmlSaveSignal(int)), this, SLOT(buttonSettingsSaveClicked(int)));
+    // Only the menu is built before the first frame: every other page is
+    // loaded when it is first shown, a game page when its game starts.
+    loadPage(PageMain);
 
     // Screen readers reach the pages' buttons through the views.
     QuickWidgetAccessibility::install();
@@ -170,7 +169,7 @@ MainWindow::~MainWindow()
     // store's items, and would otherwise be re-evaluated against dying objects.
     delete pages;
     // Cancels a running import and waits for its thread before the store goes.
-    delete wordSets;
+    delete dictionaryChoice;
     delete form;
     delete WordStore::instance();
     delete engine;
@@ -202,7 +201,34 @@ int MainWindow::currentPage() const
 
 QQuickWidget *MainWindow::view(Page page) const
 {
+    if (!isGamePage(page))
+        ensureLoaded(page);
     return pages->view(page);
+}
+
+WordSetImport *MainWindow::wordSetImport() const
+{
+    return dictionaryChoice->wordSets();
+}
+
+QObject *MainWindow::loadPage(Page page) const
+{
+    QObject *root = pages->load(page);
+    if (!root)
+        return nullptr;
+    for (const Wiring &wiring : pageWiring) {
+        if (wiring.page == page)
+            QObject::connect(root, wiring.signal, this, wiring.slot);
+    }
+    if (page == PageDictionaries)
+        dictionaryChoice->keepFocusOnPage(pages->view(page), root);
+    return root;
+}
+
+void MainWindow::ensureLoaded(Page page) const
+{
+    if (!pages->view(page)->rootObject())
+        loadPage(page);
 }
 
 QQmlContext *MainWindow::context(Page page) const
@@ -212,6 +238,8 @@ QQmlContext *MainWindow::context(Page page) const
 
 void MainWindow::showPage(Page page)
 {
+    if (!isGamePage(page))
+        ensureLoaded(page);
     form->stackedWidget->setCurrentIndex(page);
 }
 
@@ -237,30 +265,6 @@ void MainWindow::focusPage(int page)
 }
 
 // --- Window ---
-
-QSize MainWindow::minimumWindowSize()
-{
-    return QSize(640, 384);
-}
-
-QRect MainWindow::firstNormalGeometry(const QRect &available)
-{
-    QRect geometry(QPoint(0, 0), (available.size() * 4 / 5).expandedTo(minimumWindowSize()).boundedTo(available.size()));
-    geometry.moveCenter(available.center());
-    return geometry;
-}
-
-void MainWindow::toggleFullScreen()
-{
-    if (isFullScreen()) {
-        showNormal();
-        // Started full screen, the window has no normal size of its own yet.
-        setGeometry(m_normalGeometry.isValid() ? m_normalGeometry : firstNormalGeometry(screen()->availableGeometry()));
-    } else {
-        m_normalGeometry = geometry();
-        showFullScreen();
-    }
-}
 
 void MainWindow::resizeEvent(QResizeEvent *event)
 {
@@ -366,7 +370,7 @@ bool MainWindow::startGame(Game *&game)
         return false;
 
     publishGame(pages, game);
-    connect(pages->load(page), SIGNAL(qmlBackToMainSignal()), this, SLOT(buttonBackToMainClicked()));
+    loadPage(page);
     if (currentPage() == page)
         focusPage(page);
     connect(game, SIGNAL(playSound(QString)), this, SLOT(playSound(QString)));
@@ -401,7 +405,7 @@ void MainWindow::showUndealtGame(Game *&game)
     const Page page = pageOf(game);
     discardGame(game);
     pages->publish(page, gameProperty(game), nullptr);
-    connect(pages->load(page), SIGNAL(qmlBackToMainSignal()), this, SLOT(buttonBackToMainClicked()));
+    loadPage(page);
     if (currentPage() == page)
         focusPage(page);
 }
@@ -415,7 +419,6 @@ bool MainWindow::startPairGame()
     // Each game has its own taps, its own end and its own lists to republish;
     // the Pair Game's view taps words as well as pictures.
     QObject *view = pages->view(PagePairGame)->rootObject();
-    connect(view, SIGNAL(qmlGameOverSignal()), this, SLOT(buttonPairGameEndGameClicked()));
     connect(view, SIGNAL(qmlLabelClickedSignal(int)), pairGame, SLOT(labelClicked(int)));
     connect(view, SIGNAL(qmlIconClickedSignal(int)), pairGame, SLOT(iconClicked(int)));
     connect(pairGame, SIGNAL(newListsBuiltSignal()), this, SLOT(newPairGameListsCreated()));
@@ -447,7 +450,6 @@ bool MainWindow::startWordGame()
     if (!startGame(wordGame))
         return false;
     QObject *view = pages->view(PageWordGame)->rootObject();
-    connect(view, SIGNAL(qmlGameOverSignal()), this, SLOT(buttonWordGameEndGameClicked()));
     connect(view, SIGNAL(qmlIconClickedSignal(int)), wordGame, SLOT(iconClicked(int)));
     connect(wordGame, SIGNAL(newListsBuiltSignal()), this, SLOT(newWordGameListsCreated()));
     connect(wordGame, SIGNAL(newTopListBuiltSignal()), this, SLOT(newWordGameTopListCreated()));
@@ -473,76 +475,36 @@ void MainWindow::buttonWordGameEndGameClicked()
 
 // --- Dictionaries ---
 
-void MainWindow::publishDictionaryLists()
-{
-    WordStore *store = WordStore::instance();
-    QQmlContext *context = pages->context(PageDictionaries);
-    context->setContextProperty(QStringLiteral("dictListModel"), QVariant::fromValue(store->dictionaries()));
-    context->setContextProperty(QStringLiteral("chosenDictListModel"),
-                                QVariant::fromValue(store->chosenDictionaries()));
-    publishDictionaryDetails();
-}
-
-void MainWindow::publishDictionaryDetails()
-{
-    // Only the catalogue changes what a row shows, not the moves between the
-    // lists: describe again only when a name came or went.
-    WordStore *store = WordStore::instance();
-    QStringList names = store->dictionaries() + store->chosenDictionaries();
-    names.sort();
-    QQmlContext *context = pages->context(PageDictionaries);
-    if (context->contextProperty(QStringLiteral("dictionaryDetails")).toMap().keys() == names)
-        return;
-    context->setContextProperty(QStringLiteral("dictionaryDetails"), DictionaryDetails::describe(names));
-}
-
 void MainWindow::buttonAddListClicked(int index)
 {
-    WordStore::instance()->addList(index);
-    publishDictionaryLists();
-    if (WordStore::instance()->dictionaries().size() < index + 1)
-        emit dictionaryListIndexToZero();
+    dictionaryChoice->add(index);
 }
 
 void MainWindow::buttonRemoveListClicked(int index)
 {
-    WordStore::instance()->removeList(index);
-    publishDictionaryLists();
-    if (WordStore::instance()->chosenDictionaries().size() < index + 1)
-        emit chosenListIndexToZero();
+    dictionaryChoice->remove(index);
 }
 
 void MainWindow::buttonDictionariesCancelClicked()
 {
-    WordStore::instance()->loadLists();
-    publishDictionaryLists();
+    dictionaryChoice->reload();
     showPage(PageMain);
 }
 
 void MainWindow::buttonDictionariesSaveClicked()
 {
-    WordStore::instance()->saveLists();
+    dictionaryChoice->save();
     showPage(PageMain);
 }
 
 void MainWindow::buttonImportClicked()
 {
-    if (wordSets->running())
-        return;
-    QFileDialog dialog(this, tr("Choose a folder of pictures"), QDir::homePath());
-    dialog.setFileMode(QFileDialog::Directory);
-    dialog.setOption(QFileDialog::ShowDirsOnly);
-    // The pages' large type would not let the dialog fit a small screen: it
-    // takes the desktop's own font, and the window's size at most.
-    dialog.setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
-    dialog.resize(dialog.sizeHint().boundedTo(size() * 9 / 10));
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        importWordSet(dialog.selectedFiles().constFirst());
+    dictionaryChoice->chooseFolderToImport();
 }
 
 bool MainWindow::importWordSet(const QString &folder)
 {
-    return wordSets->start(folder);
+    return dictionaryChoice->import(folder);
 }
 
 // --- Settings ---
@@ -566,10 +528,6 @@ void MainWindow::buttonPictureBookClicked()
 {
     // The chosen dictionaries may have changed since it was last open.
     pictureBook->reload();
-    if (!pages->view(PagePictureBook)->rootObject()) {
-        QObject *book = pages->load(PagePictureBook);
-        connect(book, SIGNAL(qmlBackSignal()), this, SLOT(buttonPictureBookBackClicked()));
-    }
     showPage(PagePictureBook);
 }
 

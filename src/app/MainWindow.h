@@ -2,7 +2,6 @@
 
 #include <QMainWindow>
 #include <QRect>
-#include <QSize>
 
 #include <phonon/phononnamespace.h>
 
@@ -19,6 +18,7 @@ class QQuickWidget;
 class Settings;
 class SoundPlayer;
 class WordGame;
+class DictionaryChoice;
 class WordSetImport;
 struct MainWindowForm;
 
@@ -42,12 +42,6 @@ public:
     double screenWidth() const { return m_screenWidth; }
     double screenHeight() const { return m_screenHeight; }
 
-    // The smallest window the pages still fit in.
-    static QSize minimumWindowSize();
-    // The normal window first shown when leaving full screen: 80% of the
-    // screen's free area, centred on it.
-    static QRect firstNormalGeometry(const QRect &available);
-
     // Locks the orientation: 0 portrait, 1 landscape, anything else follows the device.
     void applyOrientation(int choice);
     Qt::ScreenOrientation requestedOrientation() const { return m_orientation; }
@@ -62,11 +56,12 @@ public:
     // The sound objects, started on first use if the menu has not been shown yet.
     Phonon::MediaObject *player();
     Phonon::AudioOutput *output();
+    // The page's view; a page other than a game's is loaded on first use.
     QQuickWidget *view(Page page) const;
     // The context in which the page's view is loaded, with the page's properties.
     QQmlContext *context(Page page) const;
     // The import and removal of the player's word sets, as the dictionaries page drives them.
-    WordSetImport *wordSetImport() const { return wordSets; }
+    WordSetImport *wordSetImport() const;
 
 signals:
     void enableContinueButtonSignal(bool enable);
@@ -104,8 +99,6 @@ public slots:
     void buttonSettingsSaveClicked(int volume);
     void buttonPictureBookClicked();
     void buttonPictureBookBackClicked();
-    // F11: full screen to a normal window and back.
-    void toggleFullScreen();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -115,8 +108,9 @@ private:
     // Gives the keyboard to the page's view and, inside it, to the page's first
     // item (its firstFocus), so no page needs a click before keys work.
     void focusPage(int page);
-    void publishDictionaryLists();
-    void publishDictionaryDetails();
+    // Creates the page's items afresh and connects their buttons to the slots.
+    QObject *loadPage(Page page) const;
+    void ensureLoaded(Page page) const;
     // The steps both games share; what differs between them comes by the game's type.
     template <class Game> bool startGame(Game *&game);
     template <class Game> void endGame(Game *&game);
@@ -132,8 +126,7 @@ private:
     Settings *settings = nullptr;
     SoundPlayer *sound = nullptr;
     PictureBook *pictureBook = nullptr;
-    QRect m_normalGeometry;
     Qt::ScreenOrientation m_orientation = Qt::PrimaryOrientation;
     QQmlEngine *engine = nullptr;
-    WordSetImport *wordSets = nullptr;
+    DictionaryChoice *dictionaryChoice = nullptr;
 };

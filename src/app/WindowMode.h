@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QObject>
+#include <QRect>
+
+class QWidget;
+
+// The window's two modes: full screen, as the game starts, and a normal
+// window a parent can move and resize. F11 switches between them.
+class WindowMode : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Sets the window's smallest size (within the screen's) and its F11 key.
+    WindowMode(QWidget *window, const QSize &screen);
+
+    // The smallest window the pages still fit in.
+    static QSize minimumSize();
+    // The normal window first shown when leaving full screen: 80% of the
+    // screen's free area, centred on it.
+    static QRect firstNormalGeometry(const QRect &available);
+
+public slots:
+    void toggle();
+
+private:
+    QWidget *m_window;
+    QRect m_normalGeometry;
+};
