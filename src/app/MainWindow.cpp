@@ -1,9 +1,11 @@
 #include "MainWindow.h"
 
 #include "DictionaryChoice.h"
+#include "GamePages.h"
 #include "InterruptedSaves.h"
 #include "MainWindowForm.h"
 #include "PageViews.h"
+#include "PageWiring.h"
 #include "PairGame.h"
 #include "PictureBook.h"
 #include "PictureProvider.h"
@@ -11,8 +13,8 @@
 #include "Resources.h"
 #include "Settings.h"
 #include "SoundPlayer.h"
-#include "WordGame.h"
 #include "WindowMode.h"
+#include "WordGame.h"
 #include "WordStore.h"
 
 #include <QQmlContext>
@@ -22,82 +24,6 @@
 #include <QResizeEvent>
 #include <QStackedWidget>
 #include <QWindow>
-
-namespace {
-
-// What differs between the two game pages, chosen by the game's type. A null
-// game publishes empty lists.
-MainWindow::Page pageOf(const PairGame *) { return MainWindow::PagePairGame; }
-MainWindow::Page pageOf(const WordGame *) { return MainWindow::PageWordGame; }
-const char *gameProperty(const PairGame *) { return "qtPairGame"; }
-const char *gameProperty(const WordGame *) { return "qtWordGame"; }
-
-// The lists of one round: the Pair Game deals a column of words beside its
-// pictures; the Word Game names its one word through the game object.
-void publishRound(PageViews *pages, const PairGame *game)
-{
-    pages->publish(MainWindow::PagePairGame, "wordList", game ? game->wordList() : QList<QObject *>());
-    pages->publish(MainWindow::PagePairGame, "imageList", game ? game->imageList() : QList<QObject *>());
-}
-
-void publishRound(PageViews *pages, const WordGame *game)
-{
-    pages->publish(MainWindow::PageWordGame, "imageList", game ? game->imageList() : QList<QObject *>());
-}
-
-template <class Game>
-void publishTopList(PageViews *pages, const Game *game)
-{
-    pages->publish(pageOf(game), "topList", game ? game->topList() : QList<QObject *>());
-}
-
-template <class Game>
-void publishGame(PageViews *pages, Game *game)
-{
-    pages->publish(pageOf(game), gameProperty(game), static_cast<QObject *>(game));
-    publishRound(pages, game);
-    publishTopList(pages, game);
-}
-
-// The pages' buttons and the window's slots that answer them, connected each
-// time a page's items are created. The games' taps go to the game objects
-// and are connected when a game starts.
-struct Wiring
-{
-    MainWindow::Page page;
-    const char *signal;
-    const char *slot;
-};
-
-const Wiring pageWiring[] = {
-    {MainWindow::PageMain, SIGNAL(qmlExitSignal()), SLOT(close())},
-    {MainWindow::PageMain, SIGNAL(qmlNewGameSignal()), SLOT(buttonNewGameClicked())},
-    {MainWindow::PageMain, SIGNAL(qmlContinueSignal()), SLOT(buttonContinueClicked())},
-    {MainWindow::PageMain, SIGNAL(qmlDictionariesSignal()), SLOT(buttonDictionariesClicked())},
-    {MainWindow::PageMain, SIGNAL(qmlSettingsSignal()), SLOT(buttonSettingsClicked())},
-    {MainWindow::PageNewGame, SIGNAL(qmlBackToMainSignal()), SLOT(buttonBackToMainClicked())},
-    {MainWindow::PageNewGame, SIGNAL(qmlStartGameSignal(int)), SLOT(buttonStartGameClicked(int))},
-    {MainWindow::PageNewGame, SIGNAL(qmlPictureBookSignal()), SLOT(buttonPictureBookClicked())},
-    {MainWindow::PagePairGame, SIGNAL(qmlBackToMainSignal()), SLOT(buttonBackToMainClicked())},
-    {MainWindow::PagePairGame, SIGNAL(qmlGameOverSignal()), SLOT(buttonPairGameEndGameClicked())},
-    {MainWindow::PageWordGame, SIGNAL(qmlBackToMainSignal()), SLOT(buttonBackToMainClicked())},
-    {MainWindow::PageWordGame, SIGNAL(qmlGameOverSignal()), SLOT(buttonWordGameEndGameClicked())},
-    {MainWindow::PageDictionaries, SIGNAL(qmlCancelSignal()), SLOT(buttonDictionariesCancelClicked())},
-    {MainWindow::PageDictionaries, SIGNAL(qmlSaveSignal()), SLOT(buttonDictionariesSaveClicked())},
-    {MainWindow::PageDictionaries, SIGNAL(qmlAddListSignal(int)), SLOT(buttonAddListClicked(int))},
-    {MainWindow::PageDictionaries, SIGNAL(qmlRemoveListSignal(int)), SLOT(buttonRemoveListClicked(int))},
-    {MainWindow::PageDictionaries, SIGNAL(qmlImportSignal()), SLOT(buttonImportClicked())},
-    {MainWindow::PageSettings, SIGNAL(qmlCancelSignal()), SLOT(buttonSettingsCancelClicked())},
-    {MainWindow::PageSettings, SIGNAL(qmlSaveSignal(int)), SLOT(buttonSettingsSaveClicked(int))},
-    {MainWindow::PagePictureBook, SIGNAL(qmlBackSignal()), SLOT(buttonPictureBookBackClicked())},
-};
-
-bool isGamePage(int page)
-{
-    return page == MainWindow::PagePairGame || page == MainWindow::PageWordGame;
-}
-
-} // namespace
 
 MainWindow::MainWindow(QRect screen, QWidget *parent)
     : QMainWindow(parent)
@@ -138,8 +64,7 @@ MainWindow::MainWindow(QRect screen, QWidget *parent)
     pages->view(PageMain)->setAttribute(Qt::WA_NoSystemBackground, true);
 
     WordStore::instance()->loadLists();
-    for (Page page : {PageMain, PageNewGame, PagePairGame, PageWordGame, PageDictionaries, PageSettings,
-                      PagePictureBook})
+    for (int page = 0; page < pages->count(); ++page)
         pages->publish(page, "qtMainWindow", this);
     dictionaryChoice = new DictionaryChoice(pages->context(PageDictionaries), this);
     connect(dictionaryChoice, &DictionaryChoice::dictionaryListIndexToZero, this,
@@ -156,7 +81,7 @@ MainWindow::MainWindow(QRect screen, QWidget *parent)
 
     // Screen readers reach the pages' buttons through the views.
     QuickWidgetAccessibility::install();
-    for (Page page : {PageMain, PageNewGame, PagePairGame, PageWordGame, PageDictionaries, PageSettings})
+    for (int page = 0; page < pages->count(); ++page)
         QuickWidgetAccessibility::expose(pages->view(page));
 
     connect(form->stackedWidget, &QStackedWidget::currentChanged, this, &MainWindow::focusPage);
@@ -201,7 +126,7 @@ int MainWindow::currentPage() const
 
 QQuickWidget *MainWindow::view(Page page) const
 {
-    if (!isGamePage(page))
+    if (!PageWiring::isGamePage(page))
         ensureLoaded(page);
     return pages->view(page);
 }
@@ -216,10 +141,7 @@ QObject *MainWindow::loadPage(Page page) const
     QObject *root = pages->load(page);
     if (!root)
         return nullptr;
-    for (const Wiring &wiring : pageWiring) {
-        if (wiring.page == page)
-            QObject::connect(root, wiring.signal, this, wiring.slot);
-    }
+    PageWiring::connect(page, root, this);
     if (page == PageDictionaries)
         dictionaryChoice->keepFocusOnPage(pages->view(page), root);
     return root;
@@ -238,30 +160,14 @@ QQmlContext *MainWindow::context(Page page) const
 
 void MainWindow::showPage(Page page)
 {
-    if (!isGamePage(page))
+    if (!PageWiring::isGamePage(page))
         ensureLoaded(page);
     form->stackedWidget->setCurrentIndex(page);
 }
 
 void MainWindow::focusPage(int page)
 {
-    QQuickWidget *view = pages->view(page);
-    if (!view)
-        return;
-    view->setFocus(Qt::OtherFocusReason);
-    QQuickItem *root = view->rootObject();
-    if (!root)
-        return;
-    // A page that names its first item starts there each time it is shown;
-    // any other keeps the item it last had, or at least its root.
-    QQuickItem *first = root->property("firstFocus").value<QQuickItem *>();
-    if (first && first->isVisible() && first->isEnabled()) {
-        first->forceActiveFocus(Qt::OtherFocusReason);
-        return;
-    }
-    QQuickItem *held = view->quickWindow()->contentItem()->scopedFocusItem();
-    if (!held || (held != root && !root->isAncestorOf(held)))
-        root->forceActiveFocus(Qt::OtherFocusReason);
+    pages->focus(page);
 }
 
 // --- Window ---
@@ -278,7 +184,7 @@ void MainWindow::resizeEvent(QResizeEvent *event)
     emit screenSizeChanged();
     // The views would follow their pages' roots only at the next turn of the
     // event loop; a tap before that must already land on the new layout.
-    for (Page page : {PageMain, PageNewGame, PagePairGame, PageWordGame, PageDictionaries, PageSettings})
+    for (int page = 0; page < pages->count(); ++page)
         pages->view(page)->resize(size);
 }
 
@@ -363,13 +269,13 @@ void MainWindow::playSound(QString path)
 template <class Game>
 bool MainWindow::startGame(Game *&game)
 {
-    const Page page = pageOf(game);
+    const Page page = GamePages::pageOf(game);
     WordStore::instance()->buildWordPool();
     game = new Game(this, settings->gameOptions());
     if (!game->buildNewLists())
         return false;
 
-    publishGame(pages, game);
+    GamePages::publishGame(pages, game);
     loadPage(page);
     if (currentPage() == page)
         focusPage(page);
@@ -392,7 +298,7 @@ void MainWindow::discardGame(Game *&game)
 {
     if (!game)
         return;
-    publishGame(pages, static_cast<Game *>(nullptr));
+    GamePages::publishGame(pages, static_cast<Game *>(nullptr));
     delete game;
     game = nullptr;
 }
@@ -402,9 +308,9 @@ void MainWindow::discardGame(Game *&game)
 template <class Game>
 void MainWindow::showUndealtGame(Game *&game)
 {
-    const Page page = pageOf(game);
+    const Page page = GamePages::pageOf(game);
     discardGame(game);
-    pages->publish(page, gameProperty(game), nullptr);
+    pages->publish(page, GamePages::gameProperty(game), nullptr);
     loadPage(page);
     if (currentPage() == page)
         focusPage(page);
@@ -429,13 +335,13 @@ bool MainWindow::startPairGame()
 void MainWindow::newPairGameListsCreated()
 {
     if (pairGame)
-        publishRound(pages, pairGame);
+        GamePages::publishRound(pages, pairGame);
 }
 
 void MainWindow::newPairGameTopListCreated()
 {
     if (pairGame)
-        publishTopList(pages, pairGame);
+        GamePages::publishTopList(pages, pairGame);
 }
 
 void MainWindow::buttonPairGameEndGameClicked()
@@ -459,13 +365,13 @@ bool MainWindow::startWordGame()
 void MainWindow::newWordGameListsCreated()
 {
     if (wordGame)
-        publishRound(pages, wordGame);
+        GamePages::publishRound(pages, wordGame);
 }
 
 void MainWindow::newWordGameTopListCreated()
 {
     if (wordGame)
-        publishTopList(pages, wordGame);
+        GamePages::publishTopList(pages, wordGame);
 }
 
 void MainWindow::buttonWordGameEndGameClicked()

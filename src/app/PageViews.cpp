@@ -6,6 +6,7 @@
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWidget>
+#include <QQuickWindow>
 #include <QStackedWidget>
 
 PageViews::PageViews(QQmlEngine *engine, QStackedWidget *stack, const QList<QUrl> &sources)
@@ -39,6 +40,27 @@ QObject *PageViews::load(int page)
         qWarning() << component->errors();
     widget->setContent(m_sources[page], component, root);
     return root;
+}
+
+void PageViews::focus(int page)
+{
+    QQuickWidget *view = m_views.value(page);
+    if (!view)
+        return;
+    view->setFocus(Qt::OtherFocusReason);
+    QQuickItem *root = view->rootObject();
+    if (!root)
+        return;
+    // A page that names its first item starts there each time it is shown;
+    // any other keeps the item it last had, or at least its root.
+    QQuickItem *first = root->property("firstFocus").value<QQuickItem *>();
+    if (first && first->isVisible() && first->isEnabled()) {
+        first->forceActiveFocus(Qt::OtherFocusReason);
+        return;
+    }
+    QQuickItem *held = view->quickWindow()->contentItem()->scopedFocusItem();
+    if (!held || (held != root && !root->isAncestorOf(held)))
+        root->forceActiveFocus(Qt::OtherFocusReason);
 }
 
 void PageViews::publish(int page, const char *name, QObject *object)

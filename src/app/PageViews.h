@@ -23,11 +23,16 @@ public:
     PageViews(const PageViews &) = delete;
     PageViews &operator=(const PageViews &) = delete;
 
+    int count() const { return m_views.size(); }
     QQuickWidget *view(int page) const { return m_views.value(page); }
     QQmlContext *context(int page) const { return m_contexts.value(page); }
 
     // Creates the page's items afresh in its context and returns their root.
     QObject *load(int page);
+
+    // Gives the keyboard to the page's view and, inside it, to the page's first
+    // item (its firstFocus), so no page needs a click before keys work.
+    void focus(int page);
 
     void publish(int page, const char *name, QObject *object);
     // Lists of native objects reach the views as a QVariant holding a copy of the list.
