@@ -27,6 +27,7 @@ Page {
     // Pairs per round (3, 4 or 6): each column holds that many tiles,
     // larger when fewer, centred.
     readonly property int perRound: hasGame ? qtPairGame.pairsPerRound() : 6
+    readonly property bool tryAgain: hasGame && qtPairGame.tryAgain()
     readonly property real tileHeight: (height - 2 * height / 20) / (perRound === 3 ? 4.5 : perRound === 4 ? 5.5 : 7)
     // Set when the end panel comes down: nothing beneath takes the keyboard then.
     property bool ended: false
@@ -92,7 +93,7 @@ Page {
     }
     function showEnd() {
         ended = true
-        gameOver.showMissed = hasGame && qtPairGame.tryAgain()
+        gameOver.showMissed = tryAgain
         gameOver.missedWords = hasGame ? qtPairGame.missedWords() : []
         gameOver.y = 0
         gameOver.takeFocus()
@@ -225,6 +226,14 @@ Page {
             width: gameView.width / 3
             height: gameView.height
             color: "transparent"
+
+            PracticeBadge {
+                visible: gameView.tryAgain
+                anchors.horizontalCenter: parent.horizontalCenter
+                y: gameView.height / 40
+                width: middle.width / 2
+                height: gameView.height / 12
+            }
 
             Column {
                 id: middleColumn

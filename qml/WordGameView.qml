@@ -182,32 +182,12 @@ Page {
                 }
             }
 
-            // Under "Try again" a badge says the game goes on after a mistake.
-            Rectangle {
-                objectName: "practiceBadge"
+            PracticeBadge {
                 visible: gameView.tryAgain
                 x: gameView.height / 40
                 y: gameView.height / 40
                 width: leftHalf.width / 4
                 height: gameView.height / 12
-                radius: height / 2
-                color: Theme.tileFace
-                border.width: Theme.tileBorderWidth
-                border.color: Theme.tileMarkedBorder
-
-                Text {
-                    anchors.fill: parent
-                    anchors.margins: parent.height / 6
-                    horizontalAlignment: Text.AlignHCenter
-                    verticalAlignment: Text.AlignVCenter
-                    text: qsTr("Practice")
-                    color: Theme.textColor
-                    font.pixelSize: Theme.fontSize(height)
-                    fontSizeMode: Text.Fit
-                    minimumPixelSize: 1
-                    Accessible.role: Accessible.StaticText
-                    Accessible.name: text
-                }
             }
 
             Item {

@@ -174,6 +174,8 @@ void TestPairGameScreen::startShowsTheFirstRound()
     QCOMPARE(s.text("scoreText"), QString("Score: 0"));
     QVERIFY(s.owlSource().endsWith("images/elava_pollo.gif"));
     QCOMPARE(s.find("questionMarks")->opacity(), 1.0);
+    // Today's rules: no practice badge.
+    QVERIFY(!s.find("practiceBadge")->isVisible());
     QCOMPARE(s.find("endPanel")->y(), -480.0);
     QCOMPARE(s.text("endText"), QString("Game Over!"));
     QObject *timer = s.root()->findChild<QObject *>("celebrationTimer");
@@ -464,6 +466,7 @@ void TestPairGameScreen::tryAgainWithThreePairs()
         }
     }
     QCOMPARE((first.top() + last.bottom()) / 2, 240.0);
+    QVERIFY(s.find("practiceBadge")->isVisible());
     QCOMPARE(s.find("label0")->mapToScene(QPointF(0, 0)).y(), first.top());
     s.screenshot("pairgame-three-pairs");
 
