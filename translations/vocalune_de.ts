@@ -244,6 +244,13 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
     </message>
 </context>
 <context>
+    <name>PracticeBadge</name>
+    <message>
+        <source>Practice</source>
+        <translation>Üben</translation>
+    </message>
+</context>
+<context>
     <name>SettingsView</name>
     <message>
         <source>Settings</source>
@@ -334,10 +341,6 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
     <message>
         <source>Hear the word again</source>
         <translation>Wort nochmal hören</translation>
-    </message>
-    <message>
-        <source>Practice</source>
-        <translation>Üben</translation>
     </message>
     <message>
         <source>Picture %1</source>

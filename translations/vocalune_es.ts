@@ -244,6 +244,13 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
     </message>
 </context>
 <context>
+    <name>PracticeBadge</name>
+    <message>
+        <source>Practice</source>
+        <translation>Práctica</translation>
+    </message>
+</context>
+<context>
     <name>SettingsView</name>
     <message>
         <source>Settings</source>
@@ -334,10 +341,6 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
     <message>
         <source>Hear the word again</source>
         <translation>Oír otra vez</translation>
-    </message>
-    <message>
-        <source>Practice</source>
-        <translation>Práctica</translation>
     </message>
     <message>
         <source>Picture %1</source>

@@ -244,6 +244,13 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
     </message>
 </context>
 <context>
+    <name>PracticeBadge</name>
+    <message>
+        <source>Practice</source>
+        <translation>Harjoitus</translation>
+    </message>
+</context>
+<context>
     <name>SettingsView</name>
     <message>
         <source>Settings</source>
@@ -334,10 +341,6 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
     <message>
         <source>Hear the word again</source>
         <translation>Kuuntele sana uudelleen</translation>
-    </message>
-    <message>
-        <source>Practice</source>
-        <translation>Harjoitus</translation>
     </message>
     <message>
         <source>Picture %1</source>

@@ -244,6 +244,13 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
     </message>
 </context>
 <context>
+    <name>PracticeBadge</name>
+    <message>
+        <source>Practice</source>
+        <translation>Entraînement</translation>
+    </message>
+</context>
+<context>
     <name>SettingsView</name>
     <message>
         <source>Settings</source>
@@ -334,10 +341,6 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
     <message>
         <source>Hear the word again</source>
         <translation>Réécouter le mot</translation>
-    </message>
-    <message>
-        <source>Practice</source>
-        <translation>Entraînement</translation>
     </message>
     <message>
         <source>Picture %1</source>

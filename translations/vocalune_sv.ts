@@ -244,6 +244,13 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
     </message>
 </context>
 <context>
+    <name>PracticeBadge</name>
+    <message>
+        <source>Practice</source>
+        <translation>Övning</translation>
+    </message>
+</context>
+<context>
     <name>SettingsView</name>
     <message>
         <source>Settings</source>
@@ -334,10 +341,6 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
     <message>
         <source>Hear the word again</source>
         <translation>Hör ordet igen</translation>
-    </message>
-    <message>
-        <source>Practice</source>
-        <translation>Övning</translation>
     </message>
     <message>
         <source>Picture %1</source>
