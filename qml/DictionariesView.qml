@@ -29,7 +29,13 @@ Page {
         target: qtMainWindow
         function onChosenListIndexToZero() { chosList.highlightIndex = 0 }
         function onDictionaryListIndexToZero() { dictList.highlightIndex = 0 }
-        function onDictionariesPageShown() { dictionariesView.focusFirst() }
+        // The highlighted rows come back into sight: a list left scrolled
+        // away would have the arrows move a row the player cannot see.
+        function onDictionariesPageShown() {
+            dictList.syncView()
+            chosList.syncView()
+            dictionariesView.focusFirst()
+        }
     }
 
     Connections {

@@ -409,6 +409,16 @@ void TestDictionariesPage::tenDictionariesMoveBothWaysWithTheHighlightOnTheMoved
     QCOMPARE(published("chosenDictListModel"), QStringList({"Nature and Weather"}));
     QCOMPARE(readFile(m_data->filePath("/dictionaries.dat")), namesFile({"Nature and Weather"}));
     checkBothHighlights();
+
+    // A list scrolled away from its highlight (as a mouse wheel leaves it)
+    // shows the highlighted row again when the page opens next.
+    dictList->setProperty("highlightIndex", published("dictListModel").size() - 1);
+    checkBothHighlights();
+    available->setProperty("contentY", 0);
+    QVERIFY(!highlightFault("dictList").isEmpty());
+    tapButton("saveButton");
+    m_window->buttonDictionariesClicked();
+    checkBothHighlights();
 }
 
 void TestDictionariesPage::everyRowShowsItsPictureNameAndCountWhole()

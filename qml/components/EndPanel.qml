@@ -74,7 +74,8 @@ Page {
                     font.pixelSize: Theme.fontSize(height / 5 * 4)
                 }
 
-                // After a wrong pick: the right picture, "=", its word.
+                // After a wrong pick: the right picture, "=", its word. The
+                // word's tile is the widest, so that its text can be large.
                 Item {
                     id: answerLine
                     width: column1.width
@@ -88,14 +89,14 @@ Page {
                         Icon {
                             objectName: "answerIcon"
                             enabled: false
-                            width: answerLine.width * 4 / 10
+                            width: answerLine.width * 35 / 100
                             height: answerLine.height
                             iconPath: panel.answerPicture
                             state: panel.failed ? 1 : 2
                         }
 
                         Item {
-                            width: answerLine.width * 2 / 10
+                            width: answerLine.width * 15 / 100
                             height: answerLine.height
 
                             Text {
@@ -110,7 +111,7 @@ Page {
                         Label {
                             objectName: "answerLabel"
                             enabled: false
-                            width: answerLine.width * 4 / 10
+                            width: answerLine.width * 5 / 10
                             height: answerLine.height
                             text: panel.answerWord
                             state: panel.failed ? 1 : 2

@@ -41,9 +41,14 @@ QtObject {
 
     // The size for a word shown in a box width wide: at most size, and small
     // enough that a word of twelve letters (or of letters) fits the width.
-    // Of the font size: a generous average, wide enough for the wider sans fonts.
-    readonly property real letterWidth: 0.65
+    // Of the font size, in the font the pages are drawn in: that of the
+    // widest twelve-letter word in the bundled dictionaries ("Hippopotamus"),
+    // with a little to spare for hinting. A word of wider letters shrinks to
+    // fit, whole.
+    readonly property FontMetrics wordMetrics: FontMetrics { font.pixelSize: 100 }
+    readonly property real letterWidth: Math.max(0.4, wordMetrics.advanceWidth("Hippopotamus") / 1200) * 1.03
     function wordFontSize(width, size, letters) {
-        return fontSize(Math.min(size, width / ((letters > 0 ? letters : 12) * letterWidth)))
+        // Whole pixels, rounded down: a size rounded up would not fit.
+        return Math.max(1, Math.floor(fontSize(Math.min(size, width / ((letters > 0 ? letters : 12) * letterWidth)))))
     }
 }
