@@ -2,7 +2,8 @@ import QtQuick 2.15
 import "."
 
 // The keyboard focus mark of buttons and tiles: a thick, high-contrast ring
-// around its parent while the parent has the active focus. It takes no taps.
+// around its parent while the parent has the active focus and the keyboard is
+// in use. It takes no taps.
 Rectangle {
     objectName: "focusRing"
     anchors.fill: parent
@@ -13,7 +14,8 @@ Rectangle {
     color: "transparent"
     border.width: Theme.focusRingWidth
     border.color: Theme.focusRingColor
-    visible: parent.activeFocus
+    // Only for a keyboard: after a tap the ring waits for the next key.
+    visible: parent.activeFocus && (typeof qtMainWindow === "undefined" || qtMainWindow.keyboardFocusShown)
 
     // A second, light ring inside keeps the mark visible on dark and light faces.
     Rectangle {

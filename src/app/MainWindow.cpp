@@ -81,8 +81,10 @@ MainWindow::MainWindow(QRect screen, QWidget *parent)
 
     // Screen readers reach the pages' buttons through the views.
     QuickWidgetAccessibility::install();
-    for (int page = 0; page < pages->count(); ++page)
+    for (int page = 0; page < pages->count(); ++page) {
         QuickWidgetAccessibility::expose(pages->view(page));
+        pages->view(page)->installEventFilter(this);
+    }
 
     connect(form->stackedWidget, &QStackedWidget::currentChanged, this, &MainWindow::focusPage);
     focusPage(PageMain);
@@ -186,6 +188,20 @@ void MainWindow::resizeEvent(QResizeEvent *event)
     // event loop; a tap before that must already land on the new layout.
     for (int page = 0; page < pages->count(); ++page)
         pages->view(page)->resize(size);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    bool shown = m_keyboardFocusShown;
+    if (event->type() == QEvent::KeyPress)
+        shown = true;
+    else if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::TouchBegin)
+        shown = false;
+    if (shown != m_keyboardFocusShown) {
+        m_keyboardFocusShown = shown;
+        emit keyboardFocusShownChanged();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 // --- Navigation ---

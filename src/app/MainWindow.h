@@ -29,6 +29,10 @@ class MainWindow : public QMainWindow
     Q_OBJECT
     Q_PROPERTY(double screenWidth READ screenWidth NOTIFY screenSizeChanged)
     Q_PROPERTY(double screenHeight READ screenHeight NOTIFY screenSizeChanged)
+    // Whether the pages mark the focused item: from the first key until the
+    // next tap, so that a mouse or a finger never sees a ring a child could
+    // take for a hint.
+    Q_PROPERTY(bool keyboardFocusShown READ keyboardFocusShown NOTIFY keyboardFocusShownChanged)
 
 public:
     enum Page { PageMain, PageNewGame, PagePairGame, PageWordGame, PageDictionaries, PageSettings, PagePictureBook };
@@ -41,6 +45,7 @@ public:
     // The size the pages lay themselves out in: the window's client area.
     double screenWidth() const { return m_screenWidth; }
     double screenHeight() const { return m_screenHeight; }
+    bool keyboardFocusShown() const { return m_keyboardFocusShown; }
 
     // Locks the orientation: 0 portrait, 1 landscape, anything else follows the device.
     void applyOrientation(int choice);
@@ -70,6 +75,7 @@ signals:
     // The dictionaries page is shown afresh: its focus goes back to the first list.
     void dictionariesPageShown();
     void screenSizeChanged();
+    void keyboardFocusShownChanged();
 
 public slots:
     void buttonNewGameClicked();
@@ -102,6 +108,7 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void showPage(Page page);
@@ -121,6 +128,7 @@ private:
     WordGame *wordGame = nullptr;
     double m_screenHeight = 0;
     double m_screenWidth = 0;
+    bool m_keyboardFocusShown = true;
     PageViews *pages = nullptr;
     MainWindowForm *form = nullptr;
     Settings *settings = nullptr;
