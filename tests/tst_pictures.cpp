@@ -4,6 +4,7 @@
 #include "PictureProvider.h"
 
 #include <QImage>
+#include <QDir>
 #include <QTest>
 
 class TestPictures : public QObject
@@ -46,6 +47,21 @@ void TestPictures::decodesEachPictureOncePerSize()
     QCOMPARE(again.constBits(), first.constBits());
     provider.requestImage("png/Animals/Dog.png", &size, QSize(32, 32));
     QCOMPARE(PictureProvider::cachedCount(), 2);
+
+    // Large tiles on a large screen: what the cache holds stays within its
+    // budget of 32 MB, however many sizes are asked for.
+    QStringList pictures = QDir(":/png/Animals").entryList(QDir::Files);
+    QVERIFY(pictures.size() >= 40);
+    qint64 asked = 0;
+    for (int side : {256, 252, 248, 244}) {
+        for (const QString &name : pictures) {
+            const QImage large = provider.requestImage("png/Animals/" + name, &size, QSize(side, side));
+            QCOMPARE(large.width(), side);
+            asked += large.sizeInBytes();
+        }
+    }
+    QVERIFY(asked > 40 * 1024 * 1024);
+    QVERIFY(PictureProvider::cachedCount() * 244 * 244 * 4 <= 32 * 1024 * 1024);
 }
 
 void TestPictures::unknownPicturesGiveNothing()

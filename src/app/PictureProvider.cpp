@@ -6,13 +6,16 @@
 
 namespace {
 
-// Enough for several dictionaries at the few tile sizes the pages use.
-const int MaxCachedPictures = 600;
+// What the decoded pictures may hold: every picture of a few dictionaries
+// at the small tile sizes, fewer of the large ones. A count alone would let
+// large tiles on a large screen (740 KB each at 1920x1080) take hundreds of MB.
+const qint64 MaxCachedBytes = 32 * 1024 * 1024;
 
 struct Cache
 {
     QMutex mutex;
     QHash<QString, QImage> pictures;
+    qint64 bytes = 0;
 };
 
 Cache &cache()
@@ -37,6 +40,7 @@ void PictureProvider::clear()
 {
     QMutexLocker lock(&cache().mutex);
     cache().pictures.clear();
+    cache().bytes = 0;
 }
 
 int PictureProvider::cachedCount()
@@ -57,8 +61,13 @@ QImage PictureProvider::requestImage(const QString &id, QSize *size, const QSize
             && (picture.width() > requestedSize.width() || picture.height() > requestedSize.height())) {
             picture = picture.scaled(requestedSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         }
-        if (cache().pictures.size() >= MaxCachedPictures)
+        // Starting afresh costs a few decodes; the pictures on screen stay
+        // with the views, which hold their own copies.
+        if (cache().bytes + picture.sizeInBytes() > MaxCachedBytes) {
             cache().pictures.clear();
+            cache().bytes = 0;
+        }
+        cache().bytes += picture.sizeInBytes();
         found = cache().pictures.insert(key, picture);
     }
     if (size)
