@@ -227,8 +227,10 @@ Page {
             height: gameView.height
             color: "transparent"
 
+            // Over the question marks, which would otherwise cover its text.
             PracticeBadge {
                 visible: gameView.tryAgain
+                z: 1
                 anchors.horizontalCenter: parent.horizontalCenter
                 y: gameView.height / 40
                 width: middle.width / 2

@@ -61,7 +61,8 @@ Rectangle {
         NumberAnimation { target: tile; property: "x"; to: shaking.home; duration: 40 }
     }
 
-    // The marked frame grows and shrinks while the tile is marked.
+    // The marked frame grows and shrinks while the tile is marked, never so
+    // far that it covers the picture's edges.
     QtObject {
         id: pulse
         property real width: Theme.tileBorderWidth * 2
@@ -71,7 +72,7 @@ Rectangle {
         loops: Animation.Infinite
         NumberAnimation {
             target: pulse; property: "width"
-            from: Theme.tileBorderWidth * 2; to: Math.max(Theme.tileBorderWidth * 2, Math.min(tile.width, tile.height) / 8)
+            from: Theme.tileBorderWidth * 2; to: Math.max(Theme.tileBorderWidth * 2, Math.min(tile.width, tile.height) / 20)
             duration: 450; easing.type: Easing.InOutQuad
         }
         NumberAnimation {
