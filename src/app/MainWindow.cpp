@@ -128,8 +128,7 @@ int MainWindow::currentPage() const
 
 QQuickWidget *MainWindow::view(Page page) const
 {
-    if (!PageWiring::isGamePage(page))
-        ensureLoaded(page);
+    ensureLoaded(page);
     return pages->view(page);
 }
 
@@ -151,7 +150,8 @@ QObject *MainWindow::loadPage(Page page) const
 
 void MainWindow::ensureLoaded(Page page) const
 {
-    if (!pages->view(page)->rootObject())
+    // A game page is loaded with its game, never empty ahead of it.
+    if (!PageWiring::isGamePage(page) && !pages->view(page)->rootObject())
         loadPage(page);
 }
 
@@ -162,8 +162,7 @@ QQmlContext *MainWindow::context(Page page) const
 
 void MainWindow::showPage(Page page)
 {
-    if (!PageWiring::isGamePage(page))
-        ensureLoaded(page);
+    ensureLoaded(page);
     form->stackedWidget->setCurrentIndex(page);
 }
 

@@ -117,6 +117,7 @@ private:
     void focusPage(int page);
     // Creates the page's items afresh and connects their buttons to the slots.
     QObject *loadPage(Page page) const;
+    // Loads a menu page not loaded yet; game pages load when their game starts.
     void ensureLoaded(Page page) const;
     // The steps both games share; what differs between them comes by the game's type.
     template <class Game> bool startGame(Game *&game);
