@@ -15,9 +15,8 @@ Rectangle {
     readonly property bool marked: state === 4
     // The frame shows the tile's state; a further state (such as keyboard
     // focus) belongs here.
-    readonly property color frameColor: done ? "transparent"
-                                             : marked ? Theme.tileMarkedBorder
-                                             : (state === 1 ? Theme.tileSelectedBorder : Theme.tileBorder)
+    readonly property color frameColor: marked ? Theme.tileMarkedBorder
+                                               : (state === 1 ? Theme.tileSelectedBorder : Theme.tileBorder)
     // The picture or the word, laid out over the whole tile.
     default property alias content: face.data
 
@@ -43,7 +42,11 @@ Rectangle {
     Accessible.name: accessibleName
     Accessible.onPressAction: clicked()
 
-    color: done ? "transparent" : (greyed ? Theme.tileGreyedFace : Theme.tileFace)
+    // A done tile is hidden by its opacity, not by clear colours: the
+    // software renderer redraws a rounded tile's corners whenever a colour
+    // changes, and a new round would have done that for every tile at once.
+    opacity: done ? 0 : 1
+    color: greyed ? Theme.tileGreyedFace : Theme.tileFace
     border.width: marked ? pulse.width : Theme.tileBorderWidth
     border.color: frameColor
     // A pill for a wide tile, a rounded square for a large one.
@@ -85,7 +88,7 @@ Rectangle {
     Item {
         id: face
         anchors.fill: parent
-        opacity: tile.done ? 0 : (tile.greyed ? 0.35 : 1)
+        opacity: tile.greyed ? 0.35 : 1
     }
 
     MouseArea {
