@@ -23,7 +23,11 @@ Tile {
     Image {
         anchors.fill: parent
         anchors.margins: 5
-        source: icon.provided ? "image://vocalune/" + icon.iconPath.substring(2) : icon.iconPath
+        // Nothing is decoded for a tile that is hidden or not yet laid out:
+        // a hidden end panel follows every round's answer, and a new tile
+        // would first ask for its picture at a size of one pixel.
+        source: !visible || width < 1 || height < 1 ? ""
+              : icon.provided ? "image://vocalune/" + icon.iconPath.substring(2) : icon.iconPath
         fillMode: Image.PreserveAspectFit
         sourceSize.width: Math.max(1, Math.ceil(width * icon.pixelRatio))
         sourceSize.height: Math.max(1, Math.ceil(height * icon.pixelRatio))
