@@ -13,10 +13,15 @@ class TestPictures : public QObject
 
 private slots:
     void initTestCase() { TestSupport::initApplication(); }
-    void init() { PictureProvider::clear(); }
+    void init()
+    {
+        PictureProvider::clear();
+        PictureProvider::setPrefetching(true);
+    }
 
     void scalesToTheTileKeepingTheShape();
     void decodesEachPictureOncePerSize();
+    void decodesADictionaryAheadWithinTheBudget();
     void unknownPicturesGiveNothing();
 };
 
@@ -37,6 +42,8 @@ void TestPictures::scalesToTheTileKeepingTheShape()
 
 void TestPictures::decodesEachPictureOncePerSize()
 {
+    // Counts the view's own decodes, without the dictionary's decoded ahead.
+    PictureProvider::setPrefetching(false);
     PictureProvider provider;
     QSize size;
     const QImage first = provider.requestImage("png/Animals/Dog.png", &size, QSize(64, 64));
@@ -62,6 +69,35 @@ void TestPictures::decodesEachPictureOncePerSize()
     }
     QVERIFY(asked > 40 * 1024 * 1024);
     QVERIFY(PictureProvider::cachedCount() * 244 * 244 * 4 <= 32 * 1024 * 1024);
+}
+
+void TestPictures::decodesADictionaryAheadWithinTheBudget()
+{
+    PictureProvider provider;
+    QSize size;
+    const int animals = QDir(":/png/Animals").entryList({"*.png"}, QDir::Files).size();
+    QVERIFY(animals >= 40);
+
+    // One picture asked at a tile's size brings its dictionary at that size.
+    provider.requestImage("png/Animals/Cat.png", &size, QSize(64, 64));
+    PictureProvider::waitForPrefetch();
+    QCOMPARE(PictureProvider::cachedCount(), animals);
+    // Layout passes at a pixel's size do not.
+    provider.requestImage("png/Animals/Dog.png", &size, QSize(1, 40));
+    PictureProvider::waitForPrefetch();
+    QCOMPARE(PictureProvider::cachedCount(), animals + 1);
+
+    // Two large sizes fit in the 32 MB (about 12 MB each); a third would
+    // not, so it is decoded as shown, and nothing cached is pushed out.
+    for (int side : {256, 252, 248}) {
+        provider.requestImage("png/Animals/Cat.png", &size, QSize(side, side));
+        PictureProvider::waitForPrefetch();
+    }
+    QCOMPARE(PictureProvider::cachedCount(), 3 * animals + 2);
+    const QImage cat = provider.requestImage("png/Animals/Cat.png", &size, QSize(256, 256));
+    const QImage again = provider.requestImage("png/Animals/Cat.png", &size, QSize(256, 256));
+    QCOMPARE(again.constBits(), cat.constBits());
+    QCOMPARE(PictureProvider::cachedCount(), 3 * animals + 2);
 }
 
 void TestPictures::unknownPicturesGiveNothing()

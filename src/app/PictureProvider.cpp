@@ -1,8 +1,12 @@
 #include "PictureProvider.h"
 
+#include <QAtomicInt>
+#include <QDir>
 #include <QHash>
 #include <QMutex>
 #include <QMutexLocker>
+#include <QSet>
+#include <QThreadPool>
 
 namespace {
 
@@ -11,17 +15,114 @@ namespace {
 // large tiles on a large screen (740 KB each at 1920x1080) take hundreds of MB.
 const qint64 MaxCachedBytes = 32 * 1024 * 1024;
 
+// Smaller requests are layout passes, not tiles a player sees.
+const int MinPrefetchSide = 16;
+
 struct Cache
 {
     QMutex mutex;
     QHash<QString, QImage> pictures;
     qint64 bytes = 0;
+    // Each folder's pictures are decoded ahead once per size; a folder's
+    // latest size is the one worth decoding (a resized window asks anew).
+    QSet<QString> prefetched;
+    QHash<QString, QSize> latestSize;
+    bool prefetching = true;
+    QAtomicInt stopping = 0;
+    QThreadPool pool;
+
+    Cache() { pool.setMaxThreadCount(1); }
+    ~Cache()
+    {
+        stopping = 1;
+        pool.waitForDone();
+    }
 };
 
 Cache &cache()
 {
     static Cache instance;
     return instance;
+}
+
+QString keyOf(const QString &id, const QSize &size)
+{
+    return id + QLatin1Char('@') + QString::number(size.width()) + QLatin1Char('x') + QString::number(size.height());
+}
+
+QImage decode(const QString &id, const QSize &requestedSize)
+{
+    QImage picture(QStringLiteral(":/") + id);
+    if (!picture.isNull() && requestedSize.isValid() && !requestedSize.isEmpty()
+        && (picture.width() > requestedSize.width() || picture.height() > requestedSize.height())) {
+        picture = picture.scaled(requestedSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    return picture;
+}
+
+// Stores a decoded picture unless another thread got there first; returns
+// the stored one. Only the views' own requests may start the cache afresh.
+QImage store(Cache &c, const QString &key, const QImage &picture, bool mayEvict)
+{
+    auto found = c.pictures.constFind(key);
+    if (found != c.pictures.constEnd())
+        return *found;
+    if (c.bytes + picture.sizeInBytes() > MaxCachedBytes) {
+        if (!mayEvict)
+            return picture;
+        // Starting afresh costs a few decodes; the pictures on screen stay
+        // with the views, which hold their own copies.
+        c.pictures.clear();
+        c.bytes = 0;
+    }
+    c.bytes += picture.sizeInBytes();
+    return *c.pictures.insert(key, picture);
+}
+
+// Decodes the folder's other pictures at size in the background, as long as
+// the size is still the one the folder is shown at and the budget has room.
+void prefetch(const QString &folder, const QStringList &files, const QSize &size)
+{
+    Cache &c = cache();
+    for (const QString &file : files) {
+        const QString id = folder + QLatin1Char('/') + file;
+        const QString key = keyOf(id, size);
+        {
+            QMutexLocker lock(&c.mutex);
+            if (c.stopping.loadRelaxed() || c.latestSize.value(folder) != size)
+                return;
+            if (c.pictures.contains(key))
+                continue;
+        }
+        const QImage picture = decode(id, size);
+        QMutexLocker lock(&c.mutex);
+        if (c.bytes + picture.sizeInBytes() > MaxCachedBytes)
+            return;
+        store(c, key, picture, false);
+    }
+}
+
+// Called with the lock held, after a view asked for id at size: the next
+// rounds will ask for the same dictionary's other pictures at that size.
+void schedulePrefetch(Cache &c, const QString &id, const QSize &size, qint64 pictureBytes)
+{
+    if (!c.prefetching || size.width() < MinPrefetchSide || size.height() < MinPrefetchSide)
+        return;
+    const int slash = id.lastIndexOf(QLatin1Char('/'));
+    if (slash <= 0)
+        return;
+    const QString folder = id.left(slash);
+    c.latestSize.insert(folder, size);
+    const QString token = keyOf(folder, size);
+    if (c.prefetched.contains(token))
+        return;
+    c.prefetched.insert(token);
+    const QStringList files = QDir(QStringLiteral(":/") + folder).entryList({QStringLiteral("*.png")}, QDir::Files);
+    // A folder that would not fit beside what is cached is left to be
+    // decoded as it is shown, rather than pushing the shown ones out.
+    if (c.bytes + pictureBytes * files.size() > MaxCachedBytes)
+        return;
+    c.pool.start([folder, files, size] { prefetch(folder, files, size); });
 }
 
 } // namespace
@@ -38,9 +139,12 @@ const char *PictureProvider::name()
 
 void PictureProvider::clear()
 {
+    waitForPrefetch();
     QMutexLocker lock(&cache().mutex);
     cache().pictures.clear();
     cache().bytes = 0;
+    cache().prefetched.clear();
+    cache().latestSize.clear();
 }
 
 int PictureProvider::cachedCount()
@@ -49,28 +153,37 @@ int PictureProvider::cachedCount()
     return cache().pictures.size();
 }
 
+void PictureProvider::setPrefetching(bool on)
+{
+    QMutexLocker lock(&cache().mutex);
+    cache().prefetching = on;
+}
+
+void PictureProvider::waitForPrefetch()
+{
+    cache().pool.waitForDone();
+}
+
 QImage PictureProvider::requestImage(const QString &id, QSize *size, const QSize &requestedSize)
 {
-    const QString key = id + QLatin1Char('@') + QString::number(requestedSize.width()) + QLatin1Char('x')
-        + QString::number(requestedSize.height());
-    QMutexLocker lock(&cache().mutex);
-    auto found = cache().pictures.constFind(key);
-    if (found == cache().pictures.constEnd()) {
-        QImage picture(QStringLiteral(":/") + id);
-        if (!picture.isNull() && requestedSize.isValid() && !requestedSize.isEmpty()
-            && (picture.width() > requestedSize.width() || picture.height() > requestedSize.height())) {
-            picture = picture.scaled(requestedSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    Cache &c = cache();
+    const QString key = keyOf(id, requestedSize);
+    QImage picture;
+    {
+        QMutexLocker lock(&c.mutex);
+        picture = c.pictures.value(key);
+    }
+    if (picture.isNull()) {
+        // Decoded outside the lock: the background decoding and the
+        // dictionaries page's loader thread ask at the same time.
+        picture = decode(id, requestedSize);
+        if (!picture.isNull()) {
+            QMutexLocker lock(&c.mutex);
+            picture = store(c, key, picture, true);
+            schedulePrefetch(c, id, requestedSize, picture.sizeInBytes());
         }
-        // Starting afresh costs a few decodes; the pictures on screen stay
-        // with the views, which hold their own copies.
-        if (cache().bytes + picture.sizeInBytes() > MaxCachedBytes) {
-            cache().pictures.clear();
-            cache().bytes = 0;
-        }
-        cache().bytes += picture.sizeInBytes();
-        found = cache().pictures.insert(key, picture);
     }
     if (size)
-        *size = found->size();
-    return *found;
+        *size = picture.size();
+    return picture;
 }
