@@ -1,6 +1,5 @@
 #include "PictureProvider.h"
 
-#include <QAtomicInt>
 #include <QDir>
 #include <QHash>
 #include <QMutex>
@@ -28,13 +27,18 @@ struct Cache
     QSet<QString> prefetched;
     QHash<QString, QSize> latestSize;
     bool prefetching = true;
-    QAtomicInt stopping = 0;
+    bool stopping = false;
+    // Background decoding ends with the last provider, before the program
+    // tears down what image reading relies on.
+    int providers = 0;
     QThreadPool pool;
 
     Cache() { pool.setMaxThreadCount(1); }
     ~Cache()
     {
-        stopping = 1;
+        mutex.lock();
+        stopping = true;
+        mutex.unlock();
         pool.waitForDone();
     }
 };
@@ -89,7 +93,7 @@ void prefetch(const QString &folder, const QStringList &files, const QSize &size
         const QString key = keyOf(id, size);
         {
             QMutexLocker lock(&c.mutex);
-            if (c.stopping.loadRelaxed() || c.latestSize.value(folder) != size)
+            if (c.stopping || c.latestSize.value(folder) != size)
                 return;
             if (c.pictures.contains(key))
                 continue;
@@ -130,6 +134,22 @@ void schedulePrefetch(Cache &c, const QString &id, const QSize &size, qint64 pic
 PictureProvider::PictureProvider()
     : QQuickImageProvider(QQuickImageProvider::Image)
 {
+    QMutexLocker lock(&cache().mutex);
+    ++cache().providers;
+}
+
+PictureProvider::~PictureProvider()
+{
+    Cache &c = cache();
+    {
+        QMutexLocker lock(&c.mutex);
+        if (--c.providers > 0)
+            return;
+        c.stopping = true;
+    }
+    c.pool.waitForDone();
+    QMutexLocker lock(&c.mutex);
+    c.stopping = false;
 }
 
 const char *PictureProvider::name()

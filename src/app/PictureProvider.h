@@ -13,6 +13,7 @@ class PictureProvider : public QQuickImageProvider
 {
 public:
     PictureProvider();
+    ~PictureProvider() override;
 
     // id is a resource path without its leading ":/", e.g. "png/Animals/Cat.png".
     QImage requestImage(const QString &id, QSize *size, const QSize &requestedSize) override;
