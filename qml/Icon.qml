@@ -29,8 +29,8 @@ Tile {
         source: !visible || width < 1 || height < 1 ? ""
               : icon.provided ? "image://vocalune/" + icon.iconPath.substring(2) : icon.iconPath
         fillMode: Image.PreserveAspectFit
-        sourceSize.width: Math.max(1, Math.ceil(width * icon.pixelRatio))
-        sourceSize.height: Math.max(1, Math.ceil(height * icon.pixelRatio))
+        sourceSize.width: Math.ceil(width * icon.pixelRatio)
+        sourceSize.height: Math.ceil(height * icon.pixelRatio)
         smooth: true
     }
 }

@@ -34,12 +34,17 @@ struct Cache
     QThreadPool pool;
 
     Cache() { pool.setMaxThreadCount(1); }
-    ~Cache()
+    ~Cache() { stopPrefetch(); }
+
+    // Ends the background decoding; later requests may start it again.
+    void stopPrefetch()
     {
         mutex.lock();
         stopping = true;
         mutex.unlock();
         pool.waitForDone();
+        QMutexLocker lock(&mutex);
+        stopping = false;
     }
 };
 
@@ -65,15 +70,13 @@ QImage decode(const QString &id, const QSize &requestedSize)
 }
 
 // Stores a decoded picture unless another thread got there first; returns
-// the stored one. Only the views' own requests may start the cache afresh.
-QImage store(Cache &c, const QString &key, const QImage &picture, bool mayEvict)
+// the stored one.
+QImage store(Cache &c, const QString &key, const QImage &picture)
 {
     auto found = c.pictures.constFind(key);
     if (found != c.pictures.constEnd())
         return *found;
     if (c.bytes + picture.sizeInBytes() > MaxCachedBytes) {
-        if (!mayEvict)
-            return picture;
         // Starting afresh costs a few decodes; the pictures on screen stay
         // with the views, which hold their own copies.
         c.pictures.clear();
@@ -100,9 +103,10 @@ void prefetch(const QString &folder, const QStringList &files, const QSize &size
         }
         const QImage picture = decode(id, size);
         QMutexLocker lock(&c.mutex);
+        // Only the views' own requests may start the cache afresh.
         if (c.bytes + picture.sizeInBytes() > MaxCachedBytes)
             return;
-        store(c, key, picture, false);
+        store(c, key, picture);
     }
 }
 
@@ -145,11 +149,8 @@ PictureProvider::~PictureProvider()
         QMutexLocker lock(&c.mutex);
         if (--c.providers > 0)
             return;
-        c.stopping = true;
     }
-    c.pool.waitForDone();
-    QMutexLocker lock(&c.mutex);
-    c.stopping = false;
+    c.stopPrefetch();
 }
 
 const char *PictureProvider::name()
@@ -199,7 +200,7 @@ QImage PictureProvider::requestImage(const QString &id, QSize *size, const QSize
         picture = decode(id, requestedSize);
         if (!picture.isNull()) {
             QMutexLocker lock(&c.mutex);
-            picture = store(c, key, picture, true);
+            picture = store(c, key, picture);
             schedulePrefetch(c, id, requestedSize, picture.sizeInBytes());
         }
     }
