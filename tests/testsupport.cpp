@@ -1,17 +1,13 @@
 #include "testsupport.h"
 
-#include "DataDirectory.h"
 #include "Resources.h"
-#include "Word.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QInputDialog>
 #include <QMouseEvent>
 #include <QQuickItem>
-#include <QResource>
 #include <QQuickWidget>
 #include <QTest>
 #include <QTimer>
@@ -22,70 +18,8 @@ static int s_answeredPrompts = 0;
 
 void initApplication()
 {
-    QCoreApplication::setApplicationName("Vocalune");
-    QCoreApplication::setApplicationVersion("1.0");
+    initCoreApplication();
     Vocalune::initResources();
-}
-
-std::vector<Word *> makeWords(int count)
-{
-    std::vector<Word *> words;
-    for (int i = 0; i < count; ++i) {
-        Word *word = new Word;
-        const QString name = QString("W%1").arg(i, 2, 10, QChar('0'));
-        word->setWord(name);
-        word->setImagePath(":/png/Test/" + name + ".png");
-        word->setSoundPath("/sounds/Test/" + name + ".mp3");
-        words.push_back(word);
-    }
-    return words;
-}
-
-bool registerTestDictionaries()
-{
-    return QResource::registerResource(QStringLiteral(VOCALUNE_TEST_DICTIONARIES));
-}
-
-void unregisterTestDictionaries()
-{
-    QResource::unregisterResource(QStringLiteral(VOCALUNE_TEST_DICTIONARIES));
-}
-
-TemporaryDataLocation::TemporaryDataLocation()
-{
-    QVERIFY2(m_dir.isValid(), "cannot make a temporary folder");
-    const QString location = m_dir.path() + "/share/Vocalune";
-    DataDirectory::setPlatformLocationProvider([location] { return location; });
-}
-
-TemporaryDataLocation::~TemporaryDataLocation()
-{
-    DataDirectory::setPlatformLocationProvider({});
-}
-
-QString TemporaryDataLocation::path() const
-{
-    return m_dir.path() + "/share/Vocalune";
-}
-
-QString TemporaryDataLocation::filePath(const QString &name) const
-{
-    return path() + name;
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
-    QCOMPARE(file.write(bytes), qint64(bytes.size()));
 }
 
 static void answerWhenOpen(const QString &text, bool accept, int attemptsLeft)

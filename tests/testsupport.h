@@ -1,49 +1,20 @@
 #pragma once
 
-#include <QByteArray>
-#include <QPointF>
-#include <QString>
-#include <QStringList>
-#include <QTemporaryDir>
+#include "rulesupport.h"
 
-#include <vector>
+#include <QPointF>
 
 class QQuickItem;
-class Word;
 class QQuickWidget;
 
 namespace TestSupport {
 
-// Application name, version and resource bundle as the program sets them.
-// Call first in initTestCase().
+// Application name, version, resource bundle and QML types as the program
+// sets them. Call first in initTestCase().
 void initApplication();
 
-// count parentless words W00, W01, ... with test picture and recording paths.
-std::vector<Word *> makeWords(int count);
-
-// Registers (or unregisters) the extra test bundle with the dictionaries
-// Birds (Hen, Owl, Robin) and Farm (Cow, Hen, Pig; Pig has no recording).
-bool registerTestDictionaries();
-void unregisterTestDictionaries();
-
-// Points the data location at a fresh empty folder while it lives, so no test
-// ever touches the real home. The folder is removed afterwards.
-class TemporaryDataLocation
-{
-public:
-    TemporaryDataLocation();
-    ~TemporaryDataLocation();
-    QString path() const;
-    QString filePath(const QString &name) const; // name as "/settings.dat"
-private:
-    QTemporaryDir m_dir;
-};
-
-QByteArray readFile(const QString &path);
-void writeFile(const QString &path, const QByteArray &bytes);
-
-// Answers the next modal text prompt that opens (for instance the top-ten
-// name prompt): types text and presses OK, or presses Cancel.
+// Answers the next modal text dialog that opens (for instance the window's
+// top-ten name prompt): types text and presses OK, or presses Cancel.
 void answerNextPrompt(const QString &text, bool accept = true);
 // How many prompts have been answered through answerNextPrompt since start.
 int answeredPrompts();

@@ -3,6 +3,7 @@
 
 #include "GameOptions.h"
 #include "MainWindow.h"
+#include "NamePromptDialog.h"
 #include "Settings.h"
 #include "TopTenList.h"
 #include "WindowMode.h"
@@ -385,26 +386,33 @@ void TestDesktop::namePromptTakesEnter()
     QWidget parent;
     parent.show();
     TopTenList list("/wgrecords.dat");
+    NamePromptDialog prompt(&parent);
     QString typed;
     QTimer::singleShot(0, [&] {
         auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
         QVERIFY(dialog);
+        QVERIFY(dialog->isModal());
+        QCOMPARE(dialog->parentWidget(), &parent);
+        QCOMPARE(dialog->windowTitle(), QString("Word Game"));
+        QCOMPARE(dialog->labelText(), QString("Your name:"));
         QVERIFY(QTest::qWaitForWindowActive(dialog));
         QLineEdit *field = dialog->findChild<QLineEdit *>();
         QVERIFY(field);
         QTRY_VERIFY(field->hasFocus());
-        QTest::keyClicks(field, "Ann");
+        QVERIFY(field->text().isEmpty());
+        // The field stops where an entry's name ends.
+        QTest::keyClicks(field, "Ann and her long name");
+        typed = field->text();
         QTest::keyClick(field, Qt::Key_Return);
-        typed = "Ann";
     });
     QTimer::singleShot(20000, [] {
         if (QWidget *dialog = QApplication::activeModalWidget())
             dialog->close();
     });
-    list.enter(7, &parent, "Word Game", "Your name:", {});
-    QCOMPARE(typed, QString("Ann"));
+    list.enter(7, &prompt, "Word Game", "Your name:", {});
+    QCOMPARE(typed, QString("Ann and her long"));
     QCOMPARE(list.records().size(), 1);
-    QCOMPARE(list.records().first()->property("player").toString(), QString("Ann"));
+    QCOMPARE(list.records().first()->property("player").toString(), typed);
 }
 
 void TestDesktop::screenReaderReachesTheMenuButtons()

@@ -5,15 +5,19 @@
 #include "testsupport.h"
 
 #include "DataDirectory.h"
+#include "DataFiles.h"
+#include "MainWindow.h"
 #include "Record.h"
 #include "Settings.h"
 #include "TopTenList.h"
 #include "WordStore.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDataStream>
 #include <QDir>
 #include <QProcess>
+#include <QQuickItem>
+#include <QQuickWidget>
 #include <QTest>
 
 #include <csignal>
@@ -42,14 +46,16 @@ int saverMain(int argc, char *argv[])
     if (setrlimit(RLIMIT_FSIZE, &none) != 0)
         return 2;
 
-    if (name == "/settings.dat") {
+    bool saved = true;
+    if (name == DataFiles::Settings || name == DataFiles::GameOptions) {
         Settings settings;
         settings.setVolumePercent(80);
         settings.setMute(true);
-        settings.save();
-    } else if (name == "/dictionaries.dat") {
+        settings.setPictures(GameOptions::FourPictures);
+        saved = settings.save();
+    } else if (name == DataFiles::Dictionaries) {
         WordStore::instance()->addList(0);
-        WordStore::instance()->saveLists();
+        saved = WordStore::instance()->saveLists();
     } else {
         TopTenList list(name);
         list.load();
@@ -57,13 +63,28 @@ int saverMain(int argc, char *argv[])
         record->setPlayer(QStringLiteral("New"));
         record->setScore(900);
         list.insert(record);
-        list.save();
+        saved = list.save();
     }
     // The caller learns that nothing was saved.
-    const bool saved = DataDirectory::writeFile(DataDirectory::filePath(name),
-                                                [](QDataStream &out) { out << QStringLiteral("x"); });
     return saved ? 1 : 0;
 }
+
+// Every write of this process fails while it lives, as on a full disk.
+class FullDisk
+{
+public:
+    FullDisk()
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_limit);
+        const rlimit none = {0, m_limit.rlim_max};
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &none), 0);
+    }
+    ~FullDisk() { setrlimit(RLIMIT_FSIZE, &m_limit); }
+
+private:
+    rlimit m_limit = {};
+};
 
 QByteArray recordsBytes()
 {
@@ -83,6 +104,8 @@ private slots:
     void initTestCase() { TestSupport::initApplication(); }
     void refusedSaveKeepsOldFile_data();
     void refusedSaveKeepsOldFile();
+    void failedSaveKeepsThePageOpen_data();
+    void failedSaveKeepsThePageOpen();
 };
 
 void TestFullDisk::refusedSaveKeepsOldFile_data()
@@ -97,10 +120,13 @@ void TestFullDisk::refusedSaveKeepsOldFile_data()
     QDataStream dictionariesOut(&dictionaries, QIODevice::WriteOnly);
     dictionariesOut << QStringLiteral("Animals");
 
-    QTest::newRow("settings") << "/settings.dat" << settings;
-    QTest::newRow("dictionaries") << "/dictionaries.dat" << dictionaries;
-    QTest::newRow("word game records") << "/wgrecords.dat" << recordsBytes();
-    QTest::newRow("pair game records") << "/pgrecords.dat" << recordsBytes();
+    const QMap<QString, QByteArray> old = {{DataFiles::Settings, settings},
+                                           {DataFiles::GameOptions, QByteArray::fromHex("010006")},
+                                           {DataFiles::Dictionaries, dictionaries},
+                                           {DataFiles::WordGameRecords, recordsBytes()},
+                                           {DataFiles::PairGameRecords, recordsBytes()}};
+    for (const QString &name : DataFiles::all())
+        QTest::newRow(qPrintable(name)) << name << old.value(name);
 }
 
 void TestFullDisk::refusedSaveKeepsOldFile()
@@ -131,11 +157,46 @@ void TestFullDisk::refusedSaveKeepsOldFile()
     QCOMPARE(saver.exitCode(), 0);
 }
 
+void TestFullDisk::failedSaveKeepsThePageOpen_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::newRow("settings") << int(MainWindow::PageSettings);
+    QTest::newRow("dictionaries") << int(MainWindow::PageDictionaries);
+}
+
+void TestFullDisk::failedSaveKeepsThePageOpen()
+{
+    QFETCH(int, page);
+    TestSupport::TemporaryDataLocation data;
+    MainWindow w(QRect(0, 0, 800, 480));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const auto open = [&] {
+        page == MainWindow::PageSettings ? w.buttonSettingsClicked() : w.buttonDictionariesClicked();
+        return w.view(MainWindow::Page(page));
+    };
+    QQuickWidget *view = open();
+    QQuickItem *line = TestSupport::findItem(view->rootObject(), "saveFailedLine");
+    QVERIFY(line);
+    QVERIFY(!line->isVisible());
+    {
+        FullDisk full;
+        QVERIFY(TestSupport::tapNamed(view, "saveButton"));
+    }
+    QCOMPARE(w.currentPage(), page);
+    QVERIFY(line->isVisible());
+    QCOMPARE(line->property("text").toString(), QString("Could not save: the disk is full or read-only."));
+    QVERIFY(TestSupport::tapNamed(view, "cancelButton"));
+    QCOMPARE(w.currentPage(), int(MainWindow::PageMain));
+    open();
+    QVERIFY(!line->isVisible());
+}
+
 int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsSet(LocationVariable))
         return saverMain(argc, argv);
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv);
     TestFullDisk test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -124,8 +124,9 @@ void TestGameOptions::saveCancelAndTheNextGame()
     QCOMPARE(readFile(data.filePath("/gameoptions.dat")), QByteArray::fromHex("010106"));
 
     // A game starts under the saved choice and keeps it when it changes.
-    QVERIFY(w.startWordGame());
+    w.buttonStartGameClicked(1);
     WordGame *wordGame = w.openWordGame();
+    QVERIFY(wordGame);
     QCOMPARE(wordGame->imageList().size(), 6);
     QVERIFY(wordGame->tryAgain());
     settings->setProperty("pictures", int(GameOptions::FourPictures));
@@ -141,7 +142,8 @@ void TestGameOptions::saveCancelAndTheNextGame()
 
     // The next game plays by the new one.
     w.buttonNewGameClicked();
-    QVERIFY(w.startPairGame());
+    w.buttonStartGameClicked(0);
+    QVERIFY(w.openPairGame());
     QCOMPARE(w.openPairGame()->wordList().size(), 3);
     QVERIFY(w.openPairGame()->tryAgain());
 }

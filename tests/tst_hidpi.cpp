@@ -128,7 +128,7 @@ void TestHighDensity::pictureFilesAreDecodedAtThePixelSizeToo()
     view.setResizeMode(QQuickWidget::SizeRootObjectToView);
     view.resize(200, 100);
     QQmlComponent component(view.engine());
-    component.setData(QString("import QtQuick 2.15\nimport \"qrc:/qml\"\n"
+    component.setData(QString("import QtQuick 2.15\nimport \"qrc:/qml/components\"\n"
                               "Item { Icon { objectName: \"tile\"; width: 90; height: 60; iconPath: \"%1\" } }")
                           .arg(QUrl::fromLocalFile(file).toString())
                           .toUtf8(),

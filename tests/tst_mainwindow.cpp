@@ -2,6 +2,7 @@
 #include "testsupport.h"
 
 #include "DataDirectory.h"
+#include "DataFiles.h"
 #include "MainWindow.h"
 #include "Settings.h"
 #include "WordGame.h"
@@ -234,6 +235,10 @@ void TestMainWindow::continueFollowsTheOpenGame()
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QQuickItem *continueButton = findItem(root(w, MainWindow::PageMain), "continueButton");
+    // No key was pressed: the focus is on New Game, without its ring.
+    QQuickItem *newGame = findItem(root(w, MainWindow::PageMain), "newGameButton");
+    QVERIFY(newGame->hasActiveFocus());
+    QVERIFY(!findItem(newGame, "focusRing")->isVisible());
 
     tapButton(w, MainWindow::PageMain, "newGameButton");
     tapButton(w, MainWindow::PageNewGame, "wordGameButton");
@@ -246,6 +251,8 @@ void TestMainWindow::continueFollowsTheOpenGame()
     tapButton(w, MainWindow::PageWordGame, "backButton");
     QCOMPARE(w.currentPage(), int(MainWindow::PageMain));
     QVERIFY(continueButton->isEnabled());
+    QVERIFY(continueButton->hasActiveFocus());
+    QVERIFY(!findItem(continueButton, "focusRing")->isVisible());
     QCOMPARE(w.openWordGame(), game.data());
     tap(w.view(MainWindow::PageMain), continueButton);
     QCOMPARE(w.currentPage(), int(MainWindow::PageWordGame));
@@ -323,8 +330,9 @@ void TestMainWindow::startRemovesTheLeftoversOfKilledSaves()
     const QByteArray settings = QByteArray::fromHex("3FD000000000000001");
     writeFile(data.filePath("/settings.dat"), settings);
     // What a save killed before its rename leaves: the data file's name and six random letters.
-    const QStringList leftovers = {"settings.dat.AbCdEf", "dictionaries.dat.qWeRtY",
-                                   "wgrecords.dat.UiOpAs", "pgrecords.dat.DfGhJk"};
+    QStringList leftovers;
+    for (const QString &name : DataFiles::all())
+        leftovers << name.mid(1) + ".qWeRtY";
     for (const QString &name : leftovers)
         writeFile(data.path() + '/' + name, "half a file");
     // Not ours to remove: other names, other suffixes, a folder, a file in a

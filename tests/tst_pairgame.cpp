@@ -1,5 +1,5 @@
 // The Pair Game's rules, played through its two slots on pools of made-up words.
-#include "testsupport.h"
+#include "rulesupport.h"
 
 #include "DataDirectory.h"
 #include "PairGame.h"
@@ -7,14 +7,10 @@
 #include "Word.h"
 #include "WordStore.h"
 
-#include <QApplication>
 #include <QDataStream>
 #include <QFile>
-#include <QInputDialog>
 #include <QPointer>
 #include <QTest>
-#include <QTimer>
-#include <QWidget>
 
 #include <memory>
 #include <vector>
@@ -99,50 +95,12 @@ private:
     QObject m_context;
 };
 
-// Answers every name prompt that opens while it lives, with the queued names
-// in turn (Cancel when none is left), and remembers what each prompt showed.
-class PromptWatch
-{
-public:
-    explicit PromptWatch(QStringList names = {})
-        : m_names(names)
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
-        m_timer.start(10);
-    }
-
-    struct Seen {
-        QString title;
-        QString label;
-        QWidget *parent;
-    };
-    QList<Seen> seen;
-
-private:
-    void poll()
-    {
-        auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible())
-            return;
-        seen.append({dialog->windowTitle(), dialog->labelText(), dialog->parentWidget()});
-        if (m_names.isEmpty()) {
-            dialog->reject();
-        } else {
-            dialog->setTextValue(m_names.takeFirst());
-            dialog->accept();
-        }
-    }
-
-    QStringList m_names;
-    QTimer m_timer;
-};
-
-// A game on a fresh pool, in its own data folder, with a widget as parent.
+// A game on a fresh pool, in its own data folder, with its own name prompt.
 struct Table {
     explicit Table(int poolSize)
     {
         WordStore::instance()->setPoolForTesting(makeWords(poolSize));
-        game = new PairGame(&host);
+        game = new PairGame(&prompt);
         recorder.reset(new Recorder(game));
     }
     ~Table()
@@ -189,7 +147,7 @@ struct Table {
     }
 
     TemporaryDataLocation data;
-    QWidget host;
+    ScriptedPrompt prompt;
     PairGame *game = nullptr;
     std::unique_ptr<Recorder> recorder;
 };
@@ -210,7 +168,7 @@ class TestPairGame : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { initApplication(); }
+    void initTestCase() { initCoreApplication(); }
 
     void dealCopiesTheWordsAndReshufflesThePictures();
     void firstDealFailsWithFiveWords();
@@ -380,7 +338,7 @@ void TestPairGame::wrongPair()
 {
     QFETCH(bool, wordFirst);
     Table t(12);
-    PromptWatch prompts;
+    auto &prompts = t.prompt;
     QVERIFY(t.deal());
     const int label = 4;
     const QString w = t.word(label);
@@ -403,7 +361,7 @@ void TestPairGame::wrongPair()
     // The failed pair stays marked under the end panel; a score of 0 asks nothing.
     QCOMPARE(item(t.game->wordList(), label)->wordState(), 1);
     QCOMPARE(item(t.game->imageList(), picture)->wordState(), 1);
-    QCOMPARE(prompts.seen.size(), 0);
+    QCOMPARE(prompts.asked.size(), 0);
     QVERIFY(t.game->topList().isEmpty());
     QVERIFY(!QFile::exists(t.data.filePath("/pgrecords.dat")));
 }
@@ -411,7 +369,8 @@ void TestPairGame::wrongPair()
 void TestPairGame::wrongPairAfterScoringAsksForTheName()
 {
     Table t(12);
-    PromptWatch prompts({"Ada"});
+    auto &prompts = t.prompt;
+    prompts.answerNext("Ada");
     QVERIFY(t.deal());
     t.pair(0);
     t.events().clear();
@@ -425,10 +384,9 @@ void TestPairGame::wrongPairAfterScoringAsksForTheName()
     const QString p = item(t.game->imageList(), open)->word();
     QCOMPARE(t.events(), QStringList({"picture " + p + " 1", "word " + t.word(label) + " 1",
                                       "newTopList 1", "score 1", QString("gameOver true %1").arg(open)}));
-    QCOMPARE(prompts.seen.size(), 1);
-    QCOMPARE(prompts.seen.at(0).title, QString("You made it to top 10!"));
-    QCOMPARE(prompts.seen.at(0).label, QString("Enter your name!"));
-    QCOMPARE(prompts.seen.at(0).parent, &t.host);
+    QCOMPARE(prompts.asked.size(), 1);
+    QCOMPARE(prompts.asked.at(0).title, QString("You made it to top 10!"));
+    QCOMPARE(prompts.asked.at(0).label, QString("Enter your name!"));
 
     QCOMPARE(t.game->topList().size(), 1);
     auto *record = qobject_cast<Record *>(t.game->topList().at(0));
@@ -507,7 +465,8 @@ void TestPairGame::completion()
 {
     QFETCH(int, poolSize);
     Table t(poolSize);
-    PromptWatch prompts({"Grace"});
+    auto &prompts = t.prompt;
+    prompts.answerNext("Grace");
     QVERIFY(t.deal());
 
     t.playRound();
@@ -525,7 +484,7 @@ void TestPairGame::completion()
     QCOMPARE(t.events().count("score 12"), 2);
     QCOMPARE(t.game->score(), 12);
     QCOMPARE(WordStore::instance()->pool().size(), size_t(poolSize - 12));
-    QCOMPARE(prompts.seen.size(), 1);
+    QCOMPARE(prompts.asked.size(), 1);
     QCOMPARE(readFile(t.data.filePath("/pgrecords.dat")), recordBytes({{"Grace", 12}}));
     // The end panel still reads the last round's items.
     for (const auto &copy : lastCopies)
@@ -538,13 +497,13 @@ void TestPairGame::completion()
         t.game->labelClicked(i);
     }
     QCOMPARE(t.events(), QStringList());
-    QCOMPARE(prompts.seen.size(), 1);
+    QCOMPARE(prompts.asked.size(), 1);
 }
 
 void TestPairGame::strayTapsDoNothing()
 {
     Table t(12);
-    PromptWatch prompts;
+    auto &prompts = t.prompt;
     QVERIFY(t.deal());
 
     // Indexes the view never sends.
@@ -574,7 +533,7 @@ void TestPairGame::strayTapsDoNothing()
     const int wrong = t.pictureNotOf({t.word(0), t.word(1)});
     t.game->iconClicked(wrong);
     QCOMPARE(t.events().last(), QString("gameOver false 1"));
-    QCOMPARE(prompts.seen.size(), 1);
+    QCOMPARE(prompts.asked.size(), 1);
     t.events().clear();
     for (int i = 0; i < 6; ++i) {
         t.game->iconClicked(i);
@@ -582,7 +541,7 @@ void TestPairGame::strayTapsDoNothing()
     }
     QCOMPARE(t.events(), QStringList());
     QCOMPARE(t.game->score(), 1);
-    QCOMPARE(prompts.seen.size(), 1);
+    QCOMPARE(prompts.asked.size(), 1);
 }
 
 QTEST_MAIN(TestPairGame)

@@ -1,18 +1,14 @@
 #include "DataDirectory.h"
 #include "Record.h"
 #include "TopTenList.h"
-#include "testsupport.h"
+#include "rulesupport.h"
 
-#include <QApplication>
 #include <QDataStream>
 #include <QFile>
-#include <QInputDialog>
 #include <QMetaMethod>
 #include <QMetaProperty>
 #include <QPointer>
 #include <QSignalSpy>
-#include <QTimer>
-#include <QWidget>
 #include <QtTest>
 
 #include <memory>
@@ -59,39 +55,6 @@ Record *makeRecord(const QString &name, int score)
     return record;
 }
 
-// What the name prompt looked like when it opened.
-struct PromptSeen
-{
-    bool seen = false;
-    bool modal = false;
-    QString title;
-    QString label;
-    QString text;
-    QWidget *parent = nullptr;
-    QLineEdit::EchoMode echo = QLineEdit::Normal;
-    QInputDialog::InputMode mode = QInputDialog::TextInput;
-};
-
-void inspectAndAnswerPrompt(std::shared_ptr<PromptSeen> seen, const QString &answer, int attemptsLeft)
-{
-    auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
-    if (!dialog) {
-        if (attemptsLeft > 0)
-            QTimer::singleShot(10, [=] { inspectAndAnswerPrompt(seen, answer, attemptsLeft - 1); });
-        return;
-    }
-    seen->seen = true;
-    seen->modal = dialog->isModal();
-    seen->title = dialog->windowTitle();
-    seen->label = dialog->labelText();
-    seen->text = dialog->textValue();
-    seen->parent = dialog->parentWidget();
-    seen->echo = dialog->textEchoMode();
-    seen->mode = dialog->inputMode();
-    dialog->setTextValue(answer);
-    dialog->accept();
-}
-
 const QString Title = "You made it to top 10!";
 const QString Label = "Enter your name!";
 
@@ -105,6 +68,7 @@ class TestTopTen : public QObject
 
 private:
     std::unique_ptr<TestSupport::TemporaryDataLocation> m_location;
+    TestSupport::ScriptedPrompt prompt;
     QString recordsFile() const { return m_location->filePath("/wgrecords.dat"); }
     void writeRecords(const QByteArray &bytes)
     {
@@ -118,7 +82,7 @@ private:
     }
 
 private slots:
-    void initTestCase() { TestSupport::initApplication(); }
+    void initTestCase() { TestSupport::initCoreApplication(); }
     void init() { m_location.reset(new TestSupport::TemporaryDataLocation); }
     void cleanup() { m_location.reset(); }
 
@@ -432,28 +396,22 @@ void TestTopTen::moreThanTenLoaded()
 
 void TestTopTen::enterAsksThenAnnouncesThenSaves()
 {
-    QWidget window;
     TopTenList list("/wgrecords.dat");
-    auto seen = std::make_shared<PromptSeen>();
-    QTimer::singleShot(0, [=] { inspectAndAnswerPrompt(seen, "Alice", 500); });
+    TestSupport::ScriptedPrompt prompt({"Alice"});
 
     int announced = 0;
     bool savedBeforeAnnounce = true;
     QList<Entry> atAnnounce;
-    list.enter(7, &window, Title, Label, [&] {
+    QVERIFY(list.enter(7, &prompt, Title, Label, [&] {
         ++announced;
         savedBeforeAnnounce = QFile::exists(recordsFile());
         atAnnounce = entriesOf(list);
-    });
+    }));
 
-    QVERIFY(seen->seen);
-    QVERIFY(seen->modal);
-    QCOMPARE(seen->title, Title);
-    QCOMPARE(seen->label, Label);
-    QVERIFY(seen->text.isEmpty());
-    QCOMPARE(seen->parent, &window);
-    QCOMPARE(seen->echo, QLineEdit::Normal);
-    QCOMPARE(seen->mode, QInputDialog::TextInput);
+    QCOMPARE(prompt.asked.size(), 1);
+    QCOMPARE(prompt.asked[0].title, Title);
+    QCOMPARE(prompt.asked[0].label, Label);
+    QCOMPARE(prompt.asked[0].maxLength, 16);
 
     QCOMPARE(announced, 1);
     QVERIFY(!savedBeforeAnnounce);
@@ -468,10 +426,10 @@ void TestTopTen::cancelledPromptStillEnters()
 {
     TopTenList list("/pgrecords.dat");
     fill(list, {9});
-    const int before = TestSupport::answeredPrompts();
-    TestSupport::answerNextPrompt("typed but cancelled", false);
-    list.enter(3, nullptr, Title, Label, {});
-    QCOMPARE(TestSupport::answeredPrompts(), before + 1);
+    TestSupport::ScriptedPrompt prompt;
+    prompt.answerNext("typed but cancelled", false);
+    list.enter(3, &prompt, Title, Label, {});
+    QCOMPARE(prompt.asked.size(), 1);
 
     QCOMPARE(entriesOf(list), (Entries{{"p0", 9}, {"", 3}}));
     QCOMPARE(TestSupport::readFile(m_location->filePath("/pgrecords.dat")),
@@ -481,8 +439,8 @@ void TestTopTen::cancelledPromptStillEnters()
 void TestTopTen::enterCutsNameAndScore()
 {
     TopTenList list("/wgrecords.dat");
-    TestSupport::answerNextPrompt("ABCDEFGHIJKLMNOPQRST");
-    list.enter(70000, nullptr, Title, Label, {}); // 70000 = 0x11170
+    prompt.answerNext("ABCDEFGHIJKLMNOPQRST");
+    list.enter(70000, &prompt, Title, Label, {}); // 70000 = 0x11170
     QCOMPARE(entriesOf(list), (Entries{{"ABCDEFGHIJKLMNOP", 0x1170}}));
     QCOMPARE(TestSupport::readFile(recordsFile()), recordBytes("ABCDEFGHIJKLMNOP", 0x1170));
 }
@@ -507,8 +465,8 @@ void TestTopTen::enterCutsNameOnWholeCharacters()
     QFETCH(QString, typed);
     QFETCH(QString, kept);
     TopTenList list("/wgrecords.dat");
-    TestSupport::answerNextPrompt(typed);
-    list.enter(5, nullptr, Title, Label, {});
+    prompt.answerNext(typed);
+    list.enter(5, &prompt, Title, Label, {});
     QCOMPARE(entriesOf(list), (Entries{{kept, 5}}));
     QCOMPARE(TestSupport::readFile(recordsFile()), recordBytes(kept, 5));
 }
@@ -522,13 +480,13 @@ void TestTopTen::enterRewritesWholeFile()
     list.load();
     QCOMPARE(list.records().size(), 3);
 
-    TestSupport::answerNextPrompt("d");
-    list.enter(4, nullptr, Title, Label, {});
+    prompt.answerNext("d");
+    list.enter(4, &prompt, Title, Label, {});
     QCOMPARE(TestSupport::readFile(recordsFile()),
              recordBytes("a", 9) + recordBytes("b", 6) + recordBytes("d", 4) + recordBytes("c", 2));
 
-    TestSupport::answerNextPrompt("e");
-    list.enter(10, nullptr, Title, Label, {});
+    prompt.answerNext("e");
+    list.enter(10, &prompt, Title, Label, {});
     QCOMPARE(TestSupport::readFile(recordsFile()),
              recordBytes("e", 10) + recordBytes("a", 9) + recordBytes("b", 6) + recordBytes("d", 4)
                  + recordBytes("c", 2));
@@ -540,8 +498,8 @@ void TestTopTen::enterWithoutPlaceKeepsList()
     fill(list, {8, 8, 8, 8, 8, 8, 8, 8, 8, 8});
     const Entries before = entriesOf(list);
     int announced = 0;
-    TestSupport::answerNextPrompt("late");
-    list.enter(8, nullptr, Title, Label, [&] { ++announced; });
+    prompt.answerNext("late");
+    list.enter(8, &prompt, Title, Label, [&] { ++announced; });
     QCOMPARE(announced, 1);
     QCOMPARE(entriesOf(list), before);
     QCOMPARE(TestSupport::readFile(recordsFile()).size(), 10 * recordBytes("p0", 8).size());

@@ -1,6 +1,6 @@
 // Both games under the parent's options: "Try again", 4 and 6 pictures, and
 // the top ten kept for the original rules only. Seeded word pools.
-#include "testsupport.h"
+#include "rulesupport.h"
 
 #include "GameOptions.h"
 #include "PairGame.h"
@@ -8,13 +8,10 @@
 #include "WordGame.h"
 #include "WordStore.h"
 
-#include <QApplication>
 #include <QFile>
-#include <QInputDialog>
 #include <QSet>
 #include <QTest>
 #include <QTimer>
-#include <QWidget>
 
 #include <cstdlib>
 #include <memory>
@@ -57,28 +54,6 @@ QVariantMap missedEntry(const QString &word)
 {
     return {{"imagePath", ":/png/Test/" + word + ".png"}, {"word", word}};
 }
-
-// Counts the name prompts that open while it lives, and cancels them.
-class PromptWatch
-{
-public:
-    PromptWatch()
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
-            if (dialog && dialog->isVisible()) {
-                ++prompts;
-                dialog->setTextValue("Kid");
-                dialog->accept();
-            }
-        });
-        m_timer.start(10);
-    }
-    int prompts = 0;
-
-private:
-    QTimer m_timer;
-};
 
 // Every signal of a game and every state change of the items it shows.
 class Log
@@ -185,24 +160,24 @@ private slots:
 
 private:
     std::unique_ptr<TemporaryDataLocation> m_data;
-    QWidget *m_window = nullptr;
+    std::unique_ptr<ScriptedPrompt> m_prompt;
 };
 
 void TestTryAgain::initTestCase()
 {
-    initApplication();
+    initCoreApplication();
     std::srand(20240611);
 }
 
 void TestTryAgain::init()
 {
     m_data.reset(new TemporaryDataLocation);
-    m_window = new QWidget;
+    m_prompt.reset(new ScriptedPrompt);
 }
 
 void TestTryAgain::cleanup()
 {
-    delete m_window;
+    m_prompt.reset();
     delete WordStore::instance();
     m_data.reset();
 }
@@ -219,7 +194,7 @@ void TestTryAgain::wordGameWrongPicks()
 {
     QFETCH(GameOptions::Pictures, pictures);
     seedPool(12);
-    WordGame game(m_window, options(GameOptions::TryAgain, pictures));
+    WordGame game(m_prompt.get(), options(GameOptions::TryAgain, pictures));
     QVERIFY(game.buildNewLists());
     QCOMPARE(game.imageList().size(), int(pictures));
     QCOMPARE(game.picturesPerRound(), int(pictures));
@@ -274,9 +249,9 @@ void TestTryAgain::missedWordComesBackTwoRoundsLater()
 {
     // 12 words, 4 pictures: nine fresh rounds, and the word missed in the
     // first one dealt again as the third.
-    PromptWatch prompts;
+    const auto &prompts = *m_prompt;
     seedPool(12);
-    WordGame game(m_window, options(GameOptions::TryAgain, GameOptions::FourPictures));
+    WordGame game(m_prompt.get(), options(GameOptions::TryAgain, GameOptions::FourPictures));
     QVERIFY(game.buildNewLists());
     const QString missed = game.word();
     const QString missedImage = game.imagePath();
@@ -294,7 +269,7 @@ void TestTryAgain::missedWordComesBackTwoRoundsLater()
     QCOMPARE(game.score(), 9);
     QCOMPARE(game.missedWords(), QVariantList({QVariantMap{{"imagePath", missedImage}, {"word", missed}}}));
     // Not comparable with the top ten: no prompt, no entry, no file.
-    QCOMPARE(prompts.prompts, 0);
+    QCOMPARE(prompts.asked.size(), 0);
     QVERIFY(game.topList().isEmpty());
     QVERIFY(!QFile::exists(m_data->filePath("/wgrecords.dat")));
 }
@@ -303,9 +278,9 @@ void TestTryAgain::missedWordComesBackAtTheEnd()
 {
     // 5 words, 4 pictures: two fresh rounds. A word missed in the second
     // comes back as soon as the pool is used up, and again after a second miss.
-    PromptWatch prompts;
+    const auto &prompts = *m_prompt;
     seedPool(5);
-    WordGame game(m_window, options(GameOptions::TryAgain, GameOptions::FourPictures));
+    WordGame game(m_prompt.get(), options(GameOptions::TryAgain, GameOptions::FourPictures));
     QVERIFY(game.buildNewLists());
     game.iconClicked(indexOf(game.imageList(), game.word()));
     const QString missed = game.word();
@@ -331,7 +306,7 @@ void TestTryAgain::missedWordComesBackAtTheEnd()
     QCOMPARE(game.score(), 2);
     QCOMPARE(game.missedWords(), QVariantList({missedEntry(missed)}));
     QVERIFY(!game.playWordSound());
-    QCOMPARE(prompts.prompts, 0);
+    QCOMPARE(prompts.asked.size(), 0);
 }
 
 void TestTryAgain::wordGameDealsAndCompletes_data()
@@ -353,9 +328,9 @@ void TestTryAgain::wordGameDealsAndCompletes()
     QFETCH(GameOptions::Pictures, pictures);
     QFETCH(int, poolSize);
     QFETCH(bool, ranked);
-    PromptWatch prompts;
+    const auto &prompts = *m_prompt;
     seedPool(poolSize);
-    WordGame game(m_window, options(mistakes, pictures));
+    WordGame game(m_prompt.get(), options(mistakes, pictures));
     QVERIFY(game.buildNewLists());
     Log log;
     log.watch(&game);
@@ -381,7 +356,7 @@ void TestTryAgain::wordGameDealsAndCompletes()
     QCOMPARE(QSet<QString>(answers.cbegin(), answers.cend()).size(), rounds);
     QCOMPARE(game.score(), rounds);
     QVERIFY(game.missedWords().isEmpty());
-    QCOMPARE(prompts.prompts, ranked ? 1 : 0);
+    QCOMPARE(prompts.asked.size(), ranked ? 1 : 0);
     QCOMPARE(game.topList().size(), ranked ? 1 : 0);
     QCOMPARE(QFile::exists(m_data->filePath("/wgrecords.dat")), ranked);
 }
@@ -390,9 +365,9 @@ void TestTryAgain::wrongPickWithFewerPicturesEndsUnranked()
 {
     // "End the game" with 6 pictures: a wrong pick ends it as ever, but a
     // score that would enter the list asks for no name.
-    PromptWatch prompts;
+    const auto &prompts = *m_prompt;
     seedPool(10);
-    WordGame game(m_window, options(GameOptions::EndTheGame, GameOptions::SixPictures));
+    WordGame game(m_prompt.get(), options(GameOptions::EndTheGame, GameOptions::SixPictures));
     QVERIFY(game.buildNewLists());
     game.iconClicked(indexOf(game.imageList(), game.word()));
     QCOMPARE(game.score(), 1);
@@ -401,7 +376,7 @@ void TestTryAgain::wrongPickWithFewerPicturesEndsUnranked()
     game.iconClicked(indexOf(game.imageList(), game.word(), false));
     QCOMPARE(log.lines.mid(1), QStringList({"score", "gameOver"}));
     QVERIFY(game.isFinished());
-    QCOMPARE(prompts.prompts, 0);
+    QCOMPARE(prompts.asked.size(), 0);
     QVERIFY(game.topList().isEmpty());
     QVERIFY(!QFile::exists(m_data->filePath("/wgrecords.dat")));
 }
@@ -416,9 +391,9 @@ void TestTryAgain::pairGameWrongPair_data()
 void TestTryAgain::pairGameWrongPair()
 {
     QFETCH(bool, wordFirst);
-    PromptWatch prompts;
+    const auto &prompts = *m_prompt;
     seedPool(4);
-    PairGame game(m_window, options(GameOptions::TryAgain, GameOptions::SixPictures));
+    PairGame game(m_prompt.get(), options(GameOptions::TryAgain, GameOptions::SixPictures));
     QVERIFY(game.buildNewLists());
     QCOMPARE(game.wordList().size(), 4);
     QCOMPARE(game.pairsPerRound(), 4);
@@ -464,7 +439,7 @@ void TestTryAgain::pairGameWrongPair()
     QCOMPARE(game.score(), 4);
     QCOMPARE(log.lines.mid(log.lines.size() - 3), QStringList({"celebrate", "score 4", "completed"}));
     QVERIFY(!log.lines.contains("gameOver"));
-    QCOMPARE(prompts.prompts, 0);
+    QCOMPARE(prompts.asked.size(), 0);
     QVERIFY(!QFile::exists(m_data->filePath("/pgrecords.dat")));
 }
 
@@ -487,10 +462,10 @@ void TestTryAgain::pairGameDealsAndCompletes()
     QFETCH(GameOptions::Pictures, pictures);
     QFETCH(int, pairs);
     QFETCH(bool, ranked);
-    PromptWatch prompts;
+    const auto &prompts = *m_prompt;
     // Two rounds and one word too few for a third.
     seedPool(2 * pairs + pairs - 1);
-    PairGame game(m_window, options(mistakes, pictures));
+    PairGame game(m_prompt.get(), options(mistakes, pictures));
     QVERIFY(game.buildNewLists());
     Log log;
     log.watch(&game);
@@ -510,7 +485,7 @@ void TestTryAgain::pairGameDealsAndCompletes()
         log.lines.clear();
     }
     QCOMPARE(WordStore::instance()->pool().size(), std::size_t(pairs - 1));
-    QCOMPARE(prompts.prompts, ranked ? 1 : 0);
+    QCOMPARE(prompts.asked.size(), ranked ? 1 : 0);
     QCOMPARE(game.topList().size(), ranked ? 1 : 0);
     QCOMPARE(QFile::exists(m_data->filePath("/pgrecords.dat")), ranked);
 }

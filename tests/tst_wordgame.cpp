@@ -1,6 +1,6 @@
 // The Word Game's rules through its slot, on seeded word pools.
 
-#include "testsupport.h"
+#include "rulesupport.h"
 
 #include "Record.h"
 #include "TopTenList.h"
@@ -8,16 +8,12 @@
 #include "WordGame.h"
 #include "WordStore.h"
 
-#include <QApplication>
 #include <QDataStream>
 #include <QDir>
 #include <QFileInfo>
-#include <QInputDialog>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
-#include <QWidget>
 
 #include <cstdlib>
 #include <limits>
@@ -118,42 +114,6 @@ private:
     WordGame *m_game;
 };
 
-// Answers the next name prompt: notes what it saw into log, then types name
-// and presses OK (or Cancel).
-struct PromptSeen
-{
-    QString title;
-    QString label;
-    QWidget *parent = nullptr;
-    bool modal = false;
-};
-
-void answerPrompt(QStringList *log, PromptSeen *seen, const QString &name, bool accept, int attempts = 500)
-{
-    QTimer::singleShot(attempts == 500 ? 0 : 10, [=] {
-        auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
-        if (!dialog) {
-            if (attempts > 0)
-                answerPrompt(log, seen, name, accept, attempts - 1);
-            return;
-        }
-        if (log)
-            *log << "prompt";
-        if (seen) {
-            seen->title = dialog->windowTitle();
-            seen->label = dialog->labelText();
-            seen->parent = dialog->parentWidget();
-            seen->modal = dialog->isModal();
-        }
-        if (accept) {
-            dialog->setTextValue(name);
-            dialog->accept();
-        } else {
-            dialog->reject();
-        }
-    });
-}
-
 } // namespace
 
 class TestWordGame : public QObject
@@ -193,20 +153,20 @@ private slots:
     void destructorFreesEverything();
 
 private:
-    QWidget *m_window = nullptr;
+    TestSupport::ScriptedPrompt *m_prompt = nullptr;
 };
 
 void TestWordGame::initTestCase()
 {
-    TestSupport::initApplication();
+    TestSupport::initCoreApplication();
     WordStore::instance();
     std::srand(20240605);
-    m_window = new QWidget;
+    m_prompt = new TestSupport::ScriptedPrompt;
 }
 
 void TestWordGame::cleanupTestCase()
 {
-    delete m_window;
+    delete m_prompt;
     delete WordStore::instance();
 }
 
@@ -214,8 +174,9 @@ void TestWordGame::constructedGame()
 {
     TestSupport::TemporaryDataLocation data;
     seedPool(12);
-    WordGame game(m_window);
-    QCOMPARE(game.parent(), m_window);
+    QObject host;
+    WordGame game(m_prompt, GameOptions(), &host);
+    QCOMPARE(game.parent(), &host);
     QCOMPARE(game.score(), 0);
     QCOMPARE(game.word(), QString());
     QCOMPARE(game.imagePath(), QString());
@@ -231,7 +192,7 @@ void TestWordGame::constructorLoadsTopList()
 {
     TestSupport::TemporaryDataLocation data;
     writeRecords(data.filePath("/wgrecords.dat"), {9, 7, 3});
-    WordGame game(m_window);
+    WordGame game(m_prompt);
     QCOMPARE(game.topList().size(), 3);
     auto *first = qobject_cast<Record *>(game.topList().at(0));
     auto *last = qobject_cast<Record *>(game.topList().at(2));
@@ -265,7 +226,7 @@ void TestWordGame::dealsTenPictures()
 {
     TestSupport::TemporaryDataLocation data;
     seedPool(12);
-    WordGame game(m_window);
+    WordGame game(m_prompt);
     SignalLog signalLog(&game);
 
     QVERIFY(game.buildNewLists());
@@ -303,7 +264,7 @@ void TestWordGame::dealFailsOnNineWords()
 {
     TestSupport::TemporaryDataLocation data;
     seedPool(9);
-    WordGame game(m_window);
+    WordGame game(m_prompt);
     SignalLog signalLog(&game);
     QVERIFY(!game.buildNewLists());
     QVERIFY(game.imageList().isEmpty());
@@ -322,7 +283,7 @@ void TestWordGame::playWordSound()
 {
     TestSupport::TemporaryDataLocation data;
     seedPool(10);
-    WordGame game(m_window);
+    WordGame game(m_prompt);
     QSignalSpy sound(&game, &WordGame::playSound);
     QVERIFY(!game.playWordSound());
     QCOMPARE(sound.count(), 0);
@@ -337,7 +298,7 @@ void TestWordGame::propertiesAndSignals()
 {
     TestSupport::TemporaryDataLocation data;
     seedPool(11);
-    WordGame game(m_window);
+    WordGame game(m_prompt);
     QVERIFY(game.buildNewLists());
     QCOMPARE(game.property("score").toInt(), 0);
     QCOMPARE(game.property("word").toString(), game.word());
@@ -352,7 +313,7 @@ void TestWordGame::rightPick()
 {
     TestSupport::TemporaryDataLocation data;
     seedPool(12);
-    WordGame game(m_window);
+    WordGame game(m_prompt);
     QVERIFY(game.buildNewLists());
     const QString answer = game.word();
     const int k = rightIndex(game);
@@ -393,7 +354,7 @@ void TestWordGame::rightPickIsTextEquality()
         words.push_back(makeWord("Dog", ":/png/Test/Dog1.png"));
         words.push_back(makeWord("Dog", ":/png/Test/Dog2.png"));
         WordStore::instance()->setPoolForTesting(std::move(words));
-        WordGame game(m_window);
+        WordGame game(m_prompt);
         QVERIFY(game.buildNewLists());
         if (game.word() != "Dog")
             continue;
@@ -419,7 +380,7 @@ void TestWordGame::rightPickIsCaseSensitive()
     TestSupport::TemporaryDataLocation data;
     for (int attempt = 0; attempt < 500; ++attempt) {
         seedPool({"W0", "W1", "W2", "W3", "W4", "W5", "W6", "W7", "Cat", "cat"});
-        WordGame game(m_window);
+        WordGame game(m_prompt);
         QVERIFY(game.buildNewLists());
         if (game.word().compare("cat", Qt::CaseInsensitive) != 0)
             continue;
@@ -443,7 +404,7 @@ void TestWordGame::wrongPick()
 {
     TestSupport::TemporaryDataLocation data;
     seedPool(12);
-    WordGame game(m_window);
+    WordGame game(m_prompt);
     QVERIFY(game.buildNewLists());
     const QString answer = game.word();
     const QString answerImage = game.imagePath();
@@ -472,16 +433,12 @@ void TestWordGame::wrongPickAtZeroAsksNothing()
     // Score 0 never enters the list, even an empty one.
     TestSupport::TemporaryDataLocation data;
     seedPool(10);
-    WordGame game(m_window);
+    WordGame game(m_prompt);
     QVERIFY(game.buildNewLists());
-    const int before = TestSupport::answeredPrompts();
-    QStringList log;
-    answerPrompt(&log, nullptr, "nobody", true, 20); // would fail the order below if a prompt came
+    const int before = m_prompt->asked.size();
     SignalLog signalLog(&game);
     game.iconClicked(wrongIndex(game));
-    QTest::qWait(300);
-    QVERIFY(log.isEmpty());
-    QCOMPARE(TestSupport::answeredPrompts(), before);
+    QCOMPARE(m_prompt->asked.size(), before);
     QCOMPARE(signalLog.log.last(), QString("gameOverSignal"));
     QVERIFY(game.topList().isEmpty());
     QVERIFY(!QFile::exists(data.filePath("/wgrecords.dat")));
@@ -491,7 +448,7 @@ void TestWordGame::wrongPickWithQualifyingScore()
 {
     TestSupport::TemporaryDataLocation data;
     seedPool(12);
-    WordGame game(m_window);
+    WordGame game(m_prompt);
     QVERIFY(game.buildNewLists());
     game.iconClicked(rightIndex(game));
     QCOMPARE(game.score(), 1);
@@ -499,16 +456,15 @@ void TestWordGame::wrongPickWithQualifyingScore()
     SignalLog signalLog(&game);
     const int k = wrongIndex(game);
     const QString pickedWord = picture(game, k)->word();
-    PromptSeen seen;
-    answerPrompt(&signalLog.log, &seen, "Ann", true);
+    m_prompt->log = &signalLog.log;
+    m_prompt->answerNext("Ann");
     game.iconClicked(k);
+    m_prompt->log = nullptr;
 
     QCOMPARE(signalLog.log, QStringList({"wordStateChanged " + pickedWord, "prompt", "newTopListBuiltSignal",
                                          "scoreChangedSignal", "gameOverSignal"}));
-    QCOMPARE(seen.title, QString("You made it to top 10!"));
-    QCOMPARE(seen.label, QString("Enter your name!"));
-    QCOMPARE(seen.parent, m_window);
-    QVERIFY(seen.modal);
+    QCOMPARE(m_prompt->asked.last().title, QString("You made it to top 10!"));
+    QCOMPARE(m_prompt->asked.last().label, QString("Enter your name!"));
     QCOMPARE(game.topList().size(), 1);
     auto *entry = qobject_cast<Record *>(game.topList().at(0));
     QCOMPARE(entry->player(), QString("Ann"));
@@ -522,7 +478,7 @@ void TestWordGame::completionOnTenWords()
 {
     TestSupport::TemporaryDataLocation data;
     seedPool(10);
-    WordGame game(m_window);
+    WordGame game(m_prompt);
     QVERIFY(game.buildNewLists());
     const QString answer = game.word();
     QList<QPointer<QObject>> lastRound;
@@ -530,11 +486,11 @@ void TestWordGame::completionOnTenWords()
         lastRound << item;
 
     SignalLog signalLog(&game);
-    const int before = TestSupport::answeredPrompts();
-    TestSupport::answerNextPrompt("Zoe");
+    const int before = m_prompt->asked.size();
+    m_prompt->answerNext("Zoe");
     game.iconClicked(rightIndex(game));
 
-    QCOMPARE(TestSupport::answeredPrompts(), before + 1);
+    QCOMPARE(m_prompt->asked.size(), before + 1);
     QCOMPARE(signalLog.log, QStringList({"wordStateChanged " + answer, "scoreChangedSignal",
                                          "newTopListBuiltSignal", "scoreChangedSignal",
                                          "gameCompletedSignal"}));
@@ -571,17 +527,15 @@ void TestWordGame::completionWithoutPrompt()
     const QByteArray before = TestSupport::readFile(file);
 
     seedPool(10);
-    WordGame game(m_window);
+    WordGame game(m_prompt);
     QCOMPARE(game.topList().size(), scores.size());
     QVERIFY(game.buildNewLists());
-    QStringList promptLog;
-    answerPrompt(&promptLog, nullptr, "nobody", true, 20);
+    const int asked = m_prompt->asked.size();
     SignalLog signalLog(&game);
     const QString answer = game.word();
     game.iconClicked(rightIndex(game));
-    QTest::qWait(300);
 
-    QVERIFY(promptLog.isEmpty());
+    QCOMPARE(m_prompt->asked.size(), asked);
     QCOMPARE(signalLog.log, QStringList({"wordStateChanged " + answer, "scoreChangedSignal", "scoreChangedSignal",
                                          "gameCompletedSignal"}));
     QCOMPARE(game.topList().size(), scores.size());
@@ -606,12 +560,14 @@ void TestWordGame::completionWithPrompt()
     TestSupport::TemporaryDataLocation data;
     writeRecords(data.filePath("/wgrecords.dat"), scores);
     seedPool(10);
-    WordGame game(m_window);
+    WordGame game(m_prompt);
     QVERIFY(game.buildNewLists());
     SignalLog signalLog(&game);
     const QString answer = game.word();
-    answerPrompt(&signalLog.log, nullptr, "Me", true);
+    m_prompt->log = &signalLog.log;
+    m_prompt->answerNext("Me");
     game.iconClicked(rightIndex(game));
+    m_prompt->log = nullptr;
 
     QCOMPARE(signalLog.log, QStringList({"wordStateChanged " + answer, "scoreChangedSignal", "prompt",
                                          "newTopListBuiltSignal", "scoreChangedSignal", "gameCompletedSignal"}));
@@ -620,7 +576,7 @@ void TestWordGame::completionWithPrompt()
     QCOMPARE(entry->player(), QString("Me"));
     QCOMPARE(int(entry->score()), 1);
     // The file holds the new list.
-    WordGame reread(m_window);
+    WordGame reread(m_prompt);
     QCOMPARE(reread.topList().size(), game.topList().size());
     QCOMPARE(qobject_cast<Record *>(reread.topList().at(position))->player(), QString("Me"));
 }
@@ -630,7 +586,7 @@ void TestWordGame::wholeGameOnTwelveWords()
     // Twelve words: three rounds, and a perfect game completes with 3.
     TestSupport::TemporaryDataLocation data;
     seedPool(12);
-    WordGame game(m_window);
+    WordGame game(m_prompt);
     QVERIFY(game.buildNewLists());
     QSignalSpy scoreChanged(&game, &WordGame::scoreChangedSignal);
     QSignalSpy listsBuilt(&game, &WordGame::newListsBuiltSignal);
@@ -640,7 +596,7 @@ void TestWordGame::wholeGameOnTwelveWords()
     for (int round = 1; round <= 3; ++round) {
         answers.insert(game.word());
         if (round == 3)
-            TestSupport::answerNextPrompt("Max");
+            m_prompt->answerNext("Max");
         game.iconClicked(rightIndex(game));
         QCOMPARE(game.score(), round);
         // Once per pick while it goes on, twice at the completing pick.
@@ -657,9 +613,9 @@ void TestWordGame::promptCancelledStillEnters()
 {
     TestSupport::TemporaryDataLocation data;
     seedPool(10);
-    WordGame game(m_window);
+    WordGame game(m_prompt);
     QVERIFY(game.buildNewLists());
-    TestSupport::answerNextPrompt("ignored", false);
+    m_prompt->answerNext("ignored", false);
     game.iconClicked(rightIndex(game));
     QCOMPARE(game.topList().size(), 1);
     QCOMPARE(qobject_cast<Record *>(game.topList().at(0))->player(), QString());
@@ -673,9 +629,9 @@ void TestWordGame::longNameIsCut()
 {
     TestSupport::TemporaryDataLocation data;
     seedPool(10);
-    WordGame game(m_window);
+    WordGame game(m_prompt);
     QVERIFY(game.buildNewLists());
-    TestSupport::answerNextPrompt("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    m_prompt->answerNext("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
     game.iconClicked(rightIndex(game));
     QCOMPARE(qobject_cast<Record *>(game.topList().at(0))->player(), QString("ABCDEFGHIJKLMNOP"));
 }
@@ -686,9 +642,9 @@ void TestWordGame::newEntryTakesItsPlace()
     TestSupport::TemporaryDataLocation data;
     writeRecords(data.filePath("/wgrecords.dat"), {2, 1, 0, 0, 0, 0, 0, 0, 0, 0});
     seedPool(10);
-    WordGame game(m_window);
+    WordGame game(m_prompt);
     QVERIFY(game.buildNewLists());
-    TestSupport::answerNextPrompt("New");
+    m_prompt->answerNext("New");
     game.iconClicked(rightIndex(game));
     QCOMPARE(game.topList().size(), 10);
     QStringList names;
@@ -712,7 +668,7 @@ void TestWordGame::ignoredPicks()
     QFETCH(int, index);
     TestSupport::TemporaryDataLocation data;
     seedPool(12);
-    WordGame game(m_window);
+    WordGame game(m_prompt);
     QVERIFY(game.buildNewLists());
     const QString answer = game.word();
     const QList<QObject *> pictures = game.imageList();
@@ -734,7 +690,7 @@ void TestWordGame::picksAfterGameOverIgnored()
 {
     TestSupport::TemporaryDataLocation data;
     seedPool(12);
-    WordGame game(m_window);
+    WordGame game(m_prompt);
     QVERIFY(game.buildNewLists());
     const int wrong = wrongIndex(game);
     game.iconClicked(wrong);
@@ -757,7 +713,7 @@ void TestWordGame::picksAfterCompletionIgnored()
     TestSupport::TemporaryDataLocation data;
     writeRecords(data.filePath("/wgrecords.dat"), {5, 5, 5, 5, 5, 5, 5, 5, 5, 5}); // no prompt
     seedPool(10);
-    WordGame game(m_window);
+    WordGame game(m_prompt);
     QVERIFY(game.buildNewLists());
     game.iconClicked(rightIndex(game));
     QVERIFY(game.isFinished());
@@ -773,7 +729,7 @@ void TestWordGame::retiredPicturesLiveUntilNextDeal()
 {
     TestSupport::TemporaryDataLocation data;
     seedPool(13);
-    WordGame game(m_window);
+    WordGame game(m_prompt);
     QVERIFY(game.buildNewLists());
     QList<QPointer<QObject>> first;
     for (QObject *item : game.imageList())
@@ -799,7 +755,7 @@ void TestWordGame::destructorFreesEverything()
     TestSupport::TemporaryDataLocation data;
     writeRecords(data.filePath("/wgrecords.dat"), {4, 2});
     seedPool(12);
-    auto *game = new WordGame(m_window);
+    auto *game = new WordGame(m_prompt);
     QVERIFY(game->buildNewLists());
     QList<QPointer<QObject>> owned;
     for (QObject *item : game->imageList())

@@ -18,7 +18,6 @@ DictionaryChoice::DictionaryChoice(QQmlContext *context, QWidget *dialogParent)
     , m_dialogParent(dialogParent)
     , m_wordSets(new WordSetImport(this))
 {
-    m_context->setContextProperty(QStringLiteral("qtWordSets"), m_wordSets);
     // The store's catalogue is up to date when these arrive.
     connect(m_wordSets, &WordSetImport::finished, this, &DictionaryChoice::publishLists);
     connect(m_wordSets, &WordSetImport::removed, this, &DictionaryChoice::publishLists);
@@ -83,9 +82,9 @@ void DictionaryChoice::reload()
     publishLists();
 }
 
-void DictionaryChoice::save()
+bool DictionaryChoice::save()
 {
-    WordStore::instance()->saveLists();
+    return WordStore::instance()->saveLists();
 }
 
 void DictionaryChoice::chooseFolderToImport()

@@ -31,7 +31,8 @@ public:
     void remove(int index);
     // Throws the moves away: the lists as the catalogue and the saved file have them.
     void reload();
-    void save();
+    // False when the choice could not be saved; the saved one then stays as it was.
+    bool save();
     // Asks for a folder and imports it as a word set.
     void chooseFolderToImport();
     // folder: a path or a file: URL. False when an import is already running.

@@ -1,11 +1,10 @@
 #include "MainWindow.h"
 
 #include "DictionaryChoice.h"
-#include "GamePages.h"
 #include "InterruptedSaves.h"
-#include "MainWindowForm.h"
+#include "Navigator.h"
+#include "PageTable.h"
 #include "PageViews.h"
-#include "PageWiring.h"
 #include "PairGame.h"
 #include "PictureBook.h"
 #include "PictureProvider.h"
@@ -15,6 +14,7 @@
 #include "SoundPlayer.h"
 #include "WindowMode.h"
 #include "WordGame.h"
+#include "WordSetImport.h"
 #include "WordStore.h"
 
 #include <QQmlContext>
@@ -27,15 +27,17 @@
 
 MainWindow::MainWindow(QRect screen, QWidget *parent)
     : QMainWindow(parent)
+    , m_screenHeight(screen.height())
+    , m_screenWidth(screen.width())
+    , m_namePrompt(this)
 {
-    DataDirectory::removeInterruptedSaves({"/settings.dat", "/dictionaries.dat", "/wgrecords.dat", "/pgrecords.dat"});
+    DataDirectory::removeInterruptedSaves();
     Vocalune::initResources();
 
-    form = new MainWindowForm;
-    m_screenWidth = double(screen.right() - screen.left() + 1);
-    m_screenHeight = double(screen.bottom() - screen.top() + 1);
-    form->setupUi(this);
+    setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Vocalune"));
+    stack = new QStackedWidget(this);
+    setCentralWidget(stack);
     // The window starts at the size it was given; the pages follow it from then on.
     resize(screen.size());
     new WindowMode(this, screen.size());
@@ -44,18 +46,24 @@ MainWindow::MainWindow(QRect screen, QWidget *parent)
     settings = new Settings(this);
     settings->load();
     sound = new SoundPlayer(settings, this);
+    WordStore::instance()->loadLists();
+    pictureBook = new PictureBook(this);
+    connect(pictureBook, &PictureBook::playSound, sound, &SoundPlayer::play);
 
-    // One engine for all six views: each view still has a context of its own
+    navigator = new Navigator([this] { return settings->gameOptions(); }, &m_namePrompt, this);
+    connect(navigator, &Navigator::pageChanged, this, &MainWindow::showPage);
+    connect(navigator, &Navigator::continueEnabled, this, &MainWindow::enableContinueButtonSignal);
+    connect(navigator, &Navigator::pageReset, this, &MainWindow::resetGamePage);
+    connect(navigator, &Navigator::playSound, sound, &SoundPlayer::play);
+
+    // One engine for every view: each page still has a context of its own
     // for its properties, but the pages share the engine's start-up and its
     // compiled components.
     engine = new QQmlEngine(this);
     engine->addImageProvider(QLatin1String(PictureProvider::name()), new PictureProvider);
-    // In the order of Page.
-    pages = new PageViews(engine, form->stackedWidget,
-                          {QUrl("qrc:/qml/MainView.qml"), QUrl("qrc:/qml/NewGameView.qml"),
-                           QUrl("qrc:/qml/PairGameView.qml"), QUrl("qrc:/qml/WordGameView.qml"),
-                           QUrl("qrc:/qml/DictionariesView.qml"), QUrl("qrc:/qml/SettingsView.qml"),
-                           QUrl("qrc:/qml/PictureBookView.qml")});
+    pages = new PageViews(engine, stack);
+    connect(navigator, &Navigator::handed, this,
+            [this](int page, const QString &name, const QVariant &value) { pages->publish(page, name, value); });
     // Starting the audio backend takes longer than building the whole menu:
     // it starts once the menu is on screen (or at the first sound, if sooner).
     sound->startAfterFirstPaint(pages->view(PageMain));
@@ -63,17 +71,22 @@ MainWindow::MainWindow(QRect screen, QWidget *parent)
     pages->view(PageMain)->setAttribute(Qt::WA_OpaquePaintEvent, true);
     pages->view(PageMain)->setAttribute(Qt::WA_NoSystemBackground, true);
 
-    WordStore::instance()->loadLists();
-    for (int page = 0; page < pages->count(); ++page)
-        pages->publish(page, "qtMainWindow", this);
     dictionaryChoice = new DictionaryChoice(pages->context(PageDictionaries), this);
     connect(dictionaryChoice, &DictionaryChoice::dictionaryListIndexToZero, this,
             &MainWindow::dictionaryListIndexToZero);
     connect(dictionaryChoice, &DictionaryChoice::chosenListIndexToZero, this, &MainWindow::chosenListIndexToZero);
-    pages->publish(PageSettings, "qtSettings", settings);
-    pictureBook = new PictureBook(this);
-    connect(pictureBook, &PictureBook::playSound, this, &MainWindow::playSound);
-    pages->publish(PagePictureBook, "qtPictureBook", pictureBook);
+    // Before the page's own handler: a set imported from the command line
+    // meanwhile is listed when the page opens.
+    connect(this, &MainWindow::dictionariesPageShown, dictionaryChoice, &DictionaryChoice::reload);
+
+    const QHash<QByteArray, QObject *> handed = {{"qtMainWindow", this},
+                                                 {"qtSettings", settings},
+                                                 {"qtPictureBook", pictureBook},
+                                                 {"qtWordSets", dictionaryChoice->wordSets()}};
+    for (int page = 0; page < PageCount; ++page) {
+        for (const char *name : PageTable::row(page).context)
+            pages->publish(page, name, QVariant::fromValue(handed.value(name)));
+    }
 
     // Only the menu is built before the first frame: every other page is
     // loaded when it is first shown, a game page when its game starts.
@@ -81,13 +94,13 @@ MainWindow::MainWindow(QRect screen, QWidget *parent)
 
     // Screen readers reach the pages' buttons through the views.
     QuickWidgetAccessibility::install();
-    for (int page = 0; page < pages->count(); ++page) {
+    for (int page = 0; page < PageCount; ++page) {
         QuickWidgetAccessibility::expose(pages->view(page));
         pages->view(page)->installEventFilter(this);
     }
 
-    connect(form->stackedWidget, &QStackedWidget::currentChanged, this, &MainWindow::focusPage);
-    focusPage(PageMain);
+    connect(stack, &QStackedWidget::currentChanged, this, [this](int page) { pages->focus(page); });
+    pages->focus(PageMain);
 }
 
 MainWindow::~MainWindow()
@@ -95,9 +108,11 @@ MainWindow::~MainWindow()
     // The views go first: their bindings name this window, the games and the
     // store's items, and would otherwise be re-evaluated against dying objects.
     delete pages;
+    // The games go unseen now: nothing is handed to the deleted views.
+    disconnect(navigator, nullptr, this, nullptr);
+    delete navigator;
     // Cancels a running import and waits for its thread before the store goes.
     delete dictionaryChoice;
-    delete form;
     delete WordStore::instance();
     delete engine;
 }
@@ -106,25 +121,20 @@ void MainWindow::applyOrientation(int choice)
 {
     // Qt 5 has no orientation lock attributes; tell the window system instead,
     // which a handset honours and a desktop ignores.
-    switch (choice) {
-    case 0:
-        m_orientation = Qt::PortraitOrientation;
-        break;
-    case 1:
-        m_orientation = Qt::LandscapeOrientation;
-        break;
-    default:
-        m_orientation = Qt::PrimaryOrientation;
-        break;
-    }
+    m_orientation = choice == 0   ? Qt::PortraitOrientation
+                    : choice == 1 ? Qt::LandscapeOrientation
+                                  : Qt::PrimaryOrientation;
     if (QWindow *window = windowHandle())
         window->reportContentOrientationChange(m_orientation);
 }
 
-int MainWindow::currentPage() const
-{
-    return form->stackedWidget->currentIndex();
-}
+int MainWindow::currentPage() const { return stack->currentIndex(); }
+PairGame *MainWindow::openPairGame() const { return navigator->pairGame(); }
+WordGame *MainWindow::openWordGame() const { return navigator->wordGame(); }
+Phonon::MediaObject *MainWindow::player() { return sound->mediaObject(); }
+Phonon::AudioOutput *MainWindow::output() { return sound->audioOutput(); }
+QQmlContext *MainWindow::context(Page page) const { return pages->context(page); }
+WordSetImport *MainWindow::wordSetImport() const { return dictionaryChoice->wordSets(); }
 
 QQuickWidget *MainWindow::view(Page page) const
 {
@@ -132,46 +142,53 @@ QQuickWidget *MainWindow::view(Page page) const
     return pages->view(page);
 }
 
-WordSetImport *MainWindow::wordSetImport() const
-{
-    return dictionaryChoice->wordSets();
-}
-
-QObject *MainWindow::loadPage(Page page) const
+QObject *MainWindow::loadPage(int page) const
 {
     QObject *root = pages->load(page);
     if (!root)
         return nullptr;
-    PageWiring::connect(page, root, this);
+    const PageRow &row = PageTable::row(page);
+    for (const PageRow::Connection &wire : row.wiring)
+        connect(root, wire.signal, this, wire.slot);
+    if (QObject *game = navigator->gameOf(page)) {
+        for (const PageRow::Connection &wire : row.gameWiring)
+            connect(root, wire.signal, game, wire.slot);
+    }
     if (page == PageDictionaries)
         dictionaryChoice->keepFocusOnPage(pages->view(page), root);
     return root;
 }
 
-void MainWindow::ensureLoaded(Page page) const
+void MainWindow::ensureLoaded(int page) const
 {
-    // A game page is loaded with its game, never empty ahead of it.
-    if (!PageWiring::isGamePage(page) && !pages->view(page)->rootObject())
+    if (!PageTable::row(page).loadsWithGame() && !pages->view(page)->rootObject())
         loadPage(page);
 }
 
-QQmlContext *MainWindow::context(Page page) const
+void MainWindow::resetGamePage(int page)
 {
-    return pages->context(page);
+    loadPage(page);
+    // The stack showed the page before its items existed.
+    if (currentPage() == page)
+        pages->focus(page);
 }
 
-void MainWindow::showPage(Page page)
+void MainWindow::showPage(int page)
 {
     ensureLoaded(page);
-    form->stackedWidget->setCurrentIndex(page);
+    pages->setSaveFailed(page, false);
+    stack->setCurrentIndex(page);
+    if (auto shown = PageTable::row(page).shown)
+        emit(this->*shown)();
 }
 
-void MainWindow::focusPage(int page)
+void MainWindow::leaveAfterSave(bool saved)
 {
-    pages->focus(page);
+    if (saved)
+        navigator->show(PageMain);
+    else
+        pages->setSaveFailed(currentPage(), true);
 }
-
-// --- Window ---
 
 void MainWindow::resizeEvent(QResizeEvent *event)
 {
@@ -185,7 +202,7 @@ void MainWindow::resizeEvent(QResizeEvent *event)
     emit screenSizeChanged();
     // The views would follow their pages' roots only at the next turn of the
     // event loop; a tap before that must already land on the new layout.
-    for (int page = 0; page < pages->count(); ++page)
+    for (int page = 0; page < PageCount; ++page)
         pages->view(page)->resize(size);
 }
 
@@ -203,256 +220,44 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-// --- Navigation ---
-
-void MainWindow::buttonNewGameClicked()
-{
-    emit enableContinueButtonSignal(false);
-    discardGame(pairGame);
-    discardGame(wordGame);
-    showPage(PageNewGame);
-}
-
-void MainWindow::buttonContinueClicked()
-{
-    if (pairGame)
-        showPage(PagePairGame);
-    else if (wordGame)
-        showPage(PageWordGame);
-}
-
-void MainWindow::buttonDictionariesClicked()
-{
-    showPage(PageDictionaries);
-    pages->view(PageDictionaries)->setFocus();
-    emit dictionariesPageShown();
-}
-
-void MainWindow::buttonSettingsClicked()
-{
-    showPage(PageSettings);
-}
-
-void MainWindow::buttonStartGameClicked(int gamemode)
-{
-    if (gamemode == 0) {
-        showPage(PagePairGame);
-        if (!startPairGame())
-            showUndealtGame(pairGame);
-    } else if (gamemode == 1) {
-        showPage(PageWordGame);
-        if (startWordGame())
-            wordGame->playWordSound();
-        else
-            showUndealtGame(wordGame);
-    }
-}
-
-void MainWindow::buttonBackToMainClicked()
-{
-    if (pairGame || wordGame)
-        emit enableContinueButtonSignal(true);
-    showPage(PageMain);
-}
-
-// --- Sound ---
-
-Phonon::MediaObject *MainWindow::player()
-{
-    return sound->mediaObject();
-}
-
-Phonon::AudioOutput *MainWindow::output()
-{
-    return sound->audioOutput();
-}
-
-void MainWindow::phononState(Phonon::State newState, Phonon::State oldState)
-{
-    sound->logStateChange(newState, oldState);
-}
-
-void MainWindow::playSound(QString path)
-{
-    sound->play(path);
-}
-
-// --- Both games ---
-
-// Deals the first round and hands it to the game's page. Returns false, with
-// the game still set, when there are too few words for a round.
-template <class Game>
-bool MainWindow::startGame(Game *&game)
-{
-    const Page page = GamePages::pageOf(game);
-    WordStore::instance()->buildWordPool();
-    game = new Game(this, settings->gameOptions());
-    if (!game->buildNewLists())
-        return false;
-
-    GamePages::publishGame(pages, game);
-    loadPage(page);
-    if (currentPage() == page)
-        focusPage(page);
-    connect(game, SIGNAL(playSound(QString)), this, SLOT(playSound(QString)));
-    return true;
-}
-
-template <class Game>
-void MainWindow::endGame(Game *&game)
-{
-    emit enableContinueButtonSignal(false);
-    showPage(PageMain);
-    discardGame(game);
-}
-
-// The hidden view keeps its bindings; it is handed empty lists and no game
-// before the objects they name are deleted, so it never reads freed memory.
-template <class Game>
-void MainWindow::discardGame(Game *&game)
-{
-    if (!game)
-        return;
-    GamePages::publishGame(pages, static_cast<Game *>(nullptr));
-    delete game;
-    game = nullptr;
-}
-
-// A game whose first round could not be dealt is of no use to keep: the page
-// shows its view without a game, so the player sees the owl and a way back.
-template <class Game>
-void MainWindow::showUndealtGame(Game *&game)
-{
-    const Page page = GamePages::pageOf(game);
-    discardGame(game);
-    pages->publish(page, GamePages::gameProperty(game), nullptr);
-    loadPage(page);
-    if (currentPage() == page)
-        focusPage(page);
-}
-
-// --- Pair Game ---
-
-bool MainWindow::startPairGame()
-{
-    if (!startGame(pairGame))
-        return false;
-    // Each game has its own taps, its own end and its own lists to republish;
-    // the Pair Game's view taps words as well as pictures.
-    QObject *view = pages->view(PagePairGame)->rootObject();
-    connect(view, SIGNAL(qmlLabelClickedSignal(int)), pairGame, SLOT(labelClicked(int)));
-    connect(view, SIGNAL(qmlIconClickedSignal(int)), pairGame, SLOT(iconClicked(int)));
-    connect(pairGame, SIGNAL(newListsBuiltSignal()), this, SLOT(newPairGameListsCreated()));
-    connect(pairGame, SIGNAL(newTopListBuiltSignal()), this, SLOT(newPairGameTopListCreated()));
-    return true;
-}
-
-void MainWindow::newPairGameListsCreated()
-{
-    if (pairGame)
-        GamePages::publishRound(pages, pairGame);
-}
-
-void MainWindow::newPairGameTopListCreated()
-{
-    if (pairGame)
-        GamePages::publishTopList(pages, pairGame);
-}
-
-void MainWindow::buttonPairGameEndGameClicked()
-{
-    endGame(pairGame);
-}
-
-// --- Word Game ---
-
-bool MainWindow::startWordGame()
-{
-    if (!startGame(wordGame))
-        return false;
-    QObject *view = pages->view(PageWordGame)->rootObject();
-    connect(view, SIGNAL(qmlIconClickedSignal(int)), wordGame, SLOT(iconClicked(int)));
-    connect(wordGame, SIGNAL(newListsBuiltSignal()), this, SLOT(newWordGameListsCreated()));
-    connect(wordGame, SIGNAL(newTopListBuiltSignal()), this, SLOT(newWordGameTopListCreated()));
-    return true;
-}
-
-void MainWindow::newWordGameListsCreated()
-{
-    if (wordGame)
-        GamePages::publishRound(pages, wordGame);
-}
-
-void MainWindow::newWordGameTopListCreated()
-{
-    if (wordGame)
-        GamePages::publishTopList(pages, wordGame);
-}
-
-void MainWindow::buttonWordGameEndGameClicked()
-{
-    endGame(wordGame);
-}
-
-// --- Dictionaries ---
-
-void MainWindow::buttonAddListClicked(int index)
-{
-    dictionaryChoice->add(index);
-}
-
-void MainWindow::buttonRemoveListClicked(int index)
-{
-    dictionaryChoice->remove(index);
-}
+// The views' buttons.
+void MainWindow::buttonNewGameClicked() { navigator->newGame(); }
+void MainWindow::buttonContinueClicked() { navigator->continueGame(); }
+void MainWindow::buttonDictionariesClicked() { navigator->show(PageDictionaries); }
+void MainWindow::buttonSettingsClicked() { navigator->show(PageSettings); }
+void MainWindow::buttonStartGameClicked(int gamemode) { navigator->startGame(gamemode); }
+void MainWindow::buttonBackToMainClicked() { navigator->backToMain(); }
+void MainWindow::buttonPairGameEndGameClicked() { navigator->endGame(); }
+void MainWindow::buttonWordGameEndGameClicked() { navigator->endGame(); }
+void MainWindow::playSound(QString path) { sound->play(path); }
+void MainWindow::buttonAddListClicked(int index) { dictionaryChoice->add(index); }
+void MainWindow::buttonRemoveListClicked(int index) { dictionaryChoice->remove(index); }
+void MainWindow::buttonImportClicked() { dictionaryChoice->chooseFolderToImport(); }
+bool MainWindow::importWordSet(const QString &folder) { return dictionaryChoice->import(folder); }
+void MainWindow::buttonDictionariesSaveClicked() { leaveAfterSave(dictionaryChoice->save()); }
+void MainWindow::buttonPictureBookBackClicked() { navigator->show(PageNewGame); }
 
 void MainWindow::buttonDictionariesCancelClicked()
 {
     dictionaryChoice->reload();
-    showPage(PageMain);
+    navigator->show(PageMain);
 }
-
-void MainWindow::buttonDictionariesSaveClicked()
-{
-    dictionaryChoice->save();
-    showPage(PageMain);
-}
-
-void MainWindow::buttonImportClicked()
-{
-    dictionaryChoice->chooseFolderToImport();
-}
-
-bool MainWindow::importWordSet(const QString &folder)
-{
-    return dictionaryChoice->import(folder);
-}
-
-// --- Settings ---
 
 void MainWindow::buttonSettingsCancelClicked()
 {
     settings->load();
-    showPage(PageMain);
+    navigator->show(PageMain);
 }
 
 void MainWindow::buttonSettingsSaveClicked(int volume)
 {
     settings->setVolumePercent(volume);
-    settings->save();
-    showPage(PageMain);
+    leaveAfterSave(settings->save());
 }
-
-// --- Picture book ---
 
 void MainWindow::buttonPictureBookClicked()
 {
     // The chosen dictionaries may have changed since it was last open.
     pictureBook->reload();
-    showPage(PagePictureBook);
-}
-
-void MainWindow::buttonPictureBookBackClicked()
-{
-    showPage(PageNewGame);
+    navigator->show(PagePictureBook);
 }

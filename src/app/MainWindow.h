@@ -1,5 +1,8 @@
 #pragma once
 
+#include "NamePromptDialog.h"
+#include "Pages.h"
+
 #include <QMainWindow>
 #include <QRect>
 
@@ -9,22 +12,25 @@ namespace Phonon {
 class AudioOutput;
 class MediaObject;
 }
+class DictionaryChoice;
+class Navigator;
 class PageViews;
 class PairGame;
 class PictureBook;
 class QQmlContext;
 class QQmlEngine;
 class QQuickWidget;
+class QStackedWidget;
 class Settings;
 class SoundPlayer;
 class WordGame;
-class DictionaryChoice;
 class WordSetImport;
-struct MainWindowForm;
 
-// The one window: shows one of its pages, each a QML view, and answers their
-// buttons by starting and ending games and handing each view what it shows.
-class MainWindow : public QMainWindow
+// The one window: a stack of pages, each a QML view, laid out at the
+// window's size. Where the player is, and which game is open, the navigator
+// decides; the window shows its pages, hands them what they show and answers
+// their buttons (the slots below, named as the views call them).
+class MainWindow : public QMainWindow, public Pages
 {
     Q_OBJECT
     Q_PROPERTY(double screenWidth READ screenWidth NOTIFY screenSizeChanged)
@@ -35,8 +41,6 @@ class MainWindow : public QMainWindow
     Q_PROPERTY(bool keyboardFocusShown READ keyboardFocusShown NOTIFY keyboardFocusShownChanged)
 
 public:
-    enum Page { PageMain, PageNewGame, PagePairGame, PageWordGame, PageDictionaries, PageSettings, PagePictureBook };
-
     // screen: the size the window first takes (the pages follow the window
     // from then on); main() shows it full screen on that screen.
     explicit MainWindow(QRect screen, QWidget *parent = nullptr);
@@ -51,12 +55,9 @@ public:
     void applyOrientation(int choice);
     Qt::ScreenOrientation requestedOrientation() const { return m_orientation; }
 
-    bool startPairGame();
-    bool startWordGame();
-
     int currentPage() const;
-    PairGame *openPairGame() const { return pairGame; }
-    WordGame *openWordGame() const { return wordGame; }
+    PairGame *openPairGame() const;
+    WordGame *openWordGame() const;
     Settings *appSettings() const { return settings; }
     // The sound objects, started on first use if the menu has not been shown yet.
     Phonon::MediaObject *player();
@@ -72,7 +73,8 @@ signals:
     void enableContinueButtonSignal(bool enable);
     void chosenListIndexToZero();
     void dictionaryListIndexToZero();
-    // The dictionaries page is shown afresh: its focus goes back to the first list.
+    // The dictionaries page is shown afresh: its lists are read from the
+    // disk again and its focus goes back to the first list.
     void dictionariesPageShown();
     void screenSizeChanged();
     void keyboardFocusShownChanged();
@@ -82,16 +84,11 @@ public slots:
     void buttonContinueClicked();
     void buttonDictionariesClicked();
     void buttonSettingsClicked();
-    void phononState(Phonon::State newState, Phonon::State oldState);
     void buttonStartGameClicked(int gamemode);
     void buttonBackToMainClicked();
     void buttonPairGameEndGameClicked();
-    void newPairGameListsCreated();
-    void newPairGameTopListCreated();
-    void playSound(QString path);
     void buttonWordGameEndGameClicked();
-    void newWordGameListsCreated();
-    void newWordGameTopListCreated();
+    void playSound(QString path);
     void buttonAddListClicked(int index);
     void buttonRemoveListClicked(int index);
     void buttonDictionariesCancelClicked();
@@ -111,31 +108,28 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void showPage(Page page);
-    // Gives the keyboard to the page's view and, inside it, to the page's first
-    // item (its firstFocus), so no page needs a click before keys work.
-    void focusPage(int page);
-    // Creates the page's items afresh and connects their buttons to the slots.
-    QObject *loadPage(Page page) const;
-    // Loads a menu page not loaded yet; game pages load when their game starts.
-    void ensureLoaded(Page page) const;
-    // The steps both games share; what differs between them comes by the game's type.
-    template <class Game> bool startGame(Game *&game);
-    template <class Game> void endGame(Game *&game);
-    template <class Game> void discardGame(Game *&game);
-    template <class Game> void showUndealtGame(Game *&game);
+    void showPage(int page);
+    // Creates the page's items afresh, hands them their context and connects
+    // their buttons (and a game page's taps to its game).
+    QObject *loadPage(int page) const;
+    void ensureLoaded(int page) const;
+    // A game page whose game (or none) was just handed over.
+    void resetGamePage(int page);
+    // Leaves a page after its save; a save that failed keeps the page open,
+    // and the page says so.
+    void leaveAfterSave(bool saved);
 
-    PairGame *pairGame = nullptr;
-    WordGame *wordGame = nullptr;
     double m_screenHeight = 0;
     double m_screenWidth = 0;
-    bool m_keyboardFocusShown = true;
-    PageViews *pages = nullptr;
-    MainWindowForm *form = nullptr;
+    bool m_keyboardFocusShown = false;
+    Qt::ScreenOrientation m_orientation = Qt::PrimaryOrientation;
+    NamePromptDialog m_namePrompt;
+    QStackedWidget *stack = nullptr;
     Settings *settings = nullptr;
     SoundPlayer *sound = nullptr;
     PictureBook *pictureBook = nullptr;
-    Qt::ScreenOrientation m_orientation = Qt::PrimaryOrientation;
+    Navigator *navigator = nullptr;
     QQmlEngine *engine = nullptr;
+    PageViews *pages = nullptr;
     DictionaryChoice *dictionaryChoice = nullptr;
 };

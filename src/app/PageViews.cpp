@@ -1,5 +1,7 @@
 #include "PageViews.h"
 
+#include "PageTable.h"
+
 #include <QDebug>
 #include <QQmlComponent>
 #include <QQmlContext>
@@ -9,13 +11,23 @@
 #include <QQuickWindow>
 #include <QStackedWidget>
 
-PageViews::PageViews(QQmlEngine *engine, QStackedWidget *stack, const QList<QUrl> &sources)
+namespace {
+
+const char *const SaveFailed = "saveFailed";
+
+} // namespace
+
+PageViews::PageViews(QQmlEngine *engine, QStackedWidget *stack)
     : m_engine(engine)
-    , m_sources(sources)
-    , m_components(sources.size(), nullptr)
+    , m_components(Pages::PageCount, nullptr)
 {
-    for (int page = 0; page < sources.size(); ++page) {
-        m_views << new QQuickWidget(engine, stack->widget(page));
+    static const int registered = qRegisterMetaType<QList<QObject *>>("QList<QObject*>");
+    Q_UNUSED(registered);
+    for (int page = 0; page < Pages::PageCount; ++page) {
+        auto *holder = new QWidget;
+        holder->setObjectName(QLatin1String(PageTable::row(page).name));
+        stack->addWidget(holder);
+        m_views << new QQuickWidget(engine, holder);
         m_contexts << new QQmlContext(engine);
     }
 }
@@ -31,14 +43,15 @@ PageViews::~PageViews()
 QObject *PageViews::load(int page)
 {
     QQuickWidget *widget = m_views[page];
+    const QUrl source(QLatin1String(PageTable::row(page).source));
     QQmlComponent *&component = m_components[page];
     if (!component)
-        component = new QQmlComponent(m_engine, m_sources[page], QQmlComponent::PreferSynchronous, widget);
+        component = new QQmlComponent(m_engine, source, QQmlComponent::PreferSynchronous, widget);
     delete widget->rootObject();
     QObject *root = component->create(m_contexts[page]);
     if (!root)
         qWarning() << component->errors();
-    widget->setContent(m_sources[page], component, root);
+    widget->setContent(source, component, root);
     return root;
 }
 
@@ -53,7 +66,8 @@ void PageViews::focus(int page)
         return;
     // A page that names its first item starts there each time it is shown;
     // any other keeps the item it last had, or at least its root.
-    QQuickItem *first = root->property("firstFocus").value<QQuickItem *>();
+    const char *firstFocus = PageTable::row(page).firstFocus;
+    QQuickItem *first = firstFocus ? root->property(firstFocus).value<QQuickItem *>() : nullptr;
     if (first && first->isVisible() && first->isEnabled()) {
         first->forceActiveFocus(Qt::OtherFocusReason);
         return;
@@ -63,14 +77,14 @@ void PageViews::focus(int page)
         root->forceActiveFocus(Qt::OtherFocusReason);
 }
 
-void PageViews::publish(int page, const char *name, QObject *object)
+void PageViews::publish(int page, const QString &name, const QVariant &value)
 {
-    m_contexts[page]->setContextProperty(QLatin1String(name), QVariant::fromValue(object));
+    m_contexts[page]->setContextProperty(name, value);
 }
 
-void PageViews::publish(int page, const char *name, const QList<QObject *> &list)
+void PageViews::setSaveFailed(int page, bool failed)
 {
-    static const int registered = qRegisterMetaType<QList<QObject *>>("QList<QObject*>");
-    Q_UNUSED(registered);
-    m_contexts[page]->setContextProperty(QLatin1String(name), QVariant::fromValue(list));
+    QQuickItem *root = m_views[page]->rootObject();
+    if (root && root->metaObject()->indexOfProperty(SaveFailed) >= 0)
+        root->setProperty(SaveFailed, failed);
 }

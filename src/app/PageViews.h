@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QList>
-#include <QUrl>
 #include <QVector>
 
 class QObject;
@@ -10,20 +8,21 @@ class QQmlContext;
 class QQmlEngine;
 class QQuickWidget;
 class QStackedWidget;
+class QString;
+class QVariant;
 
-// The pages' QML views in one engine: per page a view, a context for the
-// page's properties and the component compiled once from its source.
+// The pages' QML views in one engine, one for each row of the page table:
+// per page a view on a page of the stack, a context for the page's
+// properties and the component compiled once from its source.
 class PageViews
 {
 public:
-    // One view on each page of the stack, in order; sources follow the same order.
-    PageViews(QQmlEngine *engine, QStackedWidget *stack, const QList<QUrl> &sources);
+    PageViews(QQmlEngine *engine, QStackedWidget *stack);
     // The views go before the contexts their bindings read.
     ~PageViews();
     PageViews(const PageViews &) = delete;
     PageViews &operator=(const PageViews &) = delete;
 
-    int count() const { return m_views.size(); }
     QQuickWidget *view(int page) const { return m_views.value(page); }
     QQmlContext *context(int page) const { return m_contexts.value(page); }
 
@@ -31,16 +30,18 @@ public:
     QObject *load(int page);
 
     // Gives the keyboard to the page's view and, inside it, to the page's first
-    // item (its firstFocus), so no page needs a click before keys work.
+    // item (see PageRow::firstFocus), so no page needs a click before keys work.
     void focus(int page);
 
-    void publish(int page, const char *name, QObject *object);
     // Lists of native objects reach the views as a QVariant holding a copy of the list.
-    void publish(int page, const char *name, const QList<QObject *> &list);
+    void publish(int page, const QString &name, const QVariant &value);
+
+    // Tells a page that saves whether its last save failed; it says so while
+    // it stays open.
+    void setSaveFailed(int page, bool failed);
 
 private:
     QQmlEngine *m_engine;
-    QList<QUrl> m_sources;
     QVector<QQuickWidget *> m_views;
     QVector<QQmlContext *> m_contexts;
     QVector<QQmlComponent *> m_components;

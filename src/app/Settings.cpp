@@ -1,16 +1,15 @@
 #include "Settings.h"
 
 #include "DataDirectory.h"
+#include "DataFiles.h"
 
 #include <QDataStream>
 #include <QFile>
 
 #include <cmath>
 
-static const char *const SettingsFile = "/settings.dat";
-// A version byte, then what a mistake does and the pictures per round, one
-// byte each. Any other length, version or value gives the defaults.
-static const char *const GameOptionsFile = "/gameoptions.dat";
+// gameoptions.dat: a version byte, then what a mistake does and the pictures
+// per round, one byte each. Any other length, version or value gives the defaults.
 static const quint8 GameOptionsVersion = 1;
 
 Settings::Settings(QObject *parent)
@@ -29,7 +28,10 @@ bool Settings::setVolumePercent(int percent)
 {
     if (percent > 100 || percent < 0)
         return false;
-    m_volume = percent / 100.0;
+    // The percent the page shows for the stored volume leaves the stored
+    // volume as it was: a Save that changed nothing writes the bytes it read.
+    if (percent != volumePercent())
+        m_volume = percent / 100.0;
     emit volumeChanged();
     return true;
 }
@@ -98,7 +100,7 @@ void Settings::load()
 {
     loadGameOptions();
 
-    QFile file(DataDirectory::path() + SettingsFile);
+    QFile file(DataDirectory::path() + DataFiles::Settings);
     if (!file.open(QIODevice::ReadOnly)) {
         m_volume = 0.5;
         emit volumeChanged();
@@ -123,20 +125,20 @@ void Settings::load()
     emit muteChanged();
 }
 
-void Settings::save()
+bool Settings::save()
 {
     const double volume = m_volume;
     const bool mute = m_mute;
-    DataDirectory::writeFile(DataDirectory::filePath(SettingsFile), [=](QDataStream &stream) {
-        stream << volume << mute;
-    });
-    saveGameOptions();
+    const bool saved = DataDirectory::writeFile(DataDirectory::filePath(DataFiles::Settings),
+                                                [=](QDataStream &stream) { stream << volume << mute; });
+    // Both are tried: one file refused leaves the other to be saved.
+    return saveGameOptions() && saved;
 }
 
 void Settings::loadGameOptions()
 {
     GameOptions options;
-    QFile file(DataDirectory::path() + GameOptionsFile);
+    QFile file(DataDirectory::path() + DataFiles::GameOptions);
     if (file.open(QIODevice::ReadOnly)) {
         QDataStream stream(&file);
         quint8 version = 0;
@@ -155,10 +157,10 @@ void Settings::loadGameOptions()
     emit picturesChanged();
 }
 
-void Settings::saveGameOptions() const
+bool Settings::saveGameOptions() const
 {
     const GameOptions options = m_options;
-    DataDirectory::writeFile(DataDirectory::filePath(GameOptionsFile), [=](QDataStream &stream) {
+    return DataDirectory::writeFile(DataDirectory::filePath(DataFiles::GameOptions), [=](QDataStream &stream) {
         stream << GameOptionsVersion << quint8(options.mistakes) << quint8(options.pictures);
     });
 }

@@ -34,7 +34,8 @@ public:
     GameOptions gameOptions() const;
 
     void load();
-    void save();
+    // False when either file could not be written; each old file then stays whole.
+    bool save();
 
 signals:
     void volumeChanged();
@@ -46,7 +47,7 @@ private:
     double volumeProperty() const;
     void setVolumeProperty(double percent);
     void loadGameOptions();
-    void saveGameOptions() const;
+    bool saveGameOptions() const;
 
     // Defaults, so that a file shorter than its fields still leaves sane values.
     double m_volume = 0.5;

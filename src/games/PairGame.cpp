@@ -1,14 +1,14 @@
 #include "PairGame.h"
 
+#include "DataFiles.h"
 #include "Word.h"
 #include "WordStore.h"
 
 #include <QVariantMap>
-#include <QWidget>
 
-PairGame::PairGame(QObject *parent, const GameOptions &options)
+PairGame::PairGame(NamePrompt *prompt, const GameOptions &options, QObject *parent)
     : QObject(parent)
-    , m_topList(QStringLiteral("/pgrecords.dat"))
+    , m_topList(QLatin1String(DataFiles::PairGameRecords))
     , selectedIcon(-1)
     , selectedLabel(-1)
     , m_score(0)
@@ -16,6 +16,7 @@ PairGame::PairGame(QObject *parent, const GameOptions &options)
     , selectedIconWord(nullptr)
     , ended(false)
     , m_options(options)
+    , m_prompt(prompt)
 {
     m_topList.load();
 }
@@ -106,7 +107,7 @@ bool PairGame::acceptsTap(const QList<QObject *> &list, int index) const
 {
     if (ended || index < 0 || index >= list.size())
         return false;
-    return static_cast<Word *>(list.at(index))->wordState() != 2;
+    return static_cast<Word *>(list.at(index))->wordState() != Word::Matched;
 }
 
 // Both columns follow the same steps with their roles exchanged: a tap on
@@ -119,16 +120,16 @@ void PairGame::tap(const QList<QObject *> &column, int index, int &selected, Wor
         return;
 
     if (index == selected) {
-        selectedWord->setWordState(0);
+        selectedWord->setWordState(Word::Normal);
         selectedWord = nullptr;
         selected = -1;
         return;
     }
 
     selectedWord = static_cast<Word *>(column.at(index));
-    selectedWord->setWordState(1);
+    selectedWord->setWordState(Word::Selected);
     if (selected != -1)
-        static_cast<Word *>(column.at(selected))->setWordState(0);
+        static_cast<Word *>(column.at(selected))->setWordState(Word::Normal);
     selected = index;
 
     if (otherSelected < 0) {
@@ -163,10 +164,10 @@ void PairGame::makePair()
     emit scoreChangedSignal();
     emit playSound(selectedLabelWord->soundPath());
 
-    selectedIconWord->setWordState(2);
+    selectedIconWord->setWordState(Word::Matched);
     selectedIconWord = nullptr;
     selectedIcon = -1;
-    selectedLabelWord->setWordState(2);
+    selectedLabelWord->setWordState(Word::Matched);
     selectedLabelWord = nullptr;
     selectedLabel = -1;
 
@@ -219,6 +220,6 @@ void PairGame::enterTopListIfQualified()
 {
     if (!m_options.entersTopTen() || !m_topList.qualifies(m_score))
         return;
-    m_topList.enter(m_score, qobject_cast<QWidget *>(parent()), tr("You made it to top 10!"),
+    m_topList.enter(m_score, m_prompt, tr("You made it to top 10!"),
                     tr("Enter your name!"), [this] { emit newTopListBuiltSignal(); });
 }

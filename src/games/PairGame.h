@@ -8,6 +8,7 @@
 #include <QString>
 #include <QVariantList>
 
+class NamePrompt;
 class Word;
 
 // One Pair Game from its start to its end: six pictures and the same six
@@ -24,7 +25,8 @@ class PairGame : public QObject
     Q_PROPERTY(int score READ score NOTIFY scoreChangedSignal)
 
 public:
-    explicit PairGame(QObject *parent, const GameOptions &options = GameOptions());
+    // prompt asks for the name of a score that enters the top ten; none: no name.
+    explicit PairGame(NamePrompt *prompt, const GameOptions &options = GameOptions(), QObject *parent = nullptr);
     ~PairGame() override;
 
     // Deals a round of pairsPerRound() pairs; false when fewer words are left.
@@ -87,6 +89,7 @@ private:
     bool ended;
 
     GameOptions m_options;
+    NamePrompt *m_prompt;
     int pairsLeft = 0; // in the current round
     QVariantList missed;
 };

@@ -1,10 +1,10 @@
 #include "WordGame.h"
 
+#include "DataFiles.h"
 #include "Word.h"
 #include "WordStore.h"
 
 #include <QVariantMap>
-#include <QWidget>
 
 #include <algorithm>
 
@@ -21,14 +21,15 @@ Word *copyOf(const Word *word)
 
 } // namespace
 
-WordGame::WordGame(QObject *parent, const GameOptions &options)
+WordGame::WordGame(NamePrompt *prompt, const GameOptions &options, QObject *parent)
     : QObject(parent)
-    , topTenList(QStringLiteral("/wgrecords.dat"))
+    , topTenList(QLatin1String(DataFiles::WordGameRecords))
     , m_score(0)
     , currentWord(nullptr)
     , pickedWord(nullptr)
     , finished(false)
     , m_options(options)
+    , m_prompt(prompt)
 {
     topTenList.load();
 }
@@ -220,7 +221,7 @@ void WordGame::checkTopList()
 {
     if (!m_options.entersTopTen() || !topTenList.qualifies(m_score))
         return;
-    topTenList.enter(m_score, qobject_cast<QWidget *>(parent()),
+    topTenList.enter(m_score, m_prompt,
                      tr("You made it to top 10!"), tr("Enter your name!"),
                      [this] { emit newTopListBuiltSignal(); });
 }

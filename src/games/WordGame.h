@@ -8,6 +8,7 @@
 #include <QString>
 #include <QVariantList>
 
+class NamePrompt;
 class Word;
 
 // One Word Game from its start to its end: deals the rounds from the word
@@ -26,7 +27,8 @@ class WordGame : public QObject
     Q_PROPERTY(QString imagePath READ imagePath NOTIFY wordChangedSignal)
 
 public:
-    explicit WordGame(QObject *parent, const GameOptions &options = GameOptions());
+    // prompt asks for the name of a score that enters the top ten; none: no name.
+    explicit WordGame(NamePrompt *prompt, const GameOptions &options = GameOptions(), QObject *parent = nullptr);
     ~WordGame() override;
 
     WordGame(const WordGame &) = delete;
@@ -98,6 +100,7 @@ private:
     bool finished;
 
     GameOptions m_options;
+    NamePrompt *m_prompt;
     int dealtRounds = 0;
     int wrongPicks = 0; // in the current round
     QList<Comeback> comebacks; // by dueRound

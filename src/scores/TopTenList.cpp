@@ -1,25 +1,24 @@
 #include "TopTenList.h"
 
 #include "DataDirectory.h"
+#include "NamePrompt.h"
 #include "Record.h"
 
 #include <QDataStream>
 #include <QFile>
-#include <QInputDialog>
 #include <QTextBoundaryFinder>
 
 static const int MaxEntries = 10;
-static const int MaxNameLength = 16;
 
 // The first characters of name, as a player sees characters, that fit in
 // MaxNameLength UTF-16 units: a cut never splits a surrogate pair or a
 // combining sequence, and the records file keeps its layout.
 static QString fitName(const QString &name)
 {
-    if (name.size() <= MaxNameLength)
+    if (name.size() <= TopTenList::MaxNameLength)
         return name;
     QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, name);
-    finder.setPosition(MaxNameLength);
+    finder.setPosition(TopTenList::MaxNameLength);
     if (!finder.isAtBoundary())
         finder.toPreviousBoundary();
     return name.left(qMax(0, finder.position()));
@@ -72,9 +71,9 @@ void TopTenList::load()
     file.close();
 }
 
-void TopTenList::save() const
+bool TopTenList::save() const
 {
-    DataDirectory::writeFile(DataDirectory::filePath(m_fileName), [this](QDataStream &out) {
+    return DataDirectory::writeFile(DataDirectory::filePath(m_fileName), [this](QDataStream &out) {
         for (int i = 0; i < m_records.size(); ++i)
             out << *at(i);
     });
@@ -106,16 +105,16 @@ int TopTenList::insert(Record *record)
     return -1;
 }
 
-void TopTenList::enter(int score, QWidget *parent, const QString &title, const QString &label,
+bool TopTenList::enter(int score, NamePrompt *prompt, const QString &title, const QString &label,
                        const std::function<void()> &announce)
 {
     Record *record = new Record;
-    const QString name = QInputDialog::getText(parent, title, label, QLineEdit::Normal, QString());
+    const QString name = prompt ? prompt->askName(title, label, MaxNameLength) : QString();
     record->setPlayer(fitName(name));
     record->setScore(static_cast<qint16>(score));
     if (insert(record) < 0)
         delete record;
     if (announce)
         announce();
-    save();
+    return save();
 }

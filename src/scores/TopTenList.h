@@ -5,8 +5,8 @@
 
 #include <functional>
 
+class NamePrompt;
 class QObject;
-class QWidget;
 class Record;
 
 // A game's list of its ten best scores, best first, and its records file in
@@ -14,7 +14,8 @@ class Record;
 class TopTenList
 {
 public:
-    explicit TopTenList(const QString &fileName); // "/wgrecords.dat" or "/pgrecords.dat"
+    // The data file's name, DataFiles::WordGameRecords or PairGameRecords.
+    explicit TopTenList(const QString &fileName);
     ~TopTenList();
 
     TopTenList(const TopTenList &) = delete;
@@ -23,15 +24,20 @@ public:
     // Each item is a Record; published to the views as "topList".
     const QList<QObject *> &records() const;
 
+    // The longest name an entry keeps, in characters as a player sees them.
+    static constexpr int MaxNameLength = 16;
+
     void load();
-    void save() const;
+    // False when the file could not be written; the old one then stays whole.
+    bool save() const;
     bool qualifies(int score) const;
     // The new entry's position (0 = best), or -1 when it found no place; the
     // caller then still owns the record.
     int insert(Record *record);
-    // Asks for the player's name in a modal prompt, adds the entry, calls
-    // announce (the game tells its view there), then saves the list.
-    void enter(int score, QWidget *parent, const QString &title, const QString &label,
+    // Asks for the player's name (no prompt: no name), adds the entry, calls
+    // announce (the game tells its view there), then saves the list; returns
+    // whether the save succeeded.
+    bool enter(int score, NamePrompt *prompt, const QString &title, const QString &label,
                const std::function<void()> &announce);
 
 private:

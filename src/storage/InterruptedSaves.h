@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DataFiles.h"
+
 #include <QStringList>
 
 namespace DataDirectory {
@@ -9,6 +11,6 @@ namespace DataDirectory {
 // in "settings.dat.AbCdEf". Removes such files of the given data files (names
 // as in "/settings.dat") from the data directory only; returns how many.
 // Call it at start, before anything saves.
-int removeInterruptedSaves(const QStringList &names);
+int removeInterruptedSaves(const QStringList &names = DataFiles::all());
 
 } // namespace DataDirectory

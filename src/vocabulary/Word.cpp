@@ -4,7 +4,7 @@ Word::Word(QObject *parent)
     : QObject(parent)
     , m_word(QLatin1String(""))
     , m_imagePath(QLatin1String(""))
-    , m_wordState(0)
+    , m_wordState(Normal)
 {
 }
 

@@ -1,6 +1,7 @@
 #include "WordStore.h"
 
 #include "DataDirectory.h"
+#include "DataFiles.h"
 #include "ImportedSets.h"
 #include "Word.h"
 
@@ -93,7 +94,7 @@ bool WordStore::forgetDictionary(const QString &name)
 
     // The saved choice loses the name and keeps everything else as saved:
     // the page's unsaved moves stay unsaved.
-    const QString path = DataDirectory::filePath("/dictionaries.dat");
+    const QString path = DataDirectory::filePath(DataFiles::Dictionaries);
     const QStringList saved = readSavedChoice(path);
     if (!saved.contains(name))
         return true;
@@ -217,7 +218,7 @@ bool WordStore::readLists()
     chosenList.clear();
     dictionaryList = catalogue;
 
-    const QStringList saved = readSavedChoice(DataDirectory::filePath("/dictionaries.dat"));
+    const QStringList saved = readSavedChoice(DataDirectory::filePath(DataFiles::Dictionaries));
     for (const QString &name : saved) {
         const int index = dictionaryList.indexOf(name);
         if (index >= 0)
@@ -231,12 +232,10 @@ bool WordStore::readLists()
 
 bool WordStore::saveLists()
 {
-    DataDirectory::writeFile(DataDirectory::filePath("/dictionaries.dat"),
-                             [this](QDataStream &out) {
-                                 for (const QString &name : qAsConst(chosenList))
-                                     out << name;
-                             });
-    return true;
+    return DataDirectory::writeFile(DataDirectory::filePath(DataFiles::Dictionaries), [this](QDataStream &out) {
+        for (const QString &name : qAsConst(chosenList))
+            out << name;
+    });
 }
 
 void WordStore::shuffle(std::vector<Word *> &words)

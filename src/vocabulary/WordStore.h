@@ -33,6 +33,7 @@ public:
     // catalogue, without going over the recordings again.
     bool loadLists();
     bool readLists();
+    // False when the file could not be written; the old one then stays whole.
     bool saveLists();
 
     // One word of the chosen dictionaries, as the picture book lists it.

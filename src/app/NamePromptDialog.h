@@ -1,0 +1,20 @@
+#pragma once
+
+#include "NamePrompt.h"
+
+#include <QPointer>
+
+class QWidget;
+
+// The top-ten name prompt as the player meets it: a modal text dialog over
+// the window that takes no more characters than an entry keeps.
+class NamePromptDialog : public NamePrompt
+{
+public:
+    explicit NamePromptDialog(QWidget *parent = nullptr);
+
+    QString askName(const QString &title, const QString &label, int maxLength) override;
+
+private:
+    QPointer<QWidget> m_parent;
+};

@@ -1,0 +1,98 @@
+#include "rulesupport.h"
+
+#include "DataDirectory.h"
+#include "Word.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QResource>
+#include <QTest>
+
+namespace TestSupport {
+
+void initCoreApplication()
+{
+    QCoreApplication::setApplicationName("Vocalune");
+    QCoreApplication::setApplicationVersion("1.0");
+}
+
+std::vector<Word *> makeWords(int count)
+{
+    std::vector<Word *> words;
+    for (int i = 0; i < count; ++i) {
+        Word *word = new Word;
+        const QString name = QString("W%1").arg(i, 2, 10, QChar('0'));
+        word->setWord(name);
+        word->setImagePath(":/png/Test/" + name + ".png");
+        word->setSoundPath("/sounds/Test/" + name + ".mp3");
+        words.push_back(word);
+    }
+    return words;
+}
+
+bool registerTestDictionaries()
+{
+    return QResource::registerResource(QStringLiteral(VOCALUNE_TEST_DICTIONARIES));
+}
+
+void unregisterTestDictionaries()
+{
+    QResource::unregisterResource(QStringLiteral(VOCALUNE_TEST_DICTIONARIES));
+}
+
+TemporaryDataLocation::TemporaryDataLocation()
+{
+    QVERIFY2(m_dir.isValid(), "cannot make a temporary folder");
+    const QString location = m_dir.path() + "/share/Vocalune";
+    DataDirectory::setPlatformLocationProvider([location] { return location; });
+}
+
+TemporaryDataLocation::~TemporaryDataLocation()
+{
+    DataDirectory::setPlatformLocationProvider({});
+}
+
+QString TemporaryDataLocation::path() const
+{
+    return m_dir.path() + "/share/Vocalune";
+}
+
+QString TemporaryDataLocation::filePath(const QString &name) const
+{
+    return path() + name;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
+    QCOMPARE(file.write(bytes), qint64(bytes.size()));
+}
+
+ScriptedPrompt::ScriptedPrompt(const QStringList &names)
+    : m_answers(names)
+{
+}
+
+void ScriptedPrompt::answerNext(const QString &name, bool accept)
+{
+    m_answers.append(accept ? (name.isNull() ? QLatin1String("") : name) : QString());
+}
+
+QString ScriptedPrompt::askName(const QString &title, const QString &label, int maxLength)
+{
+    asked.append({title, label, maxLength});
+    if (log)
+        *log << QStringLiteral("prompt");
+    return m_answers.isEmpty() ? QString() : m_answers.takeFirst();
+}
+
+} // namespace TestSupport

@@ -1,0 +1,70 @@
+#pragma once
+
+// What the tests share that needs Qt Core alone: the tests of the rules link
+// this without any window, view or widget.
+#include "NamePrompt.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <vector>
+
+class Word;
+
+namespace TestSupport {
+
+// Application name and version as the program sets them. Call first in initTestCase().
+void initCoreApplication();
+
+// count parentless words W00, W01, ... with test picture and recording paths.
+std::vector<Word *> makeWords(int count);
+
+// Registers (or unregisters) the extra test bundle with the dictionaries
+// Birds (Hen, Owl, Robin) and Farm (Cow, Hen, Pig; Pig has no recording).
+bool registerTestDictionaries();
+void unregisterTestDictionaries();
+
+// Points the data location at a fresh empty folder while it lives, so no test
+// ever touches the real home. The folder is removed afterwards.
+class TemporaryDataLocation
+{
+public:
+    TemporaryDataLocation();
+    ~TemporaryDataLocation();
+    QString path() const;
+    QString filePath(const QString &name) const; // name as "/settings.dat"
+private:
+    QTemporaryDir m_dir;
+};
+
+QByteArray readFile(const QString &path);
+void writeFile(const QString &path, const QByteArray &bytes);
+
+// The top-ten name prompt of the rules' tests: answers with the names it was
+// given, in turn (a prompt beyond them is cancelled), and notes what it was asked.
+class ScriptedPrompt : public NamePrompt
+{
+public:
+    explicit ScriptedPrompt(const QStringList &names = {});
+    // The next prompt is answered with name, or cancelled.
+    void answerNext(const QString &name, bool accept = true);
+    QString askName(const QString &title, const QString &label, int maxLength) override;
+
+    struct Asked
+    {
+        QString title;
+        QString label;
+        int maxLength;
+    };
+    QList<Asked> asked;
+    // Where "prompt" is noted when one is asked, in order with what else a test logs.
+    QStringList *log = nullptr;
+
+private:
+    QList<QString> m_answers; // a null string cancels
+};
+
+} // namespace TestSupport
