@@ -25,7 +25,7 @@ Rectangle {
     // Enter or Space on a row: the page moves it to the other list.
     signal activated(int index)
 
-    color: "white"
+    color: Theme.listFace
     radius: Math.min(width, height) / 14
     activeFocusOnTab: true
     Accessible.role: Accessible.List
@@ -106,10 +106,10 @@ Rectangle {
             objectName: "highlight"
             width: list.width
             height: chosenList.delegateHeight
-            color: "lightsteelblue"
+            color: Theme.listHighlight
             radius: height / 8
             border.width: Math.max(2, height / 24)
-            border.color: "black"
+            border.color: Theme.listHighlightBorder
         }
 
         delegate: Item {
@@ -168,7 +168,7 @@ Rectangle {
                     width: parent.width
                     height: row.height / 4
                     text: row.countText
-                    color: "#404040"
+                    color: Theme.secondaryText
                     font.pixelSize: Theme.fontSize(row.height / 5)
                     minimumPixelSize: 6
                     fontSizeMode: Text.Fit
@@ -194,7 +194,7 @@ Rectangle {
         anchors.right: list.right
         width: Math.max(3, chosenList.width / 60)
         radius: width / 2
-        color: "#808080"
+        color: Theme.scrollBar
         opacity: 0.7
         y: list.y + list.visibleArea.yPosition * list.height
         height: list.visibleArea.heightRatio * list.height

@@ -2,8 +2,9 @@ import QtQuick 2.15
 import "components"
 import "dictionaries"
 
-// Page 4: move dictionaries between the available ones and those in use;
-// import the player's own word sets and remove them again.
+// The dictionaries: move them between the available ones and those in use;
+// import the player's own word sets and remove them again. A save that fails
+// keeps the page open and says so.
 Page {
     id: dictionariesView
 
@@ -13,6 +14,8 @@ Page {
     signal qmlSaveSignal()
     signal qmlImportSignal()
 
+    // Set by the window when Save could not write the choice.
+    property bool saveFailed: false
     // The name of the set waiting for the grown-up's yes before it is removed.
     property string setToRemove
     readonly property bool panelOpen: importProgress.visible || report.visible || confirmRemove.visible
@@ -68,6 +71,14 @@ Page {
         var row = dictListModel.indexOf(name)
         if (row >= 0)
             dictList.highlightIndex = row
+    }
+
+    // A dictionary moved back is highlighted where it lands, at the end of
+    // the available list, and that list shows it.
+    function stopUsing(row) {
+        var name = chosenDictListModel[row]
+        qmlRemoveListSignal(row)
+        highlightAvailable(name)
     }
 
     function askToRemove() {
@@ -241,7 +252,7 @@ Page {
                 KeyNavigation.right: chosList
                 KeyNavigation.up: addButton
                 KeyNavigation.down: saveButton
-                onClicked: dictionariesView.qmlRemoveListSignal(chosList.highlightIndex)
+                onClicked: dictionariesView.stopUsing(chosList.highlightIndex)
             }
         }
 
@@ -257,7 +268,15 @@ Page {
             accessibleName: qsTr("Dictionaries in use")
             leftItem: removeButton
             downItem: saveButton
-            onActivated: dictionariesView.qmlRemoveListSignal(index)
+            onActivated: dictionariesView.stopUsing(index)
+        }
+
+        SaveFailedLine {
+            visible: dictionariesView.saveFailed
+            x: content.margin
+            y: content.height * 0.81
+            width: content.width - 2 * content.margin
+            height: content.height * 0.04
         }
 
         PushButton {

@@ -1,7 +1,7 @@
 import QtQuick 2.15
 import "components"
 
-// Page 0: the owl over the five menu buttons.
+// The main menu: the owl over the five menu buttons.
 Page {
     id: mainView
 

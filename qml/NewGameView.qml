@@ -1,7 +1,8 @@
 import QtQuick 2.15
+import Vocalune 1.0
 import "components"
 
-// Page 1: the owl asks which game to play.
+// The game-mode page: the owl asks which game to play, or the picture book.
 Page {
     id: newGameView
 
@@ -71,7 +72,7 @@ Page {
                         width: parent.width * 39 / 40
                         height: newGameView.height / 8
                         buttonText: qsTr("Pair Game")
-                        onClicked: newGameView.qmlStartGameSignal(0)
+                        onClicked: newGameView.qmlStartGameSignal(Navigator.PairGameMode)
                     }
                     PushButton {
                         id: wordGameButton
@@ -82,7 +83,7 @@ Page {
                         width: parent.width * 39 / 40
                         height: newGameView.height / 8
                         buttonText: qsTr("Word Game")
-                        onClicked: newGameView.qmlStartGameSignal(1)
+                        onClicked: newGameView.qmlStartGameSignal(Navigator.WordGameMode)
                     }
                     PushButton {
                         id: pictureBookButton

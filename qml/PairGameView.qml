@@ -1,20 +1,21 @@
 import QtQuick 2.15
+import Vocalune 1.0
 import "components"
 
-// Page 2: pictures on the left, the owl and the score in the middle, words on
-// the right. The end panel slides down over it all when the game ends.
-Page {
+// The Pair Game: pictures on the left, the owl and the score in the middle,
+// words on the right. The end panel slides down over it all when the game ends.
+GamePage {
     id: gameView
 
-    signal qmlBackToMainSignal()
-    signal qmlGameOverSignal()
     signal qmlLabelClickedSignal(int labelNumber)
     signal qmlIconClickedSignal(int iconNumber)
 
     // Without a dealt round the window publishes no game and may publish no
     // lists at all; every read goes through these so nothing is undefined.
-    readonly property bool hasGame: typeof qtPairGame !== "undefined" && qtPairGame !== null
-    readonly property int score: hasGame ? qtPairGame.score : 0
+    game: typeof qtPairGame !== "undefined" ? qtPairGame : null
+    endPanel: gameOver
+    readonly property bool hasGame: game !== null
+    readonly property int score: hasGame ? game.score : 0
 
     function itemOf(list, index) {
         if (typeof list === "undefined" || list === null || index < 0 || index >= list.length)
@@ -26,11 +27,8 @@ Page {
 
     // Pairs per round (3, 4 or 6): each column holds that many tiles,
     // larger when fewer, centred.
-    readonly property int perRound: hasGame ? qtPairGame.pairsPerRound() : 6
-    readonly property bool tryAgain: hasGame && qtPairGame.tryAgain()
+    readonly property int perRound: hasGame ? game.pairsPerRound() : 6
     readonly property real tileHeight: (height - 2 * height / 20) / (perRound === 3 ? 4.5 : perRound === 4 ? 5.5 : 7)
-    // Set when the end panel comes down: nothing beneath takes the keyboard then.
-    property bool ended: false
     // Where the keyboard focus is (or was last): column 0 pictures, 1 words,
     // -1 Back; row within the column.
     property int focusColumn: 0
@@ -61,7 +59,7 @@ Page {
         }
         return false
     }
-    function moveFocus(columns, rowsDown) {
+    onArrowPressed: {
         if (focusColumn < 0) {
             if (rowsDown < 0 || columns < 0)
                 focusTile(nearestIn(0, perRound - 1, 0)) || focusTile(nearestIn(1, perRound - 1, 0))
@@ -86,52 +84,17 @@ Page {
         focusTile(nearestIn(focusColumn, focusRow, 0)) || focusTile(nearestIn(1 - focusColumn, focusRow, 0))
             || backButton.forceActiveFocus()
     }
-    function goBack() {
-        // The page is kept for Continue: it opens again on the first picture.
-        focusTile(nearestIn(0, 0, 0))
-        qmlBackToMainSignal()
-    }
-    function showEnd() {
-        ended = true
-        gameOver.showMissed = tryAgain
-        gameOver.missedWords = hasGame ? qtPairGame.missedWords() : []
-        gameOver.y = 0
-        gameOver.takeFocus()
-    }
-
-    width: qtMainWindow.screenWidth
-    height: qtMainWindow.screenHeight
+    // The page opens again on the first picture.
+    onLeaving: focusTile(nearestIn(0, 0, 0))
 
     Component.onCompleted: focusTile(tileIn(0, 0))
 
-    Keys.onPressed: {
-        if (ended)
-            return
-        switch (event.key) {
-        case Qt.Key_Escape: goBack(); break
-        case Qt.Key_Left: moveFocus(-1, 0); break
-        case Qt.Key_Right: moveFocus(1, 0); break
-        case Qt.Key_Up: moveFocus(0, -1); break
-        case Qt.Key_Down: moveFocus(0, 1); break
-        default: return
-        }
-        event.accepted = true
-    }
-
-    onQmlGameOverSignal: gameOver.y = -gameView.height
-
     Connections {
-        target: gameView.hasGame ? qtPairGame : null
+        target: gameView.game
         function onGameOverSignal(failedList, wordNumber) {
-            gameOver.failed = true
             gameOver.failedlist = failedList
             gameOver.failednumber = wordNumber
-            gameView.showEnd()
-        }
-        function onGameCompletedSignal() {
-            gameOver.failed = false
-            gameOver.text = qsTr("Success!")
-            gameView.showEnd()
+            gameView.showEnd(true)
         }
         function onWrongPairSignal(labelIndex, iconIndex) {
             var label = labels.itemAt(labelIndex)
@@ -165,19 +128,8 @@ Page {
     PairGameEnd {
         id: gameOver
         objectName: "endPanel"
-        width: gameView.width
-        height: gameView.height
-        z: 2
-        y: -gameView.height
-        // Hidden above the page until the game ends: a resize moves it with
-        // the page's height, and that slide must neither show nor take taps.
-        visible: gameView.ended
-        text: qsTr("Game Over!")
         failednumber: 0
         failedlist: true
-        onBackToMainClicked: gameView.qmlGameOverSignal()
-
-        Behavior on y { SmoothedAnimation { velocity: 1000 } }
     }
 
     Row {
@@ -208,8 +160,8 @@ Page {
                             width: iconBox.width
                             height: gameView.tileHeight
                             iconPath: item ? item.imagePath : ""
-                            state: item ? item.wordState : 2
-                            enabled: state !== 2
+                            state: item ? item.wordState : Word.Matched
+                            enabled: state !== Word.Matched
                             accessibleName: qsTr("Picture %1").arg(index + 1)
                             onIconClickedSignal: gameView.qmlIconClickedSignal(index)
                             onActiveFocusChanged: if (activeFocus) { gameView.focusColumn = 0; gameView.focusRow = index }
@@ -270,7 +222,7 @@ Page {
                         verticalAlignment: Text.AlignVCenter
                         wrapMode: Text.WordWrap
                         font.pixelSize: Theme.fontSize(parent.height / 4)
-                        color: "black"
+                        color: Theme.textColor
                     }
                 }
 
@@ -338,8 +290,8 @@ Page {
                             width: labelBox.width
                             height: gameView.tileHeight
                             text: item ? item.word : ""
-                            state: item ? item.wordState : 2
-                            enabled: state !== 2
+                            state: item ? item.wordState : Word.Matched
+                            enabled: state !== Word.Matched
                             onLabelClickedSignal: gameView.qmlLabelClickedSignal(index)
                             onActiveFocusChanged: if (activeFocus) { gameView.focusColumn = 1; gameView.focusRow = index }
                             onEnabledChanged: if (!enabled) Qt.callLater(gameView.keepFocus)

@@ -1,7 +1,7 @@
 import QtQuick 2.15
 import "components"
 
-// Page 6: the picture book. Every word of the chosen dictionaries as a
+// The picture book. Every word of the chosen dictionaries as a
 // picture with its word under it, in a grid that scrolls. Tapping a picture
 // shows it large with its word and plays the recording; a tap anywhere
 // closes it. It keeps no score.

@@ -1,9 +1,11 @@
 import QtQuick 2.15
+import Vocalune 1.0
 import "components"
 
-// Page 5: volume slider and mute switch, and how the games play: what a
+// Settings: volume slider and mute switch, and how the games play: what a
 // mistake does and how many pictures a round shows. A choice is written to
-// qtSettings at once; Save keeps it, Cancel reloads the saved ones.
+// qtSettings at once; Save keeps it, Cancel reloads the saved ones. A save
+// that fails keeps the page open and says so.
 Page {
     id: settingsView
 
@@ -14,6 +16,8 @@ Page {
     height: qtMainWindow.screenHeight
 
     property Item firstFocus: slider
+    // Set by the window when Save could not write the settings.
+    property bool saveFailed: false
 
     Keys.onEscapePressed: qmlCancelSignal()
 
@@ -69,7 +73,8 @@ Page {
                     height: choiceRow.height
                     text: choiceRow.choices[index]
                     fitLetters: choiceRow.fitLetters
-                    state: isChosen ? 1 : 0
+                    state: isChosen ? Word.Selected : Word.Normal
+                    chosen: isChosen
                     KeyNavigation.up: choiceRow.upItem
                     KeyNavigation.down: choiceRow.downItem
                     KeyNavigation.left: choiceTiles.count > 0 ? choiceTiles.itemAt(index - 1) : null
@@ -137,7 +142,9 @@ Page {
                         id: slider
                         objectName: "slider"
 
-                        property int value: (width - handle.width) > 0 ? 100 * handle.x / (width - handle.width) : 0
+                        // The percent the handle shows, to the nearest: the stored
+                        // volume's own percent until the handle is moved.
+                        property int value: (width - handle.width) > 0 ? Math.round(100 * handle.x / (width - handle.width)) : 0
 
                         // Left and Right move the handle in steps of five, as a
                         // drag would: Cancel still puts the stored volume back.
@@ -146,11 +153,7 @@ Page {
                             if (range <= 0)
                                 return
                             var target = Math.max(0, Math.min(100, value + change))
-                            var x = target * range / 100
-                            // value truncates: never land a hair below the step.
-                            while (x < range && Math.floor(100 * x / range) < target)
-                                x = Math.min(range, x + range / 1e6)
-                            handle.x = x
+                            handle.x = target * range / 100
                         }
 
                         activeFocusOnTab: true
@@ -176,15 +179,23 @@ Page {
 
                         width: settingsView.width / 2
                         height: line.height
-                        color: "lightsteelblue"
+                        color: Theme.sliderTrack
                         radius: 20
+
+                        // A tap on the track moves the handle there.
+                        MouseArea {
+                            objectName: "sliderTrack"
+                            anchors.fill: parent
+                            onPressed: handle.x = Math.max(0, Math.min(slider.width - handle.width,
+                                                                       mouse.x - handle.width / 2))
+                        }
 
                         Rectangle {
                             id: handle
                             objectName: "sliderHandle"
                             width: height
                             height: slider.height
-                            color: "blue"
+                            color: Theme.sliderHandle
                             x: (qtSettings.volume / 100) * (slider.width - handle.width)
 
                             MouseArea {
@@ -213,7 +224,6 @@ Page {
                             anchors.horizontalCenter: parent.horizontalCenter
                             width: parent.width * 3 / 4
                             height: line.height
-                            state: 0
                             text: qtSettings.mute ? qsTr("Muted") : qsTr("On")
                             fitLetters: 6
                             onLabelClickedSignal: qtSettings.mute = !qtSettings.mute
@@ -228,7 +238,7 @@ Page {
                     downItem: picturesRow.firstChoice
                     title: qsTr("Mistakes:")
                     choices: [qsTr("End the game"), qsTr("Try again")]
-                    values: [0, 1]
+                    values: [GameOptions.EndTheGame, GameOptions.TryAgain]
                     value: qtSettings.mistakes
                     onChosen: qtSettings.mistakes = value
                 }
@@ -241,7 +251,7 @@ Page {
                     title: qsTr("Pictures:")
                     choices: ["4", "6", "10"]
                     fitLetters: 3
-                    values: [4, 6, 10]
+                    values: [GameOptions.FourPictures, GameOptions.SixPictures, GameOptions.TenPictures]
                     value: qtSettings.pictures
                     onChosen: qtSettings.pictures = value
                 }
@@ -284,5 +294,13 @@ Page {
                 }
             }
         }
+    }
+
+    SaveFailedLine {
+        visible: settingsView.saveFailed
+        x: settingsView.width / 20
+        width: settingsView.width * 9 / 10
+        height: settingsView.height / 16
+        y: settingsView.height * 4 / 5 - height
     }
 }

@@ -1,21 +1,21 @@
 import QtQuick 2.15
+import Vocalune 1.0
 import "components"
 
-// Page 3: the Word Game. The owl says a word; the player taps its picture
-// among ten. The end panel slides down over the page when the game ends.
+// The Word Game. The owl says a word; the player taps its picture among four,
+// six or ten. The end panel slides down over the page when the game ends.
 //
 // The window may publish no game (qtWordGame null: the first round could not
 // be dealt, or the game is being deleted) and empty or unset lists; every read
 // goes through the guarded properties below.
-Page {
+GamePage {
     id: gameView
     objectName: "wordGameView"
 
-    signal qmlBackToMainSignal()
-    signal qmlGameOverSignal()
     signal qmlIconClickedSignal(int iconNumber)
 
-    readonly property QtObject game: typeof qtWordGame !== "undefined" ? qtWordGame : null
+    game: typeof qtWordGame !== "undefined" ? qtWordGame : null
+    endPanel: gameOver
     readonly property var pictures: typeof imageList !== "undefined" && imageList ? imageList : []
 
     function pictureAt(k) {
@@ -26,9 +26,6 @@ Page {
     // Pictures per round (4, 6 or 10) in two columns.
     readonly property int perRound: game ? game.picturesPerRound() : 10
     readonly property int rows: Math.max(1, Math.floor(perRound / 2))
-    readonly property bool tryAgain: game ? game.tryAgain() : false
-    // Set when the end panel comes down: nothing beneath takes the keyboard then.
-    property bool ended: false
     // The picture that has (or last had) the keyboard focus; -1 for Back.
     property int focusedPicture: 0
 
@@ -44,7 +41,7 @@ Page {
             tile.forceActiveFocus()
     }
     // Arrows move through the grid; below the last row lies Back.
-    function moveFocus(columns, rowsDown) {
+    onArrowPressed: {
         if (focusedPicture < 0) {
             if (rowsDown < 0)
                 focusPicture(rows - 1)
@@ -61,72 +58,21 @@ Page {
         if (game)
             game.playWordSound()
     }
-    function goBack() {
-        // The page is kept for Continue: it opens again on the first picture.
-        focusPicture(0)
-        qmlBackToMainSignal()
-    }
-    function showEnd() {
-        ended = true
-        gameOver.showMissed = tryAgain
-        gameOver.missedWords = game ? game.missedWords() : []
-        gameOver.y = 0
-        gameOver.takeFocus()
-    }
-
-    width: qtMainWindow.screenWidth
-    height: qtMainWindow.screenHeight
+    onReplayPressed: replayWord()
+    // The page opens again on the first picture.
+    onLeaving: focusPicture(0)
 
     Component.onCompleted: focusPicture(0)
-
-    Keys.onPressed: {
-        if (ended)
-            return
-        switch (event.key) {
-        case Qt.Key_Escape: goBack(); break
-        case Qt.Key_R: replayWord(); break
-        case Qt.Key_Left: moveFocus(-1, 0); break
-        case Qt.Key_Right: moveFocus(1, 0); break
-        case Qt.Key_Up: moveFocus(0, -1); break
-        case Qt.Key_Down: moveFocus(0, 1); break
-        default: return
-        }
-        event.accepted = true
-    }
 
     Connections {
         target: gameView.game
         ignoreUnknownSignals: true
-        function onGameOverSignal() {
-            gameOver.failed = true
-            gameView.showEnd()
-        }
-        function onGameCompletedSignal() {
-            gameOver.failed = false
-            gameOver.text = qsTr("Success!")
-            gameView.showEnd()
-        }
+        function onGameOverSignal() { gameView.showEnd(true) }
     }
-
-    onQmlGameOverSignal: gameOver.y = -gameView.height
 
     WordGameEnd {
         id: gameOver
         objectName: "endPanel"
-        x: 0
-        y: -gameView.height
-        // Hidden above the page until the game ends: a resize moves it with
-        // the page's height, and that slide must neither show nor take taps.
-        visible: gameView.ended
-        z: 2
-        width: gameView.width
-        height: gameView.height
-        text: qsTr("Game Over!")
-        onBackToMainClicked: gameView.qmlGameOverSignal()
-
-        Behavior on y {
-            SmoothedAnimation { velocity: 1000 }
-        }
     }
 
     Row {
@@ -253,12 +199,12 @@ Page {
                                         height: iconColumn.height / gameView.rows - iconColumn.height / 40
                                         visible: item !== null
                                         iconPath: item ? item.imagePath : ""
-                                        state: item ? item.wordState : 0
-                                        enabled: state !== 2
+                                        state: item ? item.wordState : Word.Normal
+                                        enabled: state !== Word.Matched
                                         accessibleName: qsTr("Picture %1").arg(number + 1)
                                         onIconClickedSignal: gameView.qmlIconClickedSignal(number)
                                         onActiveFocusChanged: if (activeFocus) gameView.focusedPicture = number
-                                        onStateChanged: if (state === 3) shake()
+                                        onStateChanged: if (state === Word.Greyed) shake()
                                     }
                                 }
                             }

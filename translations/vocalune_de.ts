@@ -113,6 +113,17 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
         <source>No mistakes!</source>
         <translation>Keine Fehler!</translation>
     </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>Spiel vorbei!</translation>
+    </message>
+</context>
+<context>
+    <name>GamePage</name>
+    <message>
+        <source>Success!</source>
+        <translation>Geschafft!</translation>
+    </message>
 </context>
 <context>
     <name>ImportProgress</name>
@@ -165,13 +176,6 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
-    <message>
-        <source>MainWindow</source>
-        <translation>Vocalune</translation>
-    </message>
-</context>
-<context>
     <name>NewGameView</name>
     <message>
         <source>Choose a Game Mode!</source>
@@ -208,14 +212,6 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
 <context>
     <name>PairGameView</name>
     <message>
-        <source>Success!</source>
-        <translation>Geschafft!</translation>
-    </message>
-    <message>
-        <source>Game Over!</source>
-        <translation>Spiel vorbei!</translation>
-    </message>
-    <message>
         <source>Not enough words!</source>
         <translation>Zu wenige Wörter!</translation>
     </message>
@@ -248,6 +244,13 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
     <message>
         <source>Practice</source>
         <translation>Üben</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailedLine</name>
+    <message>
+        <source>Could not save: the disk is full or read-only.</source>
+        <translation>Speichern fehlgeschlagen: Der Datenträger ist voll oder schreibgeschützt.</translation>
     </message>
 </context>
 <context>
@@ -318,14 +321,6 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
 </context>
 <context>
     <name>WordGameView</name>
-    <message>
-        <source>Success!</source>
-        <translation>Geschafft!</translation>
-    </message>
-    <message>
-        <source>Game Over!</source>
-        <translation>Spiel vorbei!</translation>
-    </message>
     <message>
         <source>Not enough words!</source>
         <translation>Zu wenige Wörter!</translation>

@@ -113,6 +113,17 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
         <source>No mistakes!</source>
         <translation>¡Sin errores!</translation>
     </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>¡Fin del juego!</translation>
+    </message>
+</context>
+<context>
+    <name>GamePage</name>
+    <message>
+        <source>Success!</source>
+        <translation>¡Muy bien!</translation>
+    </message>
 </context>
 <context>
     <name>ImportProgress</name>
@@ -165,13 +176,6 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
-    <message>
-        <source>MainWindow</source>
-        <translation>Vocalune</translation>
-    </message>
-</context>
-<context>
     <name>NewGameView</name>
     <message>
         <source>Choose a Game Mode!</source>
@@ -208,14 +212,6 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
 <context>
     <name>PairGameView</name>
     <message>
-        <source>Success!</source>
-        <translation>¡Muy bien!</translation>
-    </message>
-    <message>
-        <source>Game Over!</source>
-        <translation>¡Fin del juego!</translation>
-    </message>
-    <message>
         <source>Not enough words!</source>
         <translation>¡Faltan palabras!</translation>
     </message>
@@ -248,6 +244,13 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
     <message>
         <source>Practice</source>
         <translation>Práctica</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailedLine</name>
+    <message>
+        <source>Could not save: the disk is full or read-only.</source>
+        <translation>No se pudo guardar: el disco está lleno o es de solo lectura.</translation>
     </message>
 </context>
 <context>
@@ -318,14 +321,6 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
 </context>
 <context>
     <name>WordGameView</name>
-    <message>
-        <source>Success!</source>
-        <translation>¡Muy bien!</translation>
-    </message>
-    <message>
-        <source>Game Over!</source>
-        <translation>¡Fin del juego!</translation>
-    </message>
     <message>
         <source>Not enough words!</source>
         <translation>¡Faltan palabras!</translation>

@@ -113,6 +113,17 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
         <source>No mistakes!</source>
         <translation>Ei virheitä!</translation>
     </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>Peli loppui!</translation>
+    </message>
+</context>
+<context>
+    <name>GamePage</name>
+    <message>
+        <source>Success!</source>
+        <translation>Onnistui!</translation>
+    </message>
 </context>
 <context>
     <name>ImportProgress</name>
@@ -165,13 +176,6 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
-    <message>
-        <source>MainWindow</source>
-        <translation>Vocalune</translation>
-    </message>
-</context>
-<context>
     <name>NewGameView</name>
     <message>
         <source>Choose a Game Mode!</source>
@@ -208,14 +212,6 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
 <context>
     <name>PairGameView</name>
     <message>
-        <source>Success!</source>
-        <translation>Onnistui!</translation>
-    </message>
-    <message>
-        <source>Game Over!</source>
-        <translation>Peli loppui!</translation>
-    </message>
-    <message>
         <source>Not enough words!</source>
         <translation>Liian vähän sanoja!</translation>
     </message>
@@ -248,6 +244,13 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
     <message>
         <source>Practice</source>
         <translation>Harjoitus</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailedLine</name>
+    <message>
+        <source>Could not save: the disk is full or read-only.</source>
+        <translation>Tallennus epäonnistui: levy on täynnä tai kirjoitussuojattu.</translation>
     </message>
 </context>
 <context>
@@ -318,14 +321,6 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
 </context>
 <context>
     <name>WordGameView</name>
-    <message>
-        <source>Success!</source>
-        <translation>Onnistui!</translation>
-    </message>
-    <message>
-        <source>Game Over!</source>
-        <translation>Peli loppui!</translation>
-    </message>
     <message>
         <source>Not enough words!</source>
         <translation>Liian vähän sanoja!</translation>

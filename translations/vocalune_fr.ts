@@ -113,6 +113,17 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
         <source>No mistakes!</source>
         <translation>Aucune erreur&#xa0;!</translation>
     </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>Fin du jeu&#xa0;!</translation>
+    </message>
+</context>
+<context>
+    <name>GamePage</name>
+    <message>
+        <source>Success!</source>
+        <translation>Bravo&#xa0;!</translation>
+    </message>
 </context>
 <context>
     <name>ImportProgress</name>
@@ -165,13 +176,6 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
-    <message>
-        <source>MainWindow</source>
-        <translation>Vocalune</translation>
-    </message>
-</context>
-<context>
     <name>NewGameView</name>
     <message>
         <source>Choose a Game Mode!</source>
@@ -208,14 +212,6 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
 <context>
     <name>PairGameView</name>
     <message>
-        <source>Success!</source>
-        <translation>Bravo&#xa0;!</translation>
-    </message>
-    <message>
-        <source>Game Over!</source>
-        <translation>Fin du jeu&#xa0;!</translation>
-    </message>
-    <message>
         <source>Not enough words!</source>
         <translation>Pas assez de mots&#xa0;!</translation>
     </message>
@@ -248,6 +244,13 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
     <message>
         <source>Practice</source>
         <translation>Entraînement</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailedLine</name>
+    <message>
+        <source>Could not save: the disk is full or read-only.</source>
+        <translation>Enregistrement impossible : le disque est plein ou en lecture seule.</translation>
     </message>
 </context>
 <context>
@@ -318,14 +321,6 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
 </context>
 <context>
     <name>WordGameView</name>
-    <message>
-        <source>Success!</source>
-        <translation>Bravo&#xa0;!</translation>
-    </message>
-    <message>
-        <source>Game Over!</source>
-        <translation>Fin du jeu&#xa0;!</translation>
-    </message>
     <message>
         <source>Not enough words!</source>
         <translation>Pas assez de mots&#xa0;!</translation>

@@ -113,6 +113,17 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
         <source>No mistakes!</source>
         <translation>Inga fel!</translation>
     </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>Spelet är slut!</translation>
+    </message>
+</context>
+<context>
+    <name>GamePage</name>
+    <message>
+        <source>Success!</source>
+        <translation>Bra jobbat!</translation>
+    </message>
 </context>
 <context>
     <name>ImportProgress</name>
@@ -165,13 +176,6 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
-    <message>
-        <source>MainWindow</source>
-        <translation>Vocalune</translation>
-    </message>
-</context>
-<context>
     <name>NewGameView</name>
     <message>
         <source>Choose a Game Mode!</source>
@@ -208,14 +212,6 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
 <context>
     <name>PairGameView</name>
     <message>
-        <source>Success!</source>
-        <translation>Bra jobbat!</translation>
-    </message>
-    <message>
-        <source>Game Over!</source>
-        <translation>Spelet är slut!</translation>
-    </message>
-    <message>
         <source>Not enough words!</source>
         <translation>För få ord!</translation>
     </message>
@@ -248,6 +244,13 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
     <message>
         <source>Practice</source>
         <translation>Övning</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailedLine</name>
+    <message>
+        <source>Could not save: the disk is full or read-only.</source>
+        <translation>Kunde inte spara: disken är full eller skrivskyddad.</translation>
     </message>
 </context>
 <context>
@@ -318,14 +321,6 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
 </context>
 <context>
     <name>WordGameView</name>
-    <message>
-        <source>Success!</source>
-        <translation>Bra jobbat!</translation>
-    </message>
-    <message>
-        <source>Game Over!</source>
-        <translation>Spelet är slut!</translation>
-    </message>
     <message>
         <source>Not enough words!</source>
         <translation>För få ord!</translation>

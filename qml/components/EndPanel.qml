@@ -1,16 +1,17 @@
 import QtQuick 2.15
-import ".."
+import Vocalune 1.0
 import "."
 
 // The end panel both games slide down over their page: on the left the
 // outcome, the score, the answer line and "Back to Main"; on the right the
 // top-ten list. It takes every tap over the whole page, so nothing under it
-// reacts. Each game's panel sets what it shows from its own game.
+// reacts. Each game's panel sets what it shows from its own game; GamePage
+// opens and closes it.
 Page {
     id: panel
 
-    // "Game Over!" or "Success!".
-    property string text
+    // The outcome: "Game Over!", or "Success!" once the game is completed.
+    property string text: qsTr("Game Over!")
     // After a wrong pick the answer line shows the right pair; after a
     // completed game it is blank.
     property bool failed: true
@@ -19,19 +20,38 @@ Page {
     property string answerWord
     property var records: typeof topList !== "undefined" && topList ? topList : []
     // Under "Try again": the words that needed more than one try, each a map
-    // of imagePath and word. The view fills it when the panel comes down.
+    // of imagePath and word. Set when the panel comes down.
     property bool showMissed: false
     property var missedWords: []
+    // Down over the page; shown at all once it first came down.
+    property bool down: false
+    property bool opened: false
 
-    // Its "Back to Main" button; the view turns it into its qmlGameOverSignal().
+    // Its "Back to Main" button.
     signal backToMainClicked()
 
-    // The keyboard goes to "Back to Main" when the panel comes down; Escape
+    // Comes down and takes the keyboard: "Back to Main" has it, and Escape
     // presses it too.
-    function takeFocus() {
+    function open() {
+        opened = true
+        down = true
         backToMain.forceActiveFocus()
     }
+    // Slides back up, on the way to the menu.
+    function close() {
+        down = false
+    }
     Keys.onEscapePressed: backToMainClicked()
+
+    // Over the whole page, above it while the game runs. Hidden until the game
+    // ends: a resize moves it with the page's height, and that slide must
+    // neither show nor take taps.
+    width: parent ? parent.width : 0
+    height: parent ? parent.height : 0
+    z: 2
+    y: down ? 0 : -height
+    visible: opened
+    Behavior on y { SmoothedAnimation { velocity: 1000 } }
 
     MouseArea {
         objectName: "tapCatcher"
@@ -92,7 +112,7 @@ Page {
                             width: answerLine.width * 35 / 100
                             height: answerLine.height
                             iconPath: panel.answerPicture
-                            state: panel.failed ? 1 : 2
+                            state: panel.failed ? Word.Selected : Word.Matched
                         }
 
                         Item {
@@ -114,7 +134,7 @@ Page {
                             width: answerLine.width * 5 / 10
                             height: answerLine.height
                             text: panel.answerWord
-                            state: panel.failed ? 1 : 2
+                            state: panel.failed ? Word.Selected : Word.Matched
                         }
                     }
                 }

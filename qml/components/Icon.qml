@@ -1,8 +1,8 @@
 import QtQuick 2.15
 import QtQuick.Window 2.15
-import "components"
+import "."
 
-// A picture tile. state: 0 normal, 1 selected, 2 done (invisible, still clickable).
+// A picture tile: the picture as large as the tile allows, less a margin.
 Tile {
     id: icon
 

@@ -1,7 +1,7 @@
 import QtQuick 2.15
-import "components"
+import "."
 
-// A word tile. state: 0 normal, 1 selected, 2 done (invisible, still clickable).
+// A word tile: the word as large as it fits, never cut.
 Tile {
     id: label
 

@@ -1,5 +1,5 @@
 import QtQuick 2.15
-import "components"
+import "."
 
 // The rounded button of every page.
 Item {
@@ -31,21 +31,21 @@ Item {
         id: face
         anchors.fill: parent
         border.width: 2
-        border.color: "#08210e"
+        border.color: Theme.buttonBorder
         radius: height
         smooth: true
         gradient: Gradient {
             GradientStop {
                 position: 0.0
-                color: !button.enabled ? "lightgray" : (mouseArea.pressed ? Theme.buttonDark : Theme.gradientTop)
+                color: !button.enabled ? Theme.buttonDisabledTop : (mouseArea.pressed ? Theme.buttonDark : Theme.gradientTop)
             }
             GradientStop {
                 position: 0.5
-                color: button.enabled ? "blue" : "gray"
+                color: button.enabled ? Theme.buttonMiddle : Theme.buttonDisabled
             }
             GradientStop {
                 position: 1.0
-                color: !button.enabled ? "gray" : (mouseArea.pressed ? Theme.gradientTop : Theme.buttonDark)
+                color: !button.enabled ? Theme.buttonDisabled : (mouseArea.pressed ? Theme.gradientTop : Theme.buttonDark)
             }
         }
     }
@@ -61,9 +61,9 @@ Item {
         anchors.centerIn: parent
         font.pixelSize: Theme.fontSize(button.height * 3 / 4)
         font.bold: true
-        color: "#FFFFFF"
+        color: Theme.buttonText
         style: Text.Sunken
-        styleColor: "#000000"
+        styleColor: Theme.buttonTextShadow
         smooth: true
     }
 

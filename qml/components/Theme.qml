@@ -7,10 +7,20 @@ QtObject {
     // The page background, top to bottom. The buttons reuse the top colour.
     readonly property color gradientTop: "#00ffe2"
     readonly property color gradientBottom: "#0084ff"
-    // A button's face runs from the top colour to this one, reversed while pressed.
+    // A button's face runs from the top colour through the middle one to the
+    // dark one, reversed while pressed; a disabled button is grey.
+    readonly property color buttonMiddle: "blue"
     readonly property color buttonDark: "#2626ec"
+    readonly property color buttonDisabledTop: "lightgray"
+    readonly property color buttonDisabled: "gray"
+    readonly property color buttonBorder: "#08210e"
+    // White captions sunk into the face.
+    readonly property color buttonText: "white"
+    readonly property color buttonTextShadow: "black"
 
     readonly property color textColor: "black"
+    // A line that says something went wrong.
+    readonly property color warningText: "#b00020"
 
     // Picture and word tiles: a white face in a light-blue frame; the
     // selected tile's frame turns pink.
@@ -22,6 +32,27 @@ QtObject {
     // two wrong picks gets a pulsing frame in a colour of its own.
     readonly property color tileGreyedFace: "#9a9a9a"
     readonly property color tileMarkedBorder: "#00b84a"
+    // A chosen option (on the settings page) is filled, not only framed, so
+    // it cannot be taken for the keyboard's ring.
+    readonly property color tileChosenFace: "#ffc8f0"
+
+    // Lists (the dictionaries) and their highlighted row; a line of less
+    // weight; the bar that shows there is more to scroll to.
+    readonly property color listFace: "white"
+    readonly property color listHighlight: "lightsteelblue"
+    readonly property color listHighlightBorder: "black"
+    readonly property color secondaryText: "#404040"
+    readonly property color scrollBar: "#808080"
+
+    // The volume slider.
+    readonly property color sliderTrack: "lightsteelblue"
+    readonly property color sliderHandle: "blue"
+
+    // A card over a dimmed page, and the progress bar on it.
+    readonly property color panelShade: "black"
+    readonly property color panelFace: "white"
+    readonly property color progressTrack: "#e0e0e0"
+    readonly property color progressBorder: "#808080"
 
     // Keyboard focus: a thick ring in a colour no page, button or tile uses,
     // with a white inner edge.

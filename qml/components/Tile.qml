@@ -1,22 +1,26 @@
 import QtQuick 2.15
+import Vocalune 1.0
 import "."
 
-// The rounded tile that holds a picture or a word. Icon and Label put their
-// content in it. state: 0 normal, 1 selected, 2 done (invisible, still
-// clickable, so a late tap on it reaches the game, which ignores it),
-// 3 greyed (a wrong pick, out of play for the round), 4 marked (the right
-// picture after two wrong picks: its frame pulses).
+// The rounded tile that holds a picture or a word: Icon and Label put their
+// content in it. Its state is a word's (Word.Normal, Selected, Matched,
+// Greyed or Marked). A matched tile is invisible, yet a late tap still
+// reaches the game, which ignores it; a greyed one (a wrong pick) is out of
+// play for the round; a marked one (the right picture after two wrong picks)
+// has a pulsing frame.
 Rectangle {
     id: tile
 
-    property int state: 0
-    readonly property bool done: state === 2
-    readonly property bool greyed: state === 3
-    readonly property bool marked: state === 4
+    property int state: Word.Normal
+    readonly property bool done: state === Word.Matched
+    readonly property bool greyed: state === Word.Greyed
+    readonly property bool marked: state === Word.Marked
+    // A chosen option (the settings page) is filled as well as framed.
+    property bool chosen: false
     // The frame shows the tile's state; a further state (such as keyboard
     // focus) belongs here.
     readonly property color frameColor: marked ? Theme.tileMarkedBorder
-                                               : (state === 1 ? Theme.tileSelectedBorder : Theme.tileBorder)
+                                               : (state === Word.Selected ? Theme.tileSelectedBorder : Theme.tileBorder)
     // The picture or the word, laid out over the whole tile.
     default property alias content: face.data
 
@@ -46,7 +50,7 @@ Rectangle {
     // software renderer redraws a rounded tile's corners whenever a colour
     // changes, and a new round would have done that for every tile at once.
     opacity: done ? 0 : 1
-    color: greyed ? Theme.tileGreyedFace : Theme.tileFace
+    color: greyed ? Theme.tileGreyedFace : (chosen ? Theme.tileChosenFace : Theme.tileFace)
     border.width: marked ? pulse.width : Theme.tileBorderWidth
     border.color: frameColor
     // A pill for a wide tile, a rounded square for a large one.

@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import "../components"
 
 // A thick white ">" that scales with its button (the arrow picture of the
 // other pages is a few pixels wide). rotation: 180 points it left.
@@ -20,7 +21,7 @@ Item {
             width: chevron.bar
             height: chevron.thickness
             radius: height / 2
-            color: "white"
+            color: Theme.buttonText
             antialiasing: true
             transform: Rotation {
                 origin.x: chevron.bar - chevron.thickness / 2

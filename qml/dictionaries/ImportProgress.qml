@@ -1,5 +1,4 @@
 import QtQuick 2.15
-import ".."
 import "../components"
 
 // The import under way: the word being made, how far it has come, and Cancel.
@@ -47,9 +46,9 @@ PagePanel {
             width: parent.width
             height: progress.height / 16
             radius: height / 2
-            color: "#e0e0e0"
+            color: Theme.progressTrack
             border.width: 1
-            border.color: "#808080"
+            border.color: Theme.progressBorder
             Accessible.role: Accessible.ProgressBar
             Accessible.name: qsTr("Import progress")
 

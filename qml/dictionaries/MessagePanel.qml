@@ -1,5 +1,4 @@
 import QtQuick 2.15
-import ".."
 import "../components"
 
 // A few lines for the grown-up (an import's report, a question before a set
@@ -64,7 +63,7 @@ PagePanel {
         anchors.left: text.right
         width: Math.max(3, message.width / 200)
         radius: width / 2
-        color: "#808080"
+        color: Theme.scrollBar
         y: text.y + text.visibleArea.yPosition * text.height
         height: text.visibleArea.heightRatio * text.height
     }

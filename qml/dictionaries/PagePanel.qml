@@ -15,7 +15,7 @@ Item {
 
     Rectangle {
         anchors.fill: parent
-        color: "black"
+        color: Theme.panelShade
         opacity: 0.45
     }
 
@@ -32,7 +32,7 @@ Item {
         width: panel.width * 4 / 5
         height: panel.height * 3 / 5
         radius: Math.min(width, height) / 14
-        color: "white"
+        color: Theme.panelFace
         border.width: Math.max(2, height / 100)
         border.color: Theme.tileBorder
     }
