@@ -382,6 +382,8 @@ void TestDictionariesPage::tenDictionariesMoveBothWaysWithTheHighlightOnTheMoved
     tapButton("removeButton");
     QCOMPARE(published("chosenDictListModel"), QStringList({"Animals", "Nature and Weather", "Transport", "Birds"}));
     QCOMPARE(published("dictListModel").last(), QString("School"));
+    // Highlighted where it landed, and in sight (below).
+    QCOMPARE(dictList->property("highlightIndex").toInt(), published("dictListModel").size() - 1);
     checkBothHighlights();
     tapButton("removeButton"); // Transport
     checkBothHighlights();
@@ -533,6 +535,11 @@ void TestDictionariesPage::importsRemovesAndReportsThroughThePage()
         list("dictList")->setProperty("highlightIndex", row);
         QVERIFY2(!item("removeSetButton")->isEnabled(), qPrintable(published("dictListModel").value(row)));
     }
+    // A set imported from the command line meanwhile is listed when the page opens again.
+    makePictures(ImportedSets::picturesDirectory("Our class"), {"Desk", "Door", "Globe", "Map", "Pen", "Ruler"});
+    tapButton("cancelButton");
+    m_window->buttonDictionariesClicked();
+    QVERIFY(published("dictListModel").contains("Our class"));
     WordSetImporter::setSpeechProgram(QString());
 }
 

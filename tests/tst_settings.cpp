@@ -117,6 +117,12 @@ void TestSettings::readsPercentsRounded()
         // Reading rounds; the stored fraction stays as it was.
         settings.save();
         QCOMPARE(readFile(data.filePath("/settings.dat")), bytes);
+        // So does a Save on the page that moved nothing.
+        MainWindow w(QRect(0, 0, 800, 480));
+        w.buttonSettingsClicked();
+        w.buttonSettingsSaveClicked(findItem(w.view(MainWindow::PageSettings)->rootObject(), "slider")
+                                        ->property("value").toInt());
+        QCOMPARE(readFile(data.filePath("/settings.dat")), bytes);
     }
 
     // The page writes whole percents through the property.
@@ -193,6 +199,10 @@ void TestSettings::dragToTheRightEndAndSave()
     QQuickItem *slider = findItem(page, "slider");
     QQuickItem *handle = findItem(page, "sliderHandle");
 
+    // A tap on the track puts the handle there.
+    QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, slider->mapToScene(QPointF(100, 10)).toPoint());
+    QCOMPARE(handle->x() + handle->width() / 2, 100.0);
+
     const QPoint at = centreInView(handle).toPoint();
     drag(view, at, at + QPoint(400, 0), 40);
     QCOMPARE(handle->x(), slider->width() - handle->width());
@@ -254,11 +264,13 @@ void TestSettings::gameChoicesSaveAndCancel()
     Settings *settings = w.appSettings();
     QQuickWidget *view = w.view(MainWindow::PageSettings);
     QQuickItem *page = view->rootObject();
-    const auto chosen = [page](const QString &row) {
+    // A chosen option is framed and filled, unlike the mute switch beside them.
+    const QColor plain = findItem(page, "muteSwitch")->property("color").value<QColor>();
+    const auto chosen = [page, plain](const QString &row) {
         QStringList marked;
         for (int k = 0; k < 3; ++k) {
             QQuickItem *choice = findItem(page, QString("%1Choice%2").arg(row).arg(k));
-            if (choice && choice->property("state").toInt() == 1)
+            if (choice && choice->property("state").toInt() == 1 && choice->property("color").value<QColor>() != plain)
                 marked << choice->property("text").toString();
         }
         return marked;
