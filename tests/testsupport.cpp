@@ -22,6 +22,89 @@ void initApplication()
     Vocalune::initResources();
 }
 
+TestWindow::TestWindow(QSize size, Showing showing)
+    : MainWindow(QRect(QPoint(0, 0), size))
+{
+    if (showing == Hidden)
+        return;
+    show();
+    if (showing == Active) {
+        activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(this));
+    } else {
+        QVERIFY(QTest::qWaitForWindowExposed(this));
+    }
+}
+
+QQuickItem *TestWindow::root(Page page) const
+{
+    return view(page)->rootObject();
+}
+
+QQuickItem *TestWindow::item(Page page, const QString &objectName) const
+{
+    return findItem(root(page), objectName);
+}
+
+bool TestWindow::tap(Page page, const QString &objectName)
+{
+    return tapNamed(view(page), objectName);
+}
+
+void addWindowSizeRows()
+{
+    QTest::addColumn<QSize>("size");
+    for (const QSize size : {QSize(800, 480), QSize(1920, 1080)})
+        QTest::newRow(qPrintable(QString("%1x%2").arg(size.width()).arg(size.height()))) << size;
+}
+
+static MessageLog *s_log = nullptr;
+static QtMessageHandler s_previousHandler = nullptr;
+
+static void logMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtDebugMsg) {
+        s_log->debugLines << message;
+    } else if (type != QtInfoMsg) {
+        const QString file = QString::fromLatin1(context.file ? context.file : "");
+        for (const QString &source : qAsConst(s_log->warningsOf)) {
+            if (message.contains(source) || file.contains(source)) {
+                s_log->warnings << message;
+                break;
+            }
+        }
+    }
+    if (s_previousHandler)
+        s_previousHandler(type, context, message);
+}
+
+MessageLog::MessageLog(const QStringList &warningsOf)
+    : warningsOf(warningsOf)
+{
+    s_log = this;
+    s_previousHandler = qInstallMessageHandler(logMessage);
+}
+
+MessageLog::~MessageLog()
+{
+    qInstallMessageHandler(s_previousHandler);
+    s_log = nullptr;
+}
+
+void MessageLog::clear()
+{
+    debugLines.clear();
+    warnings.clear();
+}
+
+int timesPlayed(const QString &path)
+{
+    int times = 0;
+    for (const QString &line : s_log ? qAsConst(s_log->debugLines) : QStringList())
+        times += line.contains(path) ? 1 : 0;
+    return times;
+}
+
 static void answerWhenOpen(const QString &text, bool accept, int attemptsLeft)
 {
     auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());

@@ -2,7 +2,10 @@
 
 #include "rulesupport.h"
 
+#include "MainWindow.h"
+
 #include <QPointF>
+#include <QSize>
 
 class QQuickItem;
 class QQuickWidget;
@@ -12,6 +15,44 @@ namespace TestSupport {
 // Application name, version, resource bundle and QML types as the program
 // sets them. Call first in initTestCase().
 void initApplication();
+
+// The window as the window tests start it: a screen of the given size, in
+// the data location the test set up, shown and exposed (or also active, or
+// left hidden).
+class TestWindow : public MainWindow
+{
+public:
+    enum Showing { Shown, Active, Hidden };
+    explicit TestWindow(QSize size = QSize(800, 480), Showing showing = Shown);
+
+    // The page's items; a page other than a game's is loaded first.
+    QQuickItem *root(Page page) const;
+    QQuickItem *item(Page page, const QString &objectName) const;
+    // A real click on the page's item of that objectName; false when there is none.
+    bool tap(Page page, const QString &objectName);
+};
+
+// The sizes the window tests draw the pages at, as rows of a QSize column "size".
+void addWindowSizeRows();
+
+// The messages logged while it lives. The sound player writes a debug line
+// with the path of each recording it plays; a view's warning (a failed
+// binding, a picture that cannot load) is a fault.
+class MessageLog
+{
+public:
+    // A warning counts when its text or its file names one of warningsOf.
+    explicit MessageLog(const QStringList &warningsOf = {QStringLiteral("qrc:/qml/")});
+    ~MessageLog();
+    void clear();
+
+    QStringList debugLines;
+    QStringList warnings;
+    QStringList warningsOf;
+};
+
+// How often the recording at path was played while the newest MessageLog lived.
+int timesPlayed(const QString &path);
 
 // Answers the next modal text dialog that opens (for instance the window's
 // top-ten name prompt): types text and presses OK, or presses Cancel.

@@ -31,16 +31,6 @@ namespace {
 const QList<MainWindow::Page> MenuPages = {MainWindow::PageMain, MainWindow::PageNewGame,
                                            MainWindow::PageDictionaries, MainWindow::PageSettings};
 
-QQuickItem *root(MainWindow &w, MainWindow::Page page)
-{
-    return w.view(page)->rootObject();
-}
-
-QQuickItem *item(MainWindow &w, MainWindow::Page page, const QString &name)
-{
-    return findItem(root(w, page), name);
-}
-
 // The item the keyboard is on, in the page now shown.
 QQuickItem *focusedItem(MainWindow &w)
 {
@@ -103,14 +93,11 @@ class Window
 {
 public:
     Window()
-        : w(QRect(0, 0, 800, 480))
+        : w(QSize(800, 480), TestWindow::Active)
     {
         w.appSettings()->setMute(true);
-        w.show();
-        w.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
     }
-    MainWindow w;
+    TestWindow w;
 };
 
 } // namespace
@@ -138,31 +125,31 @@ void TestDesktop::pagesFollowTheWindowDownToItsMinimum()
 {
     TemporaryDataLocation data;
     Window s;
-    MainWindow &w = s.w;
+    TestWindow &w = s.w;
     for (const QSize &size : {QSize(1000, 600), QSize(1920, 1080), QSize(700, 400)}) {
         w.resize(size);
         QTRY_COMPARE(w.size(), size);
         QCOMPARE(w.screenWidth(), double(size.width()));
         QCOMPARE(w.screenHeight(), double(size.height()));
         for (MainWindow::Page page : MenuPages) {
-            QCOMPARE(root(w, page)->size(), QSizeF(size));
+            QCOMPARE(w.root(page)->size(), QSizeF(size));
             QCOMPARE(w.view(page)->size(), size);
         }
         // Sizes are shares of the page: the menu stays half as wide as the window.
-        QCOMPARE(item(w, MainWindow::PageMain, "newGameButton")->width(), size.width() / 2.0);
+        QCOMPARE(w.item(MainWindow::PageMain, "newGameButton")->width(), size.width() / 2.0);
     }
     w.resize(300, 200);
     QTRY_COMPARE(w.size(), WindowMode::minimumSize());
-    QCOMPARE(root(w, MainWindow::PageSettings)->size(), QSizeF(640, 384));
+    QCOMPARE(w.root(MainWindow::PageSettings)->size(), QSizeF(640, 384));
 }
 
 void TestDesktop::aRoundSurvivesAResize()
 {
     TemporaryDataLocation data;
     Window s;
-    MainWindow &w = s.w;
-    tap(w.view(MainWindow::PageMain), item(w, MainWindow::PageMain, "newGameButton"));
-    tap(w.view(MainWindow::PageNewGame), item(w, MainWindow::PageNewGame, "wordGameButton"));
+    TestWindow &w = s.w;
+    QVERIFY(w.tap(MainWindow::PageMain, "newGameButton"));
+    QVERIFY(w.tap(MainWindow::PageNewGame, "wordGameButton"));
     WordGame *game = w.openWordGame();
     QVERIFY(game);
     QQuickWidget *view = w.view(MainWindow::PageWordGame);
@@ -198,16 +185,16 @@ void TestDesktop::f11TogglesFullScreen()
     TemporaryDataLocation data;
     {
         Window s;
-        MainWindow &w = s.w;
+        TestWindow &w = s.w;
         const QRect normal = w.geometry();
         press(w, Qt::Key_F11);
         QTRY_VERIFY(w.isFullScreen());
         const QSize screen = w.screen()->geometry().size();
-        QTRY_COMPARE(root(w, MainWindow::PageMain)->size(), QSizeF(screen));
+        QTRY_COMPARE(w.root(MainWindow::PageMain)->size(), QSizeF(screen));
         press(w, Qt::Key_F11);
         QTRY_VERIFY(!w.isFullScreen());
         QTRY_COMPARE(w.geometry(), normal);
-        QCOMPARE(root(w, MainWindow::PageMain)->size(), QSizeF(800, 480));
+        QCOMPARE(w.root(MainWindow::PageMain)->size(), QSizeF(800, 480));
         QVERIFY2(focusFault(w).isEmpty(), qPrintable(focusFault(w)));
     }
     {
@@ -224,7 +211,7 @@ void TestDesktop::f11TogglesFullScreen()
         QTRY_COMPARE(w.geometry(), expected);
         QVERIFY(expected.width() < available.width() && expected.height() < available.height());
         QCOMPARE(expected.center(), available.center());
-        QCOMPARE(root(w, MainWindow::PageMain)->size(), QSizeF(expected.size()));
+        QCOMPARE(w.view(MainWindow::PageMain)->rootObject()->size(), QSizeF(expected.size()));
     }
     QCOMPARE(WindowMode::firstNormalGeometry(QRect(0, 0, 700, 400)).size(), QSize(640, 384));
 }
@@ -233,7 +220,7 @@ void TestDesktop::windowManagerCloseExitsLikeExit()
 {
     TemporaryDataLocation data;
     Window s;
-    MainWindow &w = s.w;
+    TestWindow &w = s.w;
     bool asked = false;
     QTimer::singleShot(0, [&] {
         // What the window system sends when its close button is pressed.
@@ -251,9 +238,9 @@ void TestDesktop::keysAloneReachAGameAndTheFocusIsNeverLost()
 {
     TemporaryDataLocation data;
     Window s;
-    MainWindow &w = s.w;
-    QQuickItem *continueButton = item(w, MainWindow::PageMain, "continueButton");
-    QQuickItem *newGame = item(w, MainWindow::PageMain, "newGameButton");
+    TestWindow &w = s.w;
+    QQuickItem *continueButton = w.item(MainWindow::PageMain, "continueButton");
+    QQuickItem *newGame = w.item(MainWindow::PageMain, "newGameButton");
 
     // No game: Continue is off, so the keys start on New Game and Up stays there.
     QVERIFY2(focusFault(w).isEmpty(), qPrintable(focusFault(w)));
@@ -261,10 +248,10 @@ void TestDesktop::keysAloneReachAGameAndTheFocusIsNeverLost()
     press(w, Qt::Key_Up);
     QCOMPARE(focusedItem(w), newGame);
     press(w, Qt::Key_Down);
-    QCOMPARE(focusedItem(w), item(w, MainWindow::PageMain, "dictionariesButton"));
+    QCOMPARE(focusedItem(w), w.item(MainWindow::PageMain, "dictionariesButton"));
     press(w, Qt::Key_Down);
     press(w, Qt::Key_Down);
-    QCOMPARE(focusedItem(w), item(w, MainWindow::PageMain, "exitButton"));
+    QCOMPARE(focusedItem(w), w.item(MainWindow::PageMain, "exitButton"));
     press(w, Qt::Key_Up);
     press(w, Qt::Key_Up);
     press(w, Qt::Key_Up);
@@ -273,16 +260,16 @@ void TestDesktop::keysAloneReachAGameAndTheFocusIsNeverLost()
     press(w, Qt::Key_Return);
     QCOMPARE(w.currentPage(), int(MainWindow::PageNewGame));
     QVERIFY2(focusFault(w).isEmpty(), qPrintable(focusFault(w)));
-    QCOMPARE(focusedItem(w), item(w, MainWindow::PageNewGame, "pairGameButton"));
+    QCOMPARE(focusedItem(w), w.item(MainWindow::PageNewGame, "pairGameButton"));
     press(w, Qt::Key_Down);
-    QCOMPARE(focusedItem(w), item(w, MainWindow::PageNewGame, "wordGameButton"));
+    QCOMPARE(focusedItem(w), w.item(MainWindow::PageNewGame, "wordGameButton"));
     press(w, Qt::Key_Space);
     QCOMPARE(w.currentPage(), int(MainWindow::PageWordGame));
     QVERIFY(w.openWordGame());
     QVERIFY2(focusFault(w).isEmpty(), qPrintable(focusFault(w)));
 
     // Back with the game kept: the menu starts on Continue, which returns to it.
-    tap(w.view(MainWindow::PageWordGame), item(w, MainWindow::PageWordGame, "backButton"));
+    QVERIFY(w.tap(MainWindow::PageWordGame, "backButton"));
     QCOMPARE(w.currentPage(), int(MainWindow::PageMain));
     QVERIFY2(focusFault(w).isEmpty(), qPrintable(focusFault(w)));
     QCOMPARE(focusedItem(w), continueButton);
@@ -291,22 +278,22 @@ void TestDesktop::keysAloneReachAGameAndTheFocusIsNeverLost()
     QVERIFY2(focusFault(w).isEmpty(), qPrintable(focusFault(w)));
 
     // Every menu page, shown by any way, has its keyboard at once.
-    tap(w.view(MainWindow::PageWordGame), item(w, MainWindow::PageWordGame, "backButton"));
+    QVERIFY(w.tap(MainWindow::PageWordGame, "backButton"));
     for (const char *button : {"dictionariesButton", "settingsButton"}) {
         w.buttonBackToMainClicked();
         QVERIFY2(focusFault(w).isEmpty(), qPrintable(focusFault(w)));
-        tap(w.view(MainWindow::PageMain), item(w, MainWindow::PageMain, button));
+        QVERIFY(w.tap(MainWindow::PageMain, button));
         QVERIFY(w.currentPage() != int(MainWindow::PageMain));
         QVERIFY2(focusFault(w).isEmpty(), qPrintable(focusFault(w)));
     }
-    QCOMPARE(focusedItem(w), item(w, MainWindow::PageSettings, "slider"));
+    QCOMPARE(focusedItem(w), w.item(MainWindow::PageSettings, "slider"));
 }
 
 void TestDesktop::escapeOnTheMenuPages()
 {
     TemporaryDataLocation data;
     Window s;
-    MainWindow &w = s.w;
+    TestWindow &w = s.w;
     // The main menu ignores it: no quitting by accident.
     press(w, Qt::Key_Escape);
     QCOMPARE(w.currentPage(), int(MainWindow::PageMain));
@@ -322,11 +309,11 @@ void TestDesktop::escapeOnTheMenuPages()
     const int volume = w.appSettings()->volumePercent();
     w.buttonSettingsClicked();
     press(w, Qt::Key_Right);
-    QCOMPARE(item(w, MainWindow::PageSettings, "slider")->property("value").toInt(), volume + 5);
+    QCOMPARE(w.item(MainWindow::PageSettings, "slider")->property("value").toInt(), volume + 5);
     press(w, Qt::Key_Escape);
     QCOMPARE(w.currentPage(), int(MainWindow::PageMain));
     QCOMPARE(w.appSettings()->volumePercent(), volume);
-    QCOMPARE(item(w, MainWindow::PageSettings, "slider")->property("value").toInt(), volume);
+    QCOMPARE(w.item(MainWindow::PageSettings, "slider")->property("value").toInt(), volume);
     QVERIFY2(focusFault(w).isEmpty(), qPrintable(focusFault(w)));
 }
 
@@ -334,11 +321,11 @@ void TestDesktop::settingsByKeys()
 {
     TemporaryDataLocation data;
     Window s;
-    MainWindow &w = s.w;
+    TestWindow &w = s.w;
     Settings *settings = w.appSettings();
     const bool muted = settings->mute();
     w.buttonSettingsClicked();
-    QQuickItem *slider = item(w, MainWindow::PageSettings, "slider");
+    QQuickItem *slider = w.item(MainWindow::PageSettings, "slider");
     QCOMPARE(focusedItem(w), slider);
     // Down to the top, then back by twos and threes: every step lands on its value.
     press(w, Qt::Key_End);
@@ -354,22 +341,22 @@ void TestDesktop::settingsByKeys()
     QCOMPARE(slider->property("value").toInt(), 35);
 
     press(w, Qt::Key_Down);
-    QCOMPARE(focusedItem(w), item(w, MainWindow::PageSettings, "muteSwitch"));
+    QCOMPARE(focusedItem(w), w.item(MainWindow::PageSettings, "muteSwitch"));
     press(w, Qt::Key_Space);
     QCOMPARE(settings->mute(), !muted);
     // Down through the two rows of choices: Right and Space pick "Try again".
     press(w, Qt::Key_Down);
-    QCOMPARE(focusedItem(w), item(w, MainWindow::PageSettings, "mistakesRowChoice0"));
+    QCOMPARE(focusedItem(w), w.item(MainWindow::PageSettings, "mistakesRowChoice0"));
     press(w, Qt::Key_Right);
-    QCOMPARE(focusedItem(w), item(w, MainWindow::PageSettings, "mistakesRowChoice1"));
+    QCOMPARE(focusedItem(w), w.item(MainWindow::PageSettings, "mistakesRowChoice1"));
     press(w, Qt::Key_Space);
     QCOMPARE(int(settings->mistakes()), int(GameOptions::TryAgain));
     press(w, Qt::Key_Down);
-    QCOMPARE(focusedItem(w), item(w, MainWindow::PageSettings, "picturesRowChoice0"));
+    QCOMPARE(focusedItem(w), w.item(MainWindow::PageSettings, "picturesRowChoice0"));
     press(w, Qt::Key_Down);
-    QCOMPARE(focusedItem(w), item(w, MainWindow::PageSettings, "cancelButton"));
+    QCOMPARE(focusedItem(w), w.item(MainWindow::PageSettings, "cancelButton"));
     press(w, Qt::Key_Right);
-    QCOMPARE(focusedItem(w), item(w, MainWindow::PageSettings, "saveButton"));
+    QCOMPARE(focusedItem(w), w.item(MainWindow::PageSettings, "saveButton"));
     press(w, Qt::Key_Return);
     QCOMPARE(w.currentPage(), int(MainWindow::PageMain));
     QCOMPARE(settings->volumePercent(), 35);
@@ -419,7 +406,7 @@ void TestDesktop::screenReaderReachesTheMenuButtons()
 {
     TemporaryDataLocation data;
     Window s;
-    MainWindow &w = s.w;
+    TestWindow &w = s.w;
     w.move(37, 21);
     QTRY_COMPARE(w.pos(), QPoint(37, 21));
     QAccessibleInterface *top = QAccessible::queryAccessibleInterface(&w);
@@ -431,7 +418,7 @@ void TestDesktop::screenReaderReachesTheMenuButtons()
         // A button is found from the window by role and its text...
         QAccessibleInterface *button = findAccessible(top, QAccessible::Button, captions[i]);
         QVERIFY2(button, qPrintable(captions[i]));
-        QQuickItem *shown = item(w, MainWindow::PageMain, names[i]);
+        QQuickItem *shown = w.item(MainWindow::PageMain, names[i]);
         QCOMPARE(button->object(), static_cast<QObject *>(shown));
         // ...sits where it is drawn on the screen...
         const QPoint onScreen = view->mapToGlobal(shown->mapToScene(QPointF(0, 0)).toPoint());
@@ -467,7 +454,7 @@ void TestDesktop::screenReaderNeverHearsThePicturesWord()
 {
     TemporaryDataLocation data;
     Window s;
-    MainWindow &w = s.w;
+    TestWindow &w = s.w;
     for (int mode : {0, 1}) {
         w.buttonNewGameClicked();
         w.buttonStartGameClicked(mode);

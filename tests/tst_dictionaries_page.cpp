@@ -91,9 +91,7 @@ private slots:
     void init()
     {
         m_data.reset(new TemporaryDataLocation);
-        m_window.reset(new MainWindow(QRect(0, 0, 800, 480)));
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.data()));
+        m_window.reset(new TestWindow);
         m_window->buttonDictionariesClicked();
         m_view = m_window->view(MainWindow::PageDictionaries);
     }
@@ -126,9 +124,7 @@ private:
                 words << QString("%1 %2").arg(names[set].left(5).trimmed()).arg(i);
             makePictures(ImportedSets::picturesDirectory(names[set]), words);
         }
-        m_window.reset(new MainWindow(QRect(0, 0, 800, 480)));
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.data()));
+        m_window.reset(new TestWindow);
         m_window->buttonDictionariesClicked();
         m_view = m_window->view(MainWindow::PageDictionaries);
         QCOMPARE(published("dictListModel"), othersThanAnimals() + names);
@@ -190,7 +186,7 @@ private:
         return m_window->context(MainWindow::PageDictionaries)->contextProperty(name).toStringList();
     }
     QQuickItem *list(const char *name) const { return findItem(m_view->rootObject(), name); }
-    void tapButton(const char *name) { tap(m_view, findItem(m_view->rootObject(), name)); }
+    void tapButton(const char *name) { QVERIFY(m_window->tap(MainWindow::PageDictionaries, name)); }
     void tapRow(const char *listName, const QString &text)
     {
         QQuickItem *row = findItemByText(list(listName), text);
@@ -199,7 +195,7 @@ private:
     }
 
     QScopedPointer<TemporaryDataLocation> m_data;
-    QScopedPointer<MainWindow> m_window;
+    QScopedPointer<TestWindow> m_window;
     QQuickWidget *m_view = nullptr;
 };
 

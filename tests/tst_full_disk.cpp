@@ -168,9 +168,7 @@ void TestFullDisk::failedSaveKeepsThePageOpen()
 {
     QFETCH(int, page);
     TestSupport::TemporaryDataLocation data;
-    MainWindow w(QRect(0, 0, 800, 480));
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    TestSupport::TestWindow w;
     const auto open = [&] {
         page == MainWindow::PageSettings ? w.buttonSettingsClicked() : w.buttonDictionariesClicked();
         return w.view(MainWindow::Page(page));

@@ -76,7 +76,7 @@ void TestHighDensity::picturesAreDecodedAtThePixelSizeOfTheirTiles()
     QCOMPARE(qApp->devicePixelRatio(), 2.0);
     TemporaryDataLocation data;
     PictureProvider::clear();
-    MainWindow w(QRect(0, 0, 800, 480));
+    TestWindow w(QSize(800, 480), TestWindow::Hidden);
     w.appSettings()->setMute(true);
     QQuickWidget *gameView = w.view(MainWindow::PageWordGame);
     auto *pictures = new WatchedPictures;
@@ -85,8 +85,8 @@ void TestHighDensity::picturesAreDecodedAtThePixelSizeOfTheirTiles()
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
 
-    tap(w.view(MainWindow::PageMain), findItem(w.view(MainWindow::PageMain)->rootObject(), "newGameButton"));
-    tap(w.view(MainWindow::PageNewGame), findItem(w.view(MainWindow::PageNewGame)->rootObject(), "wordGameButton"));
+    QVERIFY(w.tap(MainWindow::PageMain, "newGameButton"));
+    QVERIFY(w.tap(MainWindow::PageNewGame, "wordGameButton"));
     QCOMPARE(w.currentPage(), int(MainWindow::PageWordGame));
 
     // Nothing doubles in layout size...

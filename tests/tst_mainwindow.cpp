@@ -40,16 +40,6 @@ private slots:
     void orientationIsLockedToLandscape();
 
 private:
-    static QQuickItem *root(MainWindow &w, MainWindow::Page page)
-    {
-        return w.view(page)->rootObject();
-    }
-    static void tapButton(MainWindow &w, MainWindow::Page page, const QString &objectName)
-    {
-        QQuickItem *button = findItem(root(w, page), objectName);
-        QVERIFY2(button, qPrintable(objectName));
-        tap(w.view(page), button);
-    }
     static QColor pixelAt(QQuickWidget *view, QQuickItem *item, qreal fx, qreal fy)
     {
         const QPointF p = item->mapToScene(QPointF(item->width() * fx, item->height() * fy));
@@ -60,7 +50,7 @@ private:
 void TestMainWindow::screenSizeStartsFromTheGeometryThenFollowsTheWindow()
 {
     TemporaryDataLocation data;
-    MainWindow w(QRect(QPoint(0, 0), QPoint(799, 479)));
+    TestWindow w(QSize(800, 480), TestWindow::Hidden);
     QCOMPARE(w.screenWidth(), 800.0);
     QCOMPARE(w.screenHeight(), 480.0);
     QCOMPARE(w.property("screenWidth").toDouble(), 800.0);
@@ -71,7 +61,7 @@ void TestMainWindow::screenSizeStartsFromTheGeometryThenFollowsTheWindow()
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QCOMPARE(w.size(), QSize(800, 480));
     QCOMPARE(sizeChanged.count(), 0);
-    QCOMPARE(root(w, MainWindow::PageMain)->width(), 800.0);
+    QCOMPARE(w.root(MainWindow::PageMain)->width(), 800.0);
 
     // From then on every view takes its size from the window, not the screen.
     w.resize(1024, 600);
@@ -79,24 +69,24 @@ void TestMainWindow::screenSizeStartsFromTheGeometryThenFollowsTheWindow()
     QCOMPARE(w.screenHeight(), 600.0);
     QCOMPARE(w.property("screenWidth").toDouble(), 1024.0);
     QCOMPARE(sizeChanged.count(), 1);
-    QCOMPARE(root(w, MainWindow::PageMain)->width(), 1024.0);
-    QCOMPARE(root(w, MainWindow::PageSettings)->height(), 600.0);
+    QCOMPARE(w.root(MainWindow::PageMain)->width(), 1024.0);
+    QCOMPARE(w.root(MainWindow::PageSettings)->height(), 600.0);
 }
 
 void TestMainWindow::startsOnTheMainMenuWithoutAGame()
 {
     TemporaryDataLocation data;
-    MainWindow w(QRect(0, 0, 800, 480));
+    TestWindow w(QSize(800, 480), TestWindow::Hidden);
     QCOMPARE(w.currentPage(), int(MainWindow::PageMain));
     QVERIFY(!w.openPairGame());
     QVERIFY(!w.openWordGame());
-    QVERIFY(root(w, MainWindow::PageMain));
-    QVERIFY(root(w, MainWindow::PageNewGame));
-    QVERIFY(root(w, MainWindow::PageDictionaries));
-    QVERIFY(root(w, MainWindow::PageSettings));
+    QVERIFY(w.root(MainWindow::PageMain));
+    QVERIFY(w.root(MainWindow::PageNewGame));
+    QVERIFY(w.root(MainWindow::PageDictionaries));
+    QVERIFY(w.root(MainWindow::PageSettings));
     // The game pages stay empty until a game starts.
-    QVERIFY(!root(w, MainWindow::PagePairGame));
-    QVERIFY(!root(w, MainWindow::PageWordGame));
+    QVERIFY(!w.root(MainWindow::PagePairGame));
+    QVERIFY(!w.root(MainWindow::PageWordGame));
     for (auto page : {MainWindow::PageMain, MainWindow::PagePairGame, MainWindow::PageWordGame}) {
         QQmlContext *context = w.context(page);
         QVERIFY(context->contextProperty("qtMainWindow").value<QObject *>() == &w);
@@ -105,14 +95,14 @@ void TestMainWindow::startsOnTheMainMenuWithoutAGame()
     }
     QCOMPARE(w.context(MainWindow::PageSettings)->contextProperty("qtSettings").value<QObject *>(),
              static_cast<QObject *>(w.appSettings()));
-    QCOMPARE(findItem(root(w, MainWindow::PageMain), "continueButton")->isEnabled(), false);
+    QCOMPARE(w.item(MainWindow::PageMain, "continueButton")->isEnabled(), false);
 }
 
 void TestMainWindow::mainMenuLayout()
 {
     TemporaryDataLocation data;
-    MainWindow w(QRect(0, 0, 800, 480));
-    QQuickItem *main = root(w, MainWindow::PageMain);
+    TestWindow w(QSize(800, 480), TestWindow::Hidden);
+    QQuickItem *main = w.root(MainWindow::PageMain);
     const QStringList buttons = {"continueButton", "newGameButton", "dictionariesButton", "settingsButton", "exitButton"};
     const QStringList captions = {"Continue", "New Game", "Dictionaries", "Settings", "Exit"};
     qreal previousBottom = -1;
@@ -140,9 +130,7 @@ void TestMainWindow::mainMenuLayout()
 void TestMainWindow::disabledContinueDoesNothing()
 {
     TemporaryDataLocation data;
-    MainWindow w(QRect(0, 0, 800, 480));
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    TestWindow w;
     QQuickWidget *view = w.view(MainWindow::PageMain);
     QQuickItem *continueButton = findItem(view->rootObject(), "continueButton");
     tap(view, continueButton);
@@ -157,9 +145,7 @@ void TestMainWindow::disabledContinueDoesNothing()
 void TestMainWindow::pressedButtonReversesAndReleaseOutsideIsNoClick()
 {
     TemporaryDataLocation data;
-    MainWindow w(QRect(0, 0, 800, 480));
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    TestWindow w;
     QQuickWidget *view = w.view(MainWindow::PageMain);
     QQuickItem *newGame = findItem(view->rootObject(), "newGameButton");
     const QColor before = pixelAt(view, newGame, 0.5, 0.1);
@@ -179,76 +165,70 @@ void TestMainWindow::pressedButtonReversesAndReleaseOutsideIsNoClick()
 void TestMainWindow::menuButtonsOpenTheirPages()
 {
     TemporaryDataLocation data;
-    MainWindow w(QRect(0, 0, 800, 480));
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    TestWindow w;
 
-    tapButton(w, MainWindow::PageMain, "newGameButton");
+    QVERIFY(w.tap(MainWindow::PageMain, "newGameButton"));
     QCOMPARE(w.currentPage(), int(MainWindow::PageNewGame));
-    tapButton(w, MainWindow::PageNewGame, "backButton");
+    QVERIFY(w.tap(MainWindow::PageNewGame, "backButton"));
     QCOMPARE(w.currentPage(), int(MainWindow::PageMain));
 
-    tapButton(w, MainWindow::PageMain, "dictionariesButton");
+    QVERIFY(w.tap(MainWindow::PageMain, "dictionariesButton"));
     QCOMPARE(w.currentPage(), int(MainWindow::PageDictionaries));
-    tapButton(w, MainWindow::PageDictionaries, "cancelButton");
+    QVERIFY(w.tap(MainWindow::PageDictionaries, "cancelButton"));
     QCOMPARE(w.currentPage(), int(MainWindow::PageMain));
 
-    tapButton(w, MainWindow::PageMain, "settingsButton");
+    QVERIFY(w.tap(MainWindow::PageMain, "settingsButton"));
     QCOMPARE(w.currentPage(), int(MainWindow::PageSettings));
-    tapButton(w, MainWindow::PageSettings, "cancelButton");
+    QVERIFY(w.tap(MainWindow::PageSettings, "cancelButton"));
     QCOMPARE(w.currentPage(), int(MainWindow::PageMain));
 }
 
 void TestMainWindow::gameModePageBackLeavesContinueAlone()
 {
     TemporaryDataLocation data;
-    MainWindow w(QRect(0, 0, 800, 480));
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    TestWindow w;
     QSignalSpy continueSignal(&w, &MainWindow::enableContinueButtonSignal);
 
-    tapButton(w, MainWindow::PageMain, "newGameButton");
+    QVERIFY(w.tap(MainWindow::PageMain, "newGameButton"));
     QCOMPARE(continueSignal.count(), 1);
     QCOMPARE(continueSignal.takeFirst().at(0).toBool(), false);
-    tapButton(w, MainWindow::PageNewGame, "backButton");
+    QVERIFY(w.tap(MainWindow::PageNewGame, "backButton"));
     QCOMPARE(continueSignal.count(), 0);
-    QCOMPARE(findItem(root(w, MainWindow::PageMain), "continueButton")->isEnabled(), false);
+    QCOMPARE(w.item(MainWindow::PageMain, "continueButton")->isEnabled(), false);
 }
 
 void TestMainWindow::unknownGameModeChangesNothing()
 {
     TemporaryDataLocation data;
-    MainWindow w(QRect(0, 0, 800, 480));
+    TestWindow w(QSize(800, 480), TestWindow::Hidden);
     w.buttonNewGameClicked();
     w.buttonStartGameClicked(2);
     w.buttonStartGameClicked(-1);
     QCOMPARE(w.currentPage(), int(MainWindow::PageNewGame));
     QVERIFY(!w.openPairGame());
     QVERIFY(!w.openWordGame());
-    QVERIFY(!root(w, MainWindow::PageWordGame));
+    QVERIFY(!w.root(MainWindow::PageWordGame));
 }
 
 void TestMainWindow::continueFollowsTheOpenGame()
 {
     TemporaryDataLocation data;
-    MainWindow w(QRect(0, 0, 800, 480));
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QQuickItem *continueButton = findItem(root(w, MainWindow::PageMain), "continueButton");
+    TestWindow w;
+    QQuickItem *continueButton = w.item(MainWindow::PageMain, "continueButton");
     // No key was pressed: the focus is on New Game, without its ring.
-    QQuickItem *newGame = findItem(root(w, MainWindow::PageMain), "newGameButton");
+    QQuickItem *newGame = w.item(MainWindow::PageMain, "newGameButton");
     QVERIFY(newGame->hasActiveFocus());
     QVERIFY(!findItem(newGame, "focusRing")->isVisible());
 
-    tapButton(w, MainWindow::PageMain, "newGameButton");
-    tapButton(w, MainWindow::PageNewGame, "wordGameButton");
+    QVERIFY(w.tap(MainWindow::PageMain, "newGameButton"));
+    QVERIFY(w.tap(MainWindow::PageNewGame, "wordGameButton"));
     QCOMPARE(w.currentPage(), int(MainWindow::PageWordGame));
     QPointer<WordGame> game = w.openWordGame();
     QVERIFY(game);
     const int scoreBefore = game->score();
 
     // Back keeps the game and enables Continue, which returns to it.
-    tapButton(w, MainWindow::PageWordGame, "backButton");
+    QVERIFY(w.tap(MainWindow::PageWordGame, "backButton"));
     QCOMPARE(w.currentPage(), int(MainWindow::PageMain));
     QVERIFY(continueButton->isEnabled());
     QVERIFY(continueButton->hasActiveFocus());
@@ -259,13 +239,13 @@ void TestMainWindow::continueFollowsTheOpenGame()
     QCOMPARE(game->score(), scoreBefore);
 
     // New Game throws the game away and disables Continue again.
-    tapButton(w, MainWindow::PageWordGame, "backButton");
-    tapButton(w, MainWindow::PageMain, "newGameButton");
+    QVERIFY(w.tap(MainWindow::PageWordGame, "backButton"));
+    QVERIFY(w.tap(MainWindow::PageMain, "newGameButton"));
     QCOMPARE(w.currentPage(), int(MainWindow::PageNewGame));
     QVERIFY(game.isNull());
     QVERIFY(!w.openWordGame());
     QVERIFY(!continueButton->isEnabled());
-    tapButton(w, MainWindow::PageNewGame, "backButton");
+    QVERIFY(w.tap(MainWindow::PageNewGame, "backButton"));
     QVERIFY(!continueButton->isEnabled());
     tap(w.view(MainWindow::PageMain), continueButton);
     QCOMPARE(w.currentPage(), int(MainWindow::PageMain));
@@ -274,12 +254,10 @@ void TestMainWindow::continueFollowsTheOpenGame()
 void TestMainWindow::exitEndsTheEventLoopWithZero()
 {
     TemporaryDataLocation data;
-    MainWindow w(QRect(0, 0, 800, 480));
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    TestWindow w;
     bool tapped = false;
     QTimer::singleShot(0, [&] {
-        tapButton(w, MainWindow::PageMain, "exitButton");
+        QVERIFY(w.tap(MainWindow::PageMain, "exitButton"));
         tapped = true;
     });
     // A stray loop would hang here; the guard ends it with a non-zero code instead.
@@ -299,7 +277,7 @@ void TestMainWindow::dataDirectoryFallsBackToTheHome()
     QCOMPARE(DataDirectory::path(), home.path() + "/.Vocalune");
     QCOMPARE(DataDirectory::recordingsDirectory("Animals"), home.path() + "/.Vocalune/mp3/Animals");
     {
-        MainWindow w(QRect(0, 0, 800, 480));
+        TestWindow w(QSize(800, 480), TestWindow::Hidden);
         w.appSettings()->save();
     }
     QVERIFY(QFile::exists(home.path() + "/.Vocalune/settings.dat"));
@@ -344,7 +322,7 @@ void TestMainWindow::startRemovesTheLeftoversOfKilledSaves()
     writeFile(data.path() + "/mp3/settings.dat.AbCdEf", "below");
     writeFile(outside + "/settings.dat.AbCdEf", "outside");
 
-    MainWindow w(QRect(0, 0, 800, 480));
+    TestWindow w(QSize(800, 480), TestWindow::Hidden);
     for (const QString &name : leftovers)
         QVERIFY2(!QFile::exists(data.path() + '/' + name), qPrintable(name));
     for (const QString &name : kept)
@@ -358,7 +336,7 @@ void TestMainWindow::startRemovesTheLeftoversOfKilledSaves()
 void TestMainWindow::orientationIsLockedToLandscape()
 {
     TemporaryDataLocation data;
-    MainWindow w(QRect(0, 0, 800, 480));
+    TestWindow w(QSize(800, 480), TestWindow::Hidden);
     w.applyOrientation(1);
     QCOMPARE(w.requestedOrientation(), Qt::LandscapeOrientation);
     w.applyOrientation(0);

@@ -25,38 +25,12 @@ using namespace TestSupport;
 
 namespace {
 
-QStringList s_viewWarnings;
-// Every debug line: the sound player logs the path of each recording it plays.
-QStringList s_debugLog;
-QtMessageHandler s_previousHandler = nullptr;
-
-int timesPlayed(const QString &path)
-{
-    int times = 0;
-    for (const QString &line : qAsConst(s_debugLog))
-        times += line.contains(path) ? 1 : 0;
-    return times;
-}
-
-// Any warning from a view (a failed binding, a picture that cannot load) is a fault.
-void collectViewWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (type == QtDebugMsg)
-        s_debugLog << message;
-    if (type != QtDebugMsg && type != QtInfoMsg && message.contains("qrc:/qml/"))
-        s_viewWarnings << message;
-    if (s_previousHandler)
-        s_previousHandler(type, context, message);
-}
-
 // One pair game in a real window, page by page as a player sees it.
 struct Screen {
     // start: false leaves the game to the test, after it changed the settings.
     explicit Screen(QSize size = QSize(800, 480), bool start = true)
-        : window(QRect(QPoint(0, 0), size))
+        : window(size)
     {
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
         if (start)
             window.buttonStartGameClicked(0);
     }
@@ -108,7 +82,7 @@ struct Screen {
     }
 
     TemporaryDataLocation data;
-    MainWindow window;
+    TestWindow window;
 };
 
 // A whole game needs at least three rounds of pictures in the bundle.
@@ -123,12 +97,8 @@ class TestPairGameScreen : public QObject
 
 private slots:
     void initTestCase();
-    void init()
-    {
-        s_viewWarnings.clear();
-        s_debugLog.clear();
-    }
-    void cleanup() { QVERIFY2(s_viewWarnings.isEmpty(), qPrintable(s_viewWarnings.join('\n'))); }
+    void init() { m_log->clear(); }
+    void cleanup() { QVERIFY2(m_log->warnings.isEmpty(), qPrintable(m_log->warnings.join('\n'))); }
 
     void startShowsTheFirstRound();
     void roundsPlayThroughTheWindow();
@@ -143,12 +113,16 @@ private slots:
     void screenReaderNames();
     void wordsShowWhole_data();
     void wordsShowWhole();
+
+private:
+    // Any warning from a view (a failed binding, a picture that cannot load) is a fault.
+    QScopedPointer<MessageLog> m_log;
 };
 
 void TestPairGameScreen::initTestCase()
 {
     initApplication();
-    s_previousHandler = qInstallMessageHandler(collectViewWarnings);
+    m_log.reset(new MessageLog);
 }
 
 void TestPairGameScreen::startShowsTheFirstRound()
@@ -365,9 +339,7 @@ void TestPairGameScreen::undealtFirstRoundOffersAWayBack()
         }
         writeFile(data.filePath("/dictionaries.dat"), choice);
 
-        MainWindow w(QRect(0, 0, 800, 480));
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        TestWindow w;
         w.buttonStartGameClicked(0);
         QCOMPARE(w.currentPage(), int(MainWindow::PagePairGame));
         QVERIFY(!w.openPairGame());
@@ -389,9 +361,7 @@ void TestPairGameScreen::undealtFirstRoundOffersAWayBack()
 
 void TestPairGameScreen::longNamesShowWhole_data()
 {
-    QTest::addColumn<QSize>("size");
-    QTest::newRow("800x480") << QSize(800, 480);
-    QTest::newRow("1920x1080") << QSize(1920, 1080);
+    TestSupport::addWindowSizeRows();
 }
 
 // A name may have 16 characters: the widest of them show whole beside their
@@ -411,9 +381,7 @@ void TestPairGameScreen::longNamesShowWhole()
     QDir().mkpath(data.path());
     writeFile(data.filePath("/pgrecords.dat"), records);
 
-    MainWindow w(QRect(QPoint(0, 0), size));
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    TestWindow w(size);
     w.buttonStartGameClicked(0);
     PairGame *game = w.openPairGame();
     QVERIFY(game);
@@ -569,9 +537,7 @@ void TestPairGameScreen::screenReaderNames()
 
 void TestPairGameScreen::wordsShowWhole_data()
 {
-    QTest::addColumn<QSize>("size");
-    QTest::newRow("800x480") << QSize(800, 480);
-    QTest::newRow("1920x1080") << QSize(1920, 1080);
+    TestSupport::addWindowSizeRows();
 }
 
 // The longest words show whole on the word tiles: up to twelve characters at

@@ -16,33 +16,6 @@
 
 using namespace TestSupport;
 
-namespace {
-
-QStringList s_viewWarnings;
-QStringList s_debugLog;
-QtMessageHandler s_previousHandler = nullptr;
-
-// Any warning from a view is a fault; debug lines hold the recordings played.
-void collectMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (type == QtDebugMsg)
-        s_debugLog << message;
-    else if (type != QtInfoMsg && message.contains("qrc:/qml/"))
-        s_viewWarnings << message;
-    if (s_previousHandler)
-        s_previousHandler(type, context, message);
-}
-
-int timesPlayed(const QString &path)
-{
-    int times = 0;
-    for (const QString &line : qAsConst(s_debugLog))
-        times += line.contains(path) ? 1 : 0;
-    return times;
-}
-
-} // namespace
-
 class TestPictureBookScreen : public QObject
 {
     Q_OBJECT
@@ -51,27 +24,25 @@ private slots:
     void initTestCase()
     {
         initApplication();
-        s_previousHandler = qInstallMessageHandler(collectMessages);
+        m_log.reset(new MessageLog);
     }
-    void init()
-    {
-        s_viewWarnings.clear();
-        s_debugLog.clear();
-    }
-    void cleanup() { QVERIFY2(s_viewWarnings.isEmpty(), qPrintable(s_viewWarnings.join('\n'))); }
+    void init() { m_log->clear(); }
+    void cleanup() { QVERIFY2(m_log->warnings.isEmpty(), qPrintable(m_log->warnings.join('\n'))); }
 
     void opensAWordAndPlaysIt();
     void keyboardOnly();
+
+private:
+    // Any warning from a view is a fault; debug lines hold the recordings played.
+    QScopedPointer<MessageLog> m_log;
 };
 
 void TestPictureBookScreen::opensAWordAndPlaysIt()
 {
     QVERIFY2(QDir(":/png/Animals").entryList().size() == 46, "the bundle lacks the 46 Animals pictures");
     TemporaryDataLocation data;
-    MainWindow w(QRect(0, 0, 800, 480));
+    TestWindow w;
     w.appSettings()->setMute(false);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.buttonNewGameClicked();
     QQuickWidget *modes = w.view(MainWindow::PageNewGame);
     tap(modes, findItem(modes->rootObject(), "pictureBookButton"));
@@ -122,10 +93,8 @@ void TestPictureBookScreen::opensAWordAndPlaysIt()
 void TestPictureBookScreen::keyboardOnly()
 {
     TemporaryDataLocation data;
-    MainWindow w(QRect(0, 0, 800, 480));
+    TestWindow w;
     w.appSettings()->setMute(false);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.buttonNewGameClicked();
     w.buttonPictureBookClicked();
     QQuickWidget *view = w.view(MainWindow::PagePictureBook);

@@ -19,14 +19,6 @@ using namespace TestSupport;
 
 namespace {
 
-QStringList s_messages;
-
-void collectMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type == QtDebugMsg)
-        s_messages << message;
-}
-
 QByteArray settingsBytes(double volume, bool mute)
 {
     QByteArray bytes;
@@ -190,9 +182,7 @@ void TestSettings::percentLimits()
 void TestSettings::dragToTheRightEndAndSave()
 {
     TemporaryDataLocation data;
-    MainWindow w(QRect(0, 0, 800, 480));
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    TestWindow w;
     w.buttonSettingsClicked();
     QQuickWidget *view = w.view(MainWindow::PageSettings);
     QQuickItem *page = view->rootObject();
@@ -210,11 +200,13 @@ void TestSettings::dragToTheRightEndAndSave()
     // Only Save stores it.
     QCOMPARE(w.appSettings()->volumePercent(), 50);
 
-    s_messages.clear();
-    QtMessageHandler previous = qInstallMessageHandler(collectMessages);
-    tap(view, findItem(page, "saveButton"));
-    qInstallMessageHandler(previous);
-    QVERIFY2(s_messages.contains("100"), qPrintable(s_messages.join('|')));
+    QStringList logged;
+    {
+        MessageLog log;
+        tap(view, findItem(page, "saveButton"));
+        logged = log.debugLines;
+    }
+    QVERIFY2(logged.contains("100"), qPrintable(logged.join('|')));
     QCOMPARE(w.currentPage(), int(MainWindow::PageMain));
     QCOMPARE(readFile(data.filePath("/settings.dat")), QByteArray::fromHex("3FF000000000000000"));
 }
@@ -224,9 +216,7 @@ void TestSettings::muteSwitchAndCancel()
     TemporaryDataLocation data;
     QDir().mkpath(data.path());
     writeFile(data.filePath("/settings.dat"), settingsBytes(0.25, false));
-    MainWindow w(QRect(0, 0, 800, 480));
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    TestWindow w;
     w.buttonSettingsClicked();
     QQuickWidget *view = w.view(MainWindow::PageSettings);
     QQuickItem *page = view->rootObject();
@@ -258,9 +248,7 @@ void TestSettings::muteSwitchAndCancel()
 void TestSettings::gameChoicesSaveAndCancel()
 {
     TemporaryDataLocation data;
-    MainWindow w(QRect(0, 0, 800, 480));
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    TestWindow w;
     Settings *settings = w.appSettings();
     QQuickWidget *view = w.view(MainWindow::PageSettings);
     QQuickItem *page = view->rootObject();
@@ -329,11 +317,13 @@ void TestSettings::mutedPlaysNothing()
     MainWindow w(QRect(0, 0, 800, 480));
     QVERIFY(w.appSettings()->mute());
 
-    s_messages.clear();
-    QtMessageHandler previous = qInstallMessageHandler(collectMessages);
-    w.playSound(data.path() + "/mp3/Animals/Cat.mp3");
-    qInstallMessageHandler(previous);
-    QVERIFY2(s_messages.isEmpty(), qPrintable(s_messages.join('|')));
+    QStringList logged;
+    {
+        MessageLog log;
+        w.playSound(data.path() + "/mp3/Animals/Cat.mp3");
+        logged = log.debugLines;
+    }
+    QVERIFY2(logged.isEmpty(), qPrintable(logged.join('|')));
     QCOMPARE(w.player()->currentSource().type(), Phonon::MediaSource::Empty);
 }
 
@@ -347,15 +337,17 @@ void TestSettings::unmutedPlaysAtTheStoredVolume()
     const QString dog = data.path() + "/mp3/Animals/Dog.mp3";
     QVERIFY(QFile::exists(cat));
 
-    s_messages.clear();
-    QtMessageHandler previous = qInstallMessageHandler(collectMessages);
-    w.playSound(cat);
-    w.playSound(dog);
-    qInstallMessageHandler(previous);
+    QStringList logged;
+    {
+        MessageLog log;
+        w.playSound(cat);
+        w.playSound(dog);
+        logged = log.debugLines;
+    }
 
-    QCOMPARE(s_messages.count(QString('"' + cat + '"')), 1);
-    QCOMPARE(s_messages.count(QString('"' + dog + '"')), 1);
-    QVERIFY(s_messages.indexOf('"' + cat + '"') < s_messages.indexOf('"' + dog + '"'));
+    QCOMPARE(logged.count(QString('"' + cat + '"')), 1);
+    QCOMPARE(logged.count(QString('"' + dog + '"')), 1);
+    QVERIFY(logged.indexOf('"' + cat + '"') < logged.indexOf('"' + dog + '"'));
     // The second call replaces the first recording.
     QCOMPARE(w.player()->currentSource().fileName(), dog);
     QVERIFY(qAbs(w.output()->volume() - 0.3) < 1e-6);

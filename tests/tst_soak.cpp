@@ -102,21 +102,12 @@ private slots:
 private:
     void checkRecords(const QString &path);
     void checkShownNames(QQuickWidget *view);
-    void tapAt(MainWindow::Page page, const QString &name);
     bool playRandomTaps(MainWindow &w, int kind, int taps);
 
     QRandomGenerator m_random{20261207};
     QStringList m_enteredNames;
-    MainWindow *m_window = nullptr;
+    TestWindow *m_window = nullptr;
 };
-
-void TestSoak::tapAt(MainWindow::Page page, const QString &name)
-{
-    QQuickWidget *view = m_window->view(page);
-    QQuickItem *item = findItem(view->rootObject(), name);
-    QVERIFY2(item, qPrintable(name));
-    tap(view, item);
-}
 
 void TestSoak::checkRecords(const QString &path)
 {
@@ -159,12 +150,9 @@ bool TestSoak::playRandomTaps(MainWindow &w, int kind, int taps)
     QSignalSpy completed(game, SIGNAL(gameCompletedSignal()));
     const MainWindow::Page page = kind == 0 ? MainWindow::PagePairGame : MainWindow::PageWordGame;
     for (int i = 0; i < taps; ++i) {
-        if (kind == 0) {
-            const bool picture = m_random.bounded(2) == 0;
-            tapAt(page, QStringLiteral("%1%2").arg(picture ? "icon" : "label").arg(m_random.bounded(6)));
-        } else {
-            tapAt(page, QStringLiteral("icon%1").arg(m_random.bounded(10)));
-        }
+        const QString name = kind == 0 ? QStringLiteral("%1%2").arg(m_random.bounded(2) == 0 ? "icon" : "label").arg(m_random.bounded(6))
+                                       : QStringLiteral("icon%1").arg(m_random.bounded(10));
+        QTest::qVerify(m_window->tap(page, name), "tap", qPrintable(name), __FILE__, __LINE__);
         if (QTest::currentTestFailed() || over.count() + completed.count() > 0)
             return true;
     }
@@ -174,11 +162,9 @@ bool TestSoak::playRandomTaps(MainWindow &w, int kind, int taps)
 void TestSoak::threeHundredGames()
 {
     TemporaryDataLocation data;
-    MainWindow w(QRect(0, 0, 800, 480));
+    TestWindow w;
     m_window = &w;
     w.appSettings()->setMute(true);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
 
     // Answers every name prompt, whenever it opens.
     QTimer prompter;
@@ -203,23 +189,23 @@ void TestSoak::threeHundredGames()
         const MainWindow::Page page = kind == 0 ? MainWindow::PagePairGame : MainWindow::PageWordGame;
         const int ending = m_random.bounded(3);
 
-        tapAt(MainWindow::PageMain, "newGameButton");
+        QVERIFY(m_window->tap(MainWindow::PageMain, "newGameButton"));
         QCOMPARE(w.currentPage(), int(MainWindow::PageNewGame));
-        tapAt(MainWindow::PageNewGame, kind == 0 ? "pairGameButton" : "wordGameButton");
+        QVERIFY(m_window->tap(MainWindow::PageNewGame, kind == 0 ? "pairGameButton" : "wordGameButton"));
         QCOMPARE(w.currentPage(), int(page));
 
         bool ended = playRandomTaps(w, kind, ending == 0 ? 1000 : m_random.bounded(1, 4));
         if (!ended) {
             // Leave the game open: Back, then New Game (or Continue and play on).
-            tapAt(page, "backButton");
+            QVERIFY(m_window->tap(page, "backButton"));
             QCOMPARE(w.currentPage(), int(MainWindow::PageMain));
             if (ending == 1) {
-                tapAt(MainWindow::PageMain, "newGameButton");
+                QVERIFY(m_window->tap(MainWindow::PageMain, "newGameButton"));
                 QVERIFY(!w.openPairGame() && !w.openWordGame());
-                tapAt(MainWindow::PageNewGame, "backButton");
+                QVERIFY(m_window->tap(MainWindow::PageNewGame, "backButton"));
                 ++endedByNewGame;
             } else {
-                tapAt(MainWindow::PageMain, "continueButton");
+                QVERIFY(m_window->tap(MainWindow::PageMain, "continueButton"));
                 QCOMPARE(w.currentPage(), int(page));
                 ++continued;
                 ended = playRandomTaps(w, kind, 1000);
@@ -230,7 +216,7 @@ void TestSoak::threeHundredGames()
             QVERIFY(panel);
             QTRY_COMPARE_WITH_TIMEOUT(panel->y(), 0.0, 10000);
             checkShownNames(w.view(page));
-            tapAt(page, "backToMainButton");
+            QVERIFY(m_window->tap(page, "backToMainButton"));
             QCOMPARE(w.currentPage(), int(MainWindow::PageMain));
             QVERIFY(!w.openPairGame() && !w.openWordGame());
             ++endedByPanel;

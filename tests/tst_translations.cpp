@@ -28,14 +28,9 @@ using namespace TestSupport;
 
 namespace {
 
-QQuickItem *root(MainWindow &w, MainWindow::Page page)
+QString textOf(TestWindow &w, MainWindow::Page page, const QString &objectName)
 {
-    return w.view(page)->rootObject();
-}
-
-QString textOf(MainWindow &w, MainWindow::Page page, const QString &objectName)
-{
-    QQuickItem *item = findItem(root(w, page), objectName);
+    QQuickItem *item = w.item(page, objectName);
     if (!item)
         return QStringLiteral("<no %1>").arg(objectName);
     const QVariant buttonText = item->property("buttonText");
@@ -118,16 +113,14 @@ void TestTranslations::aLanguageWithACatalogueShowsItsTexts()
 
     const Translations german(QLocale(QStringLiteral("de_DE")));
     QCOMPARE(german.language(), QStringLiteral("de"));
-    MainWindow w(QRect(0, 0, 800, 480));
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    TestWindow w;
 
     QCOMPARE(textOf(w, MainWindow::PageMain, "continueButton"), QStringLiteral("Weiter"));
     QCOMPARE(textOf(w, MainWindow::PageMain, "newGameButton"), QStringLiteral("Neues Spiel"));
     QCOMPARE(textOf(w, MainWindow::PageMain, "dictionariesButton"), QStringLiteral("Wörterbücher"));
     QCOMPARE(textOf(w, MainWindow::PageMain, "settingsButton"), QStringLiteral("Einstellungen"));
     QCOMPARE(textOf(w, MainWindow::PageMain, "exitButton"), QStringLiteral("Beenden"));
-    QVERIFY(findItemByText(root(w, MainWindow::PageNewGame), QStringLiteral("Wähle ein Spiel!")));
+    QVERIFY(findItemByText(w.root(MainWindow::PageNewGame), QStringLiteral("Wähle ein Spiel!")));
     QCOMPARE(textOf(w, MainWindow::PageNewGame, "wordGameButton"), QStringLiteral("Wortspiel"));
     QCOMPARE(textOf(w, MainWindow::PageSettings, "saveButton"), QStringLiteral("Speichern"));
     QCOMPARE(textOf(w, MainWindow::PageDictionaries, "cancelButton"), QStringLiteral("Zurück"));
@@ -165,7 +158,7 @@ void TestTranslations::aLanguageWithoutACatalogueKeepsEnglish()
         const Translations none{QLocale(QString::fromLatin1(name))};
         QVERIFY2(none.language().isEmpty(), name);
         QVERIFY2(!none.hasQtTexts(), name);
-        MainWindow w(QRect(0, 0, 800, 480));
+        TestWindow w(QSize(800, 480), TestWindow::Hidden);
         QCOMPARE(textOf(w, MainWindow::PageMain, "newGameButton"), QStringLiteral("New Game"));
         QCOMPARE(textOf(w, MainWindow::PageMain, "settingsButton"), QStringLiteral("Settings"));
         w.buttonStartGameClicked(1);
@@ -197,22 +190,19 @@ void TestTranslations::everyTranslatedTextFitsAt800x480()
     TemporaryDataLocation data;
     const Translations translations{QLocale(language)};
     QCOMPARE(translations.language(), language);
-    MainWindow w(QRect(0, 0, 800, 480));
-    w.resize(800, 480);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    TestWindow w;
 
     QStringList faults;
     const QSet<QString> noWords;
-    collectFaults(root(w, MainWindow::PageMain), noWords, "main menu", &faults);
-    collectFaults(root(w, MainWindow::PageNewGame), noWords, "game mode", &faults);
-    collectFaults(root(w, MainWindow::PageDictionaries), noWords, "dictionaries", &faults);
+    collectFaults(w.root(MainWindow::PageMain), noWords, "main menu", &faults);
+    collectFaults(w.root(MainWindow::PageNewGame), noWords, "game mode", &faults);
+    collectFaults(w.root(MainWindow::PageDictionaries), noWords, "dictionaries", &faults);
     // The mute switch both ways.
-    QObject *settings = qmlContext(root(w, MainWindow::PageSettings))->contextProperty("qtSettings").value<QObject *>();
+    QObject *settings = qmlContext(w.root(MainWindow::PageSettings))->contextProperty("qtSettings").value<QObject *>();
     QVERIFY(settings);
     for (bool mute : {false, true}) {
         settings->setProperty("mute", mute);
-        collectFaults(root(w, MainWindow::PageSettings), noWords, "settings", &faults);
+        collectFaults(w.root(MainWindow::PageSettings), noWords, "settings", &faults);
     }
 
     // Each game with its end panel, under both outcomes.
@@ -225,8 +215,8 @@ void TestTranslations::everyTranslatedTextFitsAt800x480()
         for (QObject *word : dealt)
             words << static_cast<Word *>(word)->word();
         const QString name = page == MainWindow::PageWordGame ? "Word Game" : "Pair Game";
-        collectFaults(root(w, page), words, name, &faults);
-        QQuickItem *panel = findItem(root(w, page), "endPanel");
+        collectFaults(w.root(page), words, name, &faults);
+        QQuickItem *panel = findItem(w.root(page), "endPanel");
         QVERIFY(panel);
         const char *context = page == MainWindow::PageWordGame ? "WordGameView" : "PairGameView";
         panel->setProperty("score", 100);

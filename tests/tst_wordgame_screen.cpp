@@ -36,40 +36,7 @@ namespace {
 // Every warning from the files of this page and the components it uses:
 // binding errors, reads of null, pictures that cannot be opened. The page
 // must produce none. (Other pages' warnings are their own tests' business.)
-QStringList s_qmlWarnings;
-// Every debug line: the sound player logs the path of each recording it plays.
-QStringList s_debugLog;
-QtMessageHandler s_previousHandler = nullptr;
-
-int timesPlayed(const QString &path)
-{
-    int times = 0;
-    for (const QString &line : qAsConst(s_debugLog))
-        times += line.contains(path) ? 1 : 0;
-    return times;
-}
-
-
-bool fromThisPage(const QString &text)
-{
-    for (const char *file : {"WordGameView.qml", "WordGameEnd.qml", "Icon.qml", "Label.qml", "PushButton.qml",
-                             "components/"}) {
-        if (text.contains(QLatin1String(file)))
-            return true;
-    }
-    return false;
-}
-
-void collectQmlWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (type == QtDebugMsg)
-        s_debugLog << message;
-    if ((type == QtWarningMsg || type == QtCriticalMsg)
-        && (fromThisPage(message) || fromThisPage(QString::fromLatin1(context.file ? context.file : ""))))
-        s_qmlWarnings << message;
-    if (s_previousHandler)
-        s_previousHandler(type, context, message);
-}
+const QStringList PageFiles = {"WordGameView.qml", "WordGameEnd.qml", "components/"};
 
 const int RoundsOfBundle = 46 - 9; // a perfect game on the 46 words of Animals
 
@@ -77,14 +44,12 @@ class Screen
 {
 public:
     explicit Screen(QSize size = QSize(800, 480))
-        : window(QRect(QPoint(0, 0), size))
+        : window(size)
     {
         // The store was created (and seeded from the clock) by the window:
         // make the deals repeatable.
         std::srand(1234);
         window.appSettings()->setMute(true);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
     }
 
     QQuickWidget *view() const { return window.view(MainWindow::PageWordGame); }
@@ -124,11 +89,7 @@ public:
         return -1;
     }
 
-    void tapMain(const QString &button)
-    {
-        QQuickWidget *main = window.view(MainWindow::PageMain);
-        TestSupport::tap(main, TestSupport::findItem(main->rootObject(), button));
-    }
+    void tapMain(const QString &button) { QVERIFY(window.tap(MainWindow::PageMain, button)); }
 
     // Main menu: New Game, then Word Game, as a player does.
     void startFromMenu()
@@ -136,8 +97,7 @@ public:
         QCOMPARE(window.currentPage(), int(MainWindow::PageMain));
         tapMain("newGameButton");
         QCOMPARE(window.currentPage(), int(MainWindow::PageNewGame));
-        QQuickWidget *modes = window.view(MainWindow::PageNewGame);
-        TestSupport::tap(modes, TestSupport::findItem(modes->rootObject(), "wordGameButton"));
+        QVERIFY(window.tap(MainWindow::PageNewGame, "wordGameButton"));
         QCOMPARE(window.currentPage(), int(MainWindow::PageWordGame));
         QVERIFY(window.openWordGame());
         QCOMPARE(publishedGame(), static_cast<QObject *>(window.openWordGame()));
@@ -161,11 +121,7 @@ public:
         TestSupport::tap(view(), icon(k));
     }
 
-    bool continueEnabled() const
-    {
-        QQuickWidget *main = window.view(MainWindow::PageMain);
-        return TestSupport::findItem(main->rootObject(), "continueButton")->isEnabled();
-    }
+    bool continueEnabled() const { return window.item(MainWindow::PageMain, "continueButton")->isEnabled(); }
 
     void screenshot(const QString &name) const
     {
@@ -177,7 +133,7 @@ public:
         view()->grabFramebuffer().save(dir + "/" + name + ".png");
     }
 
-    MainWindow window;
+    TestSupport::TestWindow window;
 };
 
 void writeRecords(const QString &path, const QList<QPair<QString, int>> &records)
@@ -227,6 +183,7 @@ private slots:
 
 private:
     QFont m_oldFont;
+    QScopedPointer<TestSupport::MessageLog> m_log;
 };
 
 void TestWordGameScreen::initTestCase()
@@ -234,24 +191,23 @@ void TestWordGameScreen::initTestCase()
     TestSupport::initApplication();
     // The program's font (main.cpp): the word in the bubble uses it.
     QApplication::setFont(QFont(QStringLiteral("Arial"), 30));
-    s_previousHandler = qInstallMessageHandler(collectQmlWarnings);
+    m_log.reset(new TestSupport::MessageLog(PageFiles));
     QVERIFY2(QDir(":/png/Animals").entryList().size() == 46, "the bundle lacks the 46 Animals pictures");
 }
 
 void TestWordGameScreen::init()
 {
-    s_qmlWarnings.clear();
-    s_debugLog.clear();
+    m_log->clear();
 }
 
 void TestWordGameScreen::cleanup()
 {
-    QVERIFY2(s_qmlWarnings.isEmpty(), qPrintable(s_qmlWarnings.join('\n')));
+    QVERIFY2(m_log->warnings.isEmpty(), qPrintable(m_log->warnings.join('\n')));
 }
 
 void TestWordGameScreen::cleanupTestCase()
 {
-    qInstallMessageHandler(s_previousHandler);
+    m_log.reset();
 }
 
 void TestWordGameScreen::playingScreen()
@@ -517,9 +473,7 @@ void TestWordGameScreen::endPanelTakesTapsOverWholePage()
 
 void TestWordGameScreen::longNamesShowWhole_data()
 {
-    QTest::addColumn<QSize>("size");
-    QTest::newRow("800x480") << QSize(800, 480);
-    QTest::newRow("1920x1080") << QSize(1920, 1080);
+    TestSupport::addWindowSizeRows();
 }
 
 // A name may have 16 characters: the widest of them show whole beside their
@@ -756,9 +710,9 @@ void TestWordGameScreen::tryAgainWithFourPictures()
 
     const QString word = s.currentWord();
     const QString sound = data.path() + "/mp3/Animals/" + word + ".mp3";
-    QCOMPARE(timesPlayed(sound), 1);
+    QCOMPARE(TestSupport::timesPlayed(sound), 1);
     TestSupport::tap(s.view(), s.item("wordBox"));
-    QCOMPARE(timesPlayed(sound), 2);
+    QCOMPARE(TestSupport::timesPlayed(sound), 2);
     s.screenshot("wordgame-four-pictures");
 
     QList<int> wrong;
@@ -774,16 +728,16 @@ void TestWordGameScreen::tryAgainWithFourPictures()
     QCOMPARE(s.icon(wrong[0])->property("state").toInt(), int(Word::Greyed));
     QVERIFY(s.icon(wrong[0])->findChild<QObject *>("shakeAnimation")->property("running").toBool());
     QCOMPARE(s.icon(right)->property("state").toInt(), int(Word::Normal));
-    QCOMPARE(timesPlayed(sound), 3);
+    QCOMPARE(TestSupport::timesPlayed(sound), 3);
     // A greyed picture tapped again changes nothing.
     TestSupport::tap(s.view(), s.icon(wrong[0]));
-    QCOMPARE(timesPlayed(sound), 3);
+    QCOMPARE(TestSupport::timesPlayed(sound), 3);
 
     TestSupport::tap(s.view(), s.icon(wrong[1]));
     QCOMPARE(s.icon(wrong[0])->property("state").toInt(), int(Word::Greyed));
     QCOMPARE(s.icon(wrong[1])->property("state").toInt(), int(Word::Greyed));
     QCOMPARE(s.icon(right)->property("state").toInt(), int(Word::Marked));
-    QCOMPARE(timesPlayed(sound), 4);
+    QCOMPARE(TestSupport::timesPlayed(sound), 4);
     QCOMPARE(s.currentWord(), word);
     QCOMPARE(over.count(), 0);
     QCOMPARE(s.item("endPanel")->y(), -480.0);
@@ -847,7 +801,7 @@ void TestWordGameScreen::keyboardOnlyRound()
     // The ring shows from the first key (the game was started with taps).
     QVERIFY(TestSupport::findItem(s.icon(k), "focusRing")->isVisible());
     QVERIFY(!TestSupport::findItem(s.icon(0), "focusRing")->isVisible() || k == 0);
-    QCOMPARE(timesPlayed(sound), 2);
+    QCOMPARE(TestSupport::timesPlayed(sound), 2);
 
     QTest::keyClick(s.view(), Qt::Key_Space);
     QCOMPARE(game->score(), 1);
@@ -900,9 +854,7 @@ void TestWordGameScreen::screenReaderNamesKeepTheAnswer()
 
 void TestWordGameScreen::wordsShowWhole_data()
 {
-    QTest::addColumn<QSize>("size");
-    QTest::newRow("800x480") << QSize(800, 480);
-    QTest::newRow("1920x1080") << QSize(1920, 1080);
+    TestSupport::addWindowSizeRows();
 }
 
 // The longest words show whole in the speech bubble and on the end panel's

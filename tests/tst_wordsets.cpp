@@ -669,14 +669,10 @@ void TestWordSets::bothGamesShowTheSetInTheWindow()
     // Each game started from the menu as a player does; every tile of its
     // page shows a stored picture of the set.
     auto play = [&](const char *button, MainWindow::Page page, int tiles) {
-        MainWindow window(QRect(0, 0, 800, 480));
+        TestSupport::TestWindow window;
         window.appSettings()->setMute(true);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QQuickWidget *main = window.view(MainWindow::PageMain);
-        TestSupport::tap(main, TestSupport::findItem(main->rootObject(), "newGameButton"));
-        QQuickWidget *modes = window.view(MainWindow::PageNewGame);
-        TestSupport::tap(modes, TestSupport::findItem(modes->rootObject(), button));
+        QVERIFY(window.tap(MainWindow::PageMain, "newGameButton"));
+        QVERIFY(window.tap(MainWindow::PageNewGame, button));
         QCOMPARE(window.currentPage(), int(page));
 
         QQuickItem *root = window.view(page)->rootObject();
