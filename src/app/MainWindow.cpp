@@ -23,7 +23,6 @@
 #include <QQuickWidget>
 #include <QResizeEvent>
 #include <QStackedWidget>
-#include <QWindow>
 
 MainWindow::MainWindow(QRect screen, QWidget *parent)
     : QMainWindow(parent)
@@ -40,7 +39,7 @@ MainWindow::MainWindow(QRect screen, QWidget *parent)
     setCentralWidget(stack);
     // The window starts at the size it was given; the pages follow it from then on.
     resize(screen.size());
-    new WindowMode(this, screen.size());
+    windowMode = new WindowMode(this, screen.size());
 
     // Volume and mute must be known before any view reads them.
     settings = new Settings(this);
@@ -79,14 +78,10 @@ MainWindow::MainWindow(QRect screen, QWidget *parent)
     // meanwhile is listed when the page opens.
     connect(this, &MainWindow::dictionariesPageShown, dictionaryChoice, &DictionaryChoice::reload);
 
-    const QHash<QByteArray, QObject *> handed = {{"qtMainWindow", this},
-                                                 {"qtSettings", settings},
-                                                 {"qtPictureBook", pictureBook},
-                                                 {"qtWordSets", dictionaryChoice->wordSets()}};
-    for (int page = 0; page < PageCount; ++page) {
-        for (const char *name : PageTable::row(page).context)
-            pages->publish(page, name, QVariant::fromValue(handed.value(name)));
-    }
+    pages->handOver({{"qtMainWindow", this},
+                     {"qtSettings", settings},
+                     {"qtPictureBook", pictureBook},
+                     {"qtWordSets", dictionaryChoice->wordSets()}});
 
     // Only the menu is built before the first frame: every other page is
     // loaded when it is first shown, a game page when its game starts.
@@ -117,17 +112,8 @@ MainWindow::~MainWindow()
     delete engine;
 }
 
-void MainWindow::applyOrientation(int choice)
-{
-    // Qt 5 has no orientation lock attributes; tell the window system instead,
-    // which a handset honours and a desktop ignores.
-    m_orientation = choice == 0   ? Qt::PortraitOrientation
-                    : choice == 1 ? Qt::LandscapeOrientation
-                                  : Qt::PrimaryOrientation;
-    if (QWindow *window = windowHandle())
-        window->reportContentOrientationChange(m_orientation);
-}
-
+void MainWindow::applyOrientation(int choice) { windowMode->applyOrientation(choice); }
+Qt::ScreenOrientation MainWindow::requestedOrientation() const { return windowMode->requestedOrientation(); }
 int MainWindow::currentPage() const { return stack->currentIndex(); }
 PairGame *MainWindow::openPairGame() const { return navigator->pairGame(); }
 WordGame *MainWindow::openWordGame() const { return navigator->wordGame(); }

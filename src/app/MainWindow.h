@@ -24,6 +24,7 @@ class QStackedWidget;
 class Settings;
 class SoundPlayer;
 class WordGame;
+class WindowMode;
 class WordSetImport;
 
 // The one window: a stack of pages, each a QML view, laid out at the
@@ -53,7 +54,7 @@ public:
 
     // Locks the orientation: 0 portrait, 1 landscape, anything else follows the device.
     void applyOrientation(int choice);
-    Qt::ScreenOrientation requestedOrientation() const { return m_orientation; }
+    Qt::ScreenOrientation requestedOrientation() const;
 
     int currentPage() const;
     PairGame *openPairGame() const;
@@ -122,9 +123,9 @@ private:
     double m_screenHeight = 0;
     double m_screenWidth = 0;
     bool m_keyboardFocusShown = false;
-    Qt::ScreenOrientation m_orientation = Qt::PrimaryOrientation;
     NamePromptDialog m_namePrompt;
     QStackedWidget *stack = nullptr;
+    WindowMode *windowMode = nullptr;
     Settings *settings = nullptr;
     SoundPlayer *sound = nullptr;
     PictureBook *pictureBook = nullptr;

@@ -82,6 +82,14 @@ void PageViews::publish(int page, const QString &name, const QVariant &value)
     m_contexts[page]->setContextProperty(name, value);
 }
 
+void PageViews::handOver(const QHash<QByteArray, QObject *> &objects)
+{
+    for (int page = 0; page < Pages::PageCount; ++page) {
+        for (const char *name : PageTable::row(page).context)
+            publish(page, QLatin1String(name), QVariant::fromValue(objects.value(name)));
+    }
+}
+
 void PageViews::setSaveFailed(int page, bool failed)
 {
     QQuickItem *root = m_views[page]->rootObject();

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QHash>
 #include <QVector>
 
+class QByteArray;
 class QObject;
 class QQmlComponent;
 class QQmlContext;
@@ -35,6 +37,8 @@ public:
 
     // Lists of native objects reach the views as a QVariant holding a copy of the list.
     void publish(int page, const QString &name, const QVariant &value);
+    // Hands each page the objects its row names, by their context names.
+    void handOver(const QHash<QByteArray, QObject *> &objects);
 
     // Tells a page that saves whether its last save failed; it says so while
     // it stays open.

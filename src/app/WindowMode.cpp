@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QWidget>
+#include <QWindow>
 
 WindowMode::WindowMode(QWidget *window, const QSize &screen)
     : QObject(window)
@@ -37,4 +38,15 @@ void WindowMode::toggle()
         m_normalGeometry = m_window->geometry();
         m_window->showFullScreen();
     }
+}
+
+void WindowMode::applyOrientation(int choice)
+{
+    // Qt 5 has no orientation lock attributes; tell the window system instead,
+    // which a handset honours and a desktop ignores.
+    m_orientation = choice == 0   ? Qt::PortraitOrientation
+                    : choice == 1 ? Qt::LandscapeOrientation
+                                  : Qt::PrimaryOrientation;
+    if (QWindow *window = m_window->windowHandle())
+        window->reportContentOrientationChange(m_orientation);
 }

@@ -6,7 +6,8 @@
 class QWidget;
 
 // The window's two modes: full screen, as the game starts, and a normal
-// window a parent can move and resize. F11 switches between them.
+// window a parent can move and resize. F11 switches between them. It also
+// tells the window system which orientation the pages are laid out for.
 class WindowMode : public QObject
 {
     Q_OBJECT
@@ -21,10 +22,15 @@ public:
     // screen's free area, centred on it.
     static QRect firstNormalGeometry(const QRect &available);
 
+    // Locks the orientation: 0 portrait, 1 landscape, anything else follows the device.
+    void applyOrientation(int choice);
+    Qt::ScreenOrientation requestedOrientation() const { return m_orientation; }
+
 public slots:
     void toggle();
 
 private:
     QWidget *m_window;
     QRect m_normalGeometry;
+    Qt::ScreenOrientation m_orientation = Qt::PrimaryOrientation;
 };
