@@ -305,11 +305,11 @@ WordSetReport TestWordSets::import(const QString &folder, WordSetImporter::Progr
 
 void TestWordSets::wordAndSetNames()
 {
-    for (const QString &word : {"Chair", "Teddy bear", "Grandma's hat", "T-shirt", "Ёжик", "कुत्ता", "猫", "R2D2",
-                                "abcdefghijklmnopqrstuvwx"})
+    for (const QString &word : QStringList{"Chair", "Teddy bear", "Grandma's hat", "T-shirt", "Ёжик", "कुत्ता", "猫",
+                                           "R2D2", "abcdefghijklmnopqrstuvwx"})
         QVERIFY2(ImportedSets::isWord(word), qPrintable(word));
-    for (const QString &word : {"", " Chair", "Chair ", "a.b", "..", "a/b", "a\\b", "Bell\a", "Tab\there", "50%",
-                                "abcdefghijklmnopqrstuvwxy", "_under", "\u0301accent"})
+    for (const QString &word : QStringList{"", " Chair", "Chair ", "a.b", "..", "a/b", "a\\b", "Bell\a", "Tab\there",
+                                           "50%", "abcdefghijklmnopqrstuvwxy", "_under", "\u0301accent"})
         QVERIFY2(!ImportedSets::isWord(word), qPrintable(word));
     QVERIFY(ImportedSets::isSetName("Week_12 animals"));
     QVERIFY(!ImportedSets::isSetName(".hidden"));
@@ -424,7 +424,7 @@ void TestWordSets::hostileFilesAreRefusedOneByOne()
             expected.insert(name, reason);
     };
     const QByteArray good = encoded(picture(Qt::blue), "png");
-    for (const QString &word : {"Chair", "Desk", "Lamp", "Pen", "Rug"})
+    for (const QString &word : QStringList{"Chair", "Desk", "Lamp", "Pen", "Rug"})
         add(word + ".jpg", encoded(picture(Qt::red), "jpeg"), QString());
     // A slash in the SVG's title changes nothing: the word is the file name.
     add("Star.svg", svg("#ff0", "<title>../../escape/evil</title>"), QString());
@@ -463,7 +463,7 @@ void TestWordSets::hostileFilesAreRefusedOneByOne()
     QVERIFY(QFile::link(sources() + "/secret.png", folder + "/Outside.png"));
     QVERIFY(QFile::link(sources(), folder + "/Up.png"));
     QVERIFY(QFile::link(sources() + "/nothing.png", folder + "/Dangling.png"));
-    for (const QString &link : {"Outside.png", "Up.png", "Dangling.png"})
+    for (const QString &link : QStringList{"Outside.png", "Up.png", "Dangling.png"})
         expected.insert(link, "a link to another file, not followed");
     // A pipe under a picture's name would block a plain read for ever.
     QCOMPARE(mkfifo(QFile::encodeName(folder + "/Pipe.png").constData(), 0600), 0);

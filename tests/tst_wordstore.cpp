@@ -370,9 +370,9 @@ void TestWordStore::firstStartCopiesEveryRecording()
     QVERIFY(!QFile::exists(m_location->path()));
     QVERIFY(store()->loadLists());
 
-    for (const QString &name : {"Hen", "Owl", "Robin"}) {
+    for (const QString &name : QStringList{"Hen", "Owl", "Robin"}) {
         const QString copy = recordingsDir("Birds") + "/" + name + ".mp3";
-        QCOMPARE(TestSupport::readFile(copy), testData("mp3/Birds/" + QString(name) + ".mp3"));
+        QCOMPARE(TestSupport::readFile(copy), testData("mp3/Birds/" + name + ".mp3"));
     }
     QCOMPARE(QDir(recordingsDir("Farm")).entryList(QDir::Files), QStringList({"Cow.mp3", "Hen.mp3"}));
     QVERIFY(!QFile::exists(recordingsDir("Ghost")));
