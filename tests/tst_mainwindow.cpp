@@ -39,10 +39,7 @@ private slots:
     void orientationIsLockedToLandscape();
 
 private:
-    static QQuickItem *root(MainWindow &w, MainWindow::Page page)
-    {
-        return w.view(page)->rootObject();
-    }
+    static QQuickItem *root(MainWindow &w, MainWindow::Page page) { return w.view(page)->rootObject(); }
     static void tapButton(MainWindow &w, MainWindow::Page page, const QString &objectName)
     {
         QQuickItem *button = findItem(root(w, page), objectName);
@@ -112,7 +109,8 @@ void TestMainWindow::mainMenuLayout()
     TemporaryDataLocation data;
     MainWindow w(QRect(0, 0, 800, 480));
     QQuickItem *main = root(w, MainWindow::PageMain);
-    const QStringList buttons = {"continueButton", "newGameButton", "dictionariesButton", "settingsButton", "exitButton"};
+    const QStringList buttons = {"continueButton", "newGameButton", "dictionariesButton", "settingsButton",
+                                 "exitButton"};
     const QStringList captions = {"Continue", "New Game", "Dictionaries", "Settings", "Exit"};
     qreal previousBottom = -1;
     for (int i = 0; i < buttons.size(); ++i) {
@@ -323,14 +321,14 @@ void TestMainWindow::startRemovesTheLeftoversOfKilledSaves()
     const QByteArray settings = QByteArray::fromHex("3FD000000000000001");
     writeFile(data.filePath("/settings.dat"), settings);
     // What a save killed before its rename leaves: the data file's name and six random letters.
-    const QStringList leftovers = {"settings.dat.AbCdEf", "dictionaries.dat.qWeRtY",
-                                   "wgrecords.dat.UiOpAs", "pgrecords.dat.DfGhJk"};
+    const QStringList leftovers = {"settings.dat.AbCdEf", "dictionaries.dat.qWeRtY", "wgrecords.dat.UiOpAs",
+                                   "pgrecords.dat.DfGhJk"};
     for (const QString &name : leftovers)
         writeFile(data.path() + '/' + name, "half a file");
     // Not ours to remove: other names, other suffixes, a folder, a file in a
     // folder below and one outside the data directory.
     const QStringList kept = {"settings.dat.AbCdE", "settings.dat.AbCdEfG", "settings.dat",
-                              "notes.dat.AbCdEf", "settings.datXAbCdEf", "pgrecords.dat.ZxCvBn"};
+                              "notes.dat.AbCdEf",   "settings.datXAbCdEf",  "pgrecords.dat.ZxCvBn"};
     for (const QString &name : kept.mid(0, 2) + kept.mid(3, 2))
         writeFile(data.path() + '/' + name, "the player's");
     writeFile(data.path() + "/mp3/settings.dat.AbCdEf", "below");

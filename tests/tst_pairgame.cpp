@@ -58,19 +58,16 @@ public:
         QObject::connect(game, &PairGame::gameOverSignal, &m_context, [this](bool failedList, int n) {
             events << QString("gameOver %1 %2").arg(failedList ? "true" : "false").arg(n);
         });
-        QObject::connect(game, &PairGame::gameCompletedSignal, &m_context,
-                         [this] { events << "completed"; });
+        QObject::connect(game, &PairGame::gameCompletedSignal, &m_context, [this] { events << "completed"; });
         QObject::connect(game, &PairGame::scoreChangedSignal, &m_context,
                          [this] { events << QString("score %1").arg(m_game->score()); });
         QObject::connect(game, &PairGame::newListsBuiltSignal, &m_context, [this] {
             events << "newLists";
             watchItems();
         });
-        QObject::connect(game, &PairGame::newTopListBuiltSignal, &m_context, [this] {
-            events << QString("newTopList %1").arg(m_game->topList().size());
-        });
-        QObject::connect(game, &PairGame::celebrateSignal, &m_context,
-                         [this] { events << "celebrate"; });
+        QObject::connect(game, &PairGame::newTopListBuiltSignal, &m_context,
+                         [this] { events << QString("newTopList %1").arg(m_game->topList().size()); });
+        QObject::connect(game, &PairGame::celebrateSignal, &m_context, [this] { events << "celebrate"; });
         QObject::connect(game, &PairGame::playSound, &m_context,
                          [this](const QString &path) { events << "sound " + path; });
     }
@@ -111,7 +108,8 @@ public:
         m_timer.start(10);
     }
 
-    struct Seen {
+    struct Seen
+    {
         QString title;
         QString label;
         QWidget *parent;
@@ -138,7 +136,8 @@ private:
 };
 
 // A game on a fresh pool, in its own data folder, with a widget as parent.
-struct Table {
+struct Table
+{
     explicit Table(int poolSize)
     {
         WordStore::instance()->setPoolForTesting(makeWords(poolSize));
@@ -281,8 +280,7 @@ void TestPairGame::secondTapDeselects()
     // With the picture deselected, its word is only a selection, not a pair.
     const int label = t.labelOf(first);
     t.game->labelClicked(label);
-    QCOMPARE(t.events(), QStringList({"picture " + first + " 1", "picture " + first + " 0",
-                                      "word " + first + " 1"}));
+    QCOMPARE(t.events(), QStringList({"picture " + first + " 1", "picture " + first + " 0", "word " + first + " 1"}));
     t.game->labelClicked(label);
     QCOMPARE(t.events().last(), "word " + first + " 0");
     QCOMPARE(t.game->score(), 0);
@@ -305,8 +303,7 @@ void TestPairGame::tapOnAnotherItemMovesTheSelection()
 
     t.game->iconClicked(0);
     t.game->iconClicked(1);
-    QCOMPARE(t.events(), QStringList({"picture " + a + " 1", "picture " + b + " 1",
-                                      "picture " + a + " 0"}));
+    QCOMPARE(t.events(), QStringList({"picture " + a + " 1", "picture " + b + " 1", "picture " + a + " 0"}));
     // The pair is judged against the picture selected last.
     t.game->labelClicked(t.labelOf(b));
     QCOMPARE(t.game->score(), 1);
@@ -355,8 +352,9 @@ void TestPairGame::rightPair()
 
     const QString tapped = wordFirst ? "word " + w + " 1" : "picture " + w + " 1";
     const QString second = wordFirst ? "picture " + w + " 1" : "word " + w + " 1";
-    QCOMPARE(t.events(), QStringList({tapped, second, "score 1", "sound /sounds/Test/" + w + ".mp3",
-                                      "picture " + w + " 2", "word " + w + " 2"}));
+    QCOMPARE(t.events(),
+             QStringList({tapped, second, "score 1", "sound /sounds/Test/" + w + ".mp3", "picture " + w + " 2",
+                          "word " + w + " 2"}));
     QCOMPARE(t.game->score(), 1);
     QCOMPARE(t.game->property("score").toInt(), 1);
     QCOMPARE(wordItem->wordState(), 2);
@@ -391,13 +389,15 @@ void TestPairGame::wrongPair()
     if (wordFirst) {
         t.game->labelClicked(label);
         t.game->iconClicked(picture);
-        expected << "word " + w + " 1" << "picture " + p + " 1" << "score 0"
-                 << QString("gameOver false %1").arg(label);
+        expected << "word " + w + " 1"
+                 << "picture " + p + " 1"
+                 << "score 0" << QString("gameOver false %1").arg(label);
     } else {
         t.game->iconClicked(picture);
         t.game->labelClicked(label);
-        expected << "picture " + p + " 1" << "word " + w + " 1" << "score 0"
-                 << QString("gameOver true %1").arg(picture);
+        expected << "picture " + p + " 1"
+                 << "word " + w + " 1"
+                 << "score 0" << QString("gameOver true %1").arg(picture);
     }
     QCOMPARE(t.events(), expected);
     // The failed pair stays marked under the end panel; a score of 0 asks nothing.
@@ -423,8 +423,9 @@ void TestPairGame::wrongPairAfterScoringAsksForTheName()
 
     // The new entry is in the list before the end signal arrives.
     const QString p = item(t.game->imageList(), open)->word();
-    QCOMPARE(t.events(), QStringList({"picture " + p + " 1", "word " + t.word(label) + " 1",
-                                      "newTopList 1", "score 1", QString("gameOver true %1").arg(open)}));
+    QCOMPARE(t.events(),
+             QStringList({"picture " + p + " 1", "word " + t.word(label) + " 1", "newTopList 1", "score 1",
+                          QString("gameOver true %1").arg(open)}));
     QCOMPARE(prompts.seen.size(), 1);
     QCOMPARE(prompts.seen.at(0).title, QString("You made it to top 10!"));
     QCOMPARE(prompts.seen.at(0).label, QString("Enter your name!"));
@@ -459,9 +460,10 @@ void TestPairGame::sixthPairCelebratesAndDealsANewRound()
     const QString last = t.word(5);
     t.game->iconClicked(t.pictureOf(last));
     t.game->labelClicked(5);
-    QCOMPARE(t.events(), QStringList({"picture " + last + " 1", "word " + last + " 1", "score 6",
-                                      "sound /sounds/Test/" + last + ".mp3", "picture " + last + " 2",
-                                      "word " + last + " 2", "celebrate", "newLists"}));
+    QCOMPARE(
+        t.events(),
+        QStringList({"picture " + last + " 1", "word " + last + " 1", "score 6", "sound /sounds/Test/" + last + ".mp3",
+                     "picture " + last + " 2", "word " + last + " 2", "celebrate", "newLists"}));
 
     // A fresh round of six unseen words, all in play.
     QCOMPARE(t.game->wordList().size(), 6);

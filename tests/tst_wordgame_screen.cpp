@@ -49,11 +49,10 @@ int timesPlayed(const QString &path)
     return times;
 }
 
-
 bool fromThisPage(const QString &text)
 {
-    for (const char *file : {"WordGameView.qml", "WordGameEnd.qml", "Icon.qml", "Label.qml", "PushButton.qml",
-                             "components/"}) {
+    for (const char *file :
+         {"WordGameView.qml", "WordGameEnd.qml", "Icon.qml", "Label.qml", "PushButton.qml", "components/"}) {
         if (text.contains(QLatin1String(file)))
             return true;
     }
@@ -719,8 +718,7 @@ void TestWordGameScreen::completeOverEndStartAgainLeave()
     QTest::qWait(100); // let the hidden view settle on its empty lists
 
     // The records file holds both entries.
-    QCOMPARE(TestSupport::readFile(data.filePath("/wgrecords.dat")).size(),
-             (4 + 6 + 2) + (4 + 6 + 2));
+    QCOMPARE(TestSupport::readFile(data.filePath("/wgrecords.dat")).size(), (4 + 6 + 2) + (4 + 6 + 2));
 }
 
 // Under "Try again" with four pictures: two wrong picks grey their tiles

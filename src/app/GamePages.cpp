@@ -24,10 +24,22 @@ void publishGameOf(PageViews *pages, Game *game)
 
 } // namespace
 
-MainWindow::Page pageOf(const PairGame *) { return MainWindow::PagePairGame; }
-MainWindow::Page pageOf(const WordGame *) { return MainWindow::PageWordGame; }
-const char *gameProperty(const PairGame *) { return "qtPairGame"; }
-const char *gameProperty(const WordGame *) { return "qtWordGame"; }
+MainWindow::Page pageOf(const PairGame *)
+{
+    return MainWindow::PagePairGame;
+}
+MainWindow::Page pageOf(const WordGame *)
+{
+    return MainWindow::PageWordGame;
+}
+const char *gameProperty(const PairGame *)
+{
+    return "qtPairGame";
+}
+const char *gameProperty(const WordGame *)
+{
+    return "qtWordGame";
+}
 
 // The lists of one round: the Pair Game deals a column of words beside its
 // pictures; the Word Game names its one word through the game object.
@@ -42,9 +54,21 @@ void publishRound(PageViews *pages, const WordGame *game)
     pages->publish(MainWindow::PageWordGame, "imageList", game ? game->imageList() : QList<QObject *>());
 }
 
-void publishTopList(PageViews *pages, const PairGame *game) { publishTopListOf(pages, game); }
-void publishTopList(PageViews *pages, const WordGame *game) { publishTopListOf(pages, game); }
-void publishGame(PageViews *pages, PairGame *game) { publishGameOf(pages, game); }
-void publishGame(PageViews *pages, WordGame *game) { publishGameOf(pages, game); }
+void publishTopList(PageViews *pages, const PairGame *game)
+{
+    publishTopListOf(pages, game);
+}
+void publishTopList(PageViews *pages, const WordGame *game)
+{
+    publishTopListOf(pages, game);
+}
+void publishGame(PageViews *pages, PairGame *game)
+{
+    publishGameOf(pages, game);
+}
+void publishGame(PageViews *pages, WordGame *game)
+{
+    publishGameOf(pages, game);
+}
 
 } // namespace GamePages

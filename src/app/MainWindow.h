@@ -120,10 +120,14 @@ private:
     // Loads a menu page not loaded yet; game pages load when their game starts.
     void ensureLoaded(Page page) const;
     // The steps both games share; what differs between them comes by the game's type.
-    template <class Game> bool startGame(Game *&game);
-    template <class Game> void endGame(Game *&game);
-    template <class Game> void discardGame(Game *&game);
-    template <class Game> void showUndealtGame(Game *&game);
+    template <class Game>
+    bool startGame(Game *&game);
+    template <class Game>
+    void endGame(Game *&game);
+    template <class Game>
+    void discardGame(Game *&game);
+    template <class Game>
+    void showUndealtGame(Game *&game);
 
     PairGame *pairGame = nullptr;
     WordGame *wordGame = nullptr;

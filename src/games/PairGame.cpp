@@ -112,8 +112,8 @@ bool PairGame::acceptsTap(const QList<QObject *> &list, int index) const
 // Both columns follow the same steps with their roles exchanged: a tap on
 // the selected item deselects it, a tap on another item moves the selection,
 // and with an item selected in each column the pair is judged.
-void PairGame::tap(const QList<QObject *> &column, int index, int &selected, Word *&selectedWord,
-                   int otherSelected, const Word *otherWord, bool failedList)
+void PairGame::tap(const QList<QObject *> &column, int index, int &selected, Word *&selectedWord, int otherSelected,
+                   const Word *otherWord, bool failedList)
 {
     if (!acceptsTap(column, index))
         return;
@@ -219,6 +219,6 @@ void PairGame::enterTopListIfQualified()
 {
     if (!m_options.entersTopTen() || !m_topList.qualifies(m_score))
         return;
-    m_topList.enter(m_score, qobject_cast<QWidget *>(parent()), tr("You made it to top 10!"),
-                    tr("Enter your name!"), [this] { emit newTopListBuiltSignal(); });
+    m_topList.enter(m_score, qobject_cast<QWidget *>(parent()), tr("You made it to top 10!"), tr("Enter your name!"),
+                    [this] { emit newTopListBuiltSignal(); });
 }

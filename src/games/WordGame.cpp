@@ -112,8 +112,8 @@ QVariantList WordGame::missedWords() const
 {
     QVariantList list;
     for (const Word *word : missed)
-        list.append(QVariantMap{{QStringLiteral("imagePath"), word->imagePath()},
-                                {QStringLiteral("word"), word->word()}});
+        list.append(
+            QVariantMap{{QStringLiteral("imagePath"), word->imagePath()}, {QStringLiteral("word"), word->word()}});
     return list;
 }
 
@@ -220,7 +220,6 @@ void WordGame::checkTopList()
 {
     if (!m_options.entersTopTen() || !topTenList.qualifies(m_score))
         return;
-    topTenList.enter(m_score, qobject_cast<QWidget *>(parent()),
-                     tr("You made it to top 10!"), tr("Enter your name!"),
+    topTenList.enter(m_score, qobject_cast<QWidget *>(parent()), tr("You made it to top 10!"), tr("Enter your name!"),
                      [this] { emit newTopListBuiltSignal(); });
 }

@@ -231,11 +231,10 @@ bool WordStore::readLists()
 
 bool WordStore::saveLists()
 {
-    DataDirectory::writeFile(DataDirectory::filePath("/dictionaries.dat"),
-                             [this](QDataStream &out) {
-                                 for (const QString &name : qAsConst(chosenList))
-                                     out << name;
-                             });
+    DataDirectory::writeFile(DataDirectory::filePath("/dictionaries.dat"), [this](QDataStream &out) {
+        for (const QString &name : qAsConst(chosenList))
+            out << name;
+    });
     return true;
 }
 
