@@ -320,8 +320,7 @@ QString recordingsInBundle()
 
 void row(const char *what, const Stats &s, const char *unit, const QString &note = QString())
 {
-    std::printf("| %-44s | %9.2f | %9.2f | %9.2f | %-4s | %s\n", what, s.median, s.min, s.max, unit,
-                qPrintable(note));
+    std::printf("| %-44s | %9.2f | %9.2f | %9.2f | %-4s | %s\n", what, s.median, s.min, s.max, unit, qPrintable(note));
 }
 
 } // namespace
@@ -412,8 +411,8 @@ int main(int argc, char *argv[])
         QStringLiteral("ratio %1 (target <= 1.3)").arg(programKiB.median / floorKiB.median, 0, 'f', 2));
     row("resident set at the menu: every dictionary", everyKiB, "KiB", chosenNote);
     std::printf("| %-44s | %9ld | %9s | %9s | %-4s |\n", "resident set after 10 games", after10, "", "", "KiB");
-    std::printf("| %-44s | %9ld | %9s | %9s | %-4s | growth %ld KiB (target <= 1024)\n",
-                "resident set after 200 games", after200, "", "", "KiB", after200 - after10);
+    std::printf("| %-44s | %9ld | %9s | %9s | %-4s | growth %ld KiB (target <= 1024)\n", "resident set after 200 games",
+                after200, "", "", "KiB", after200 - after10);
     const QString bundle = recordingsInBundle();
     row("first start: copying the recordings", firstStart, "ms",
         QStringLiteral("%1; later start + 200 ms at most").arg(bundle));

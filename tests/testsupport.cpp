@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QQuickItem>
 #include <QQuickWidget>
+#include <QResource>
 #include <QTest>
 #include <QTimer>
 
@@ -211,8 +212,7 @@ bool tapNamed(QQuickWidget *view, const QString &objectName)
     return true;
 }
 
-static void sendMouse(QQuickWidget *view, QEvent::Type type, QPoint at, Qt::MouseButton button,
-                      Qt::MouseButtons held)
+static void sendMouse(QQuickWidget *view, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
 {
     QMouseEvent event(type, at, view->mapToGlobal(at), button, held, Qt::NoModifier);
     QApplication::sendEvent(view, &event);
@@ -259,8 +259,12 @@ QString wordFitFault(QQuickItem *text, const QString &word)
 
 QStringList longWords()
 {
-    return {QStringLiteral("Fire engine"), QStringLiteral("Watermelon"), QStringLiteral("Hippopotamus"),
-            QStringLiteral("Refrigerator"), QStringLiteral("Tyrannosaurus"), QStringLiteral("Chocolate birthday cakes"),
+    return {QStringLiteral("Fire engine"),
+            QStringLiteral("Watermelon"),
+            QStringLiteral("Hippopotamus"),
+            QStringLiteral("Refrigerator"),
+            QStringLiteral("Tyrannosaurus"),
+            QStringLiteral("Chocolate birthday cakes"),
             QStringLiteral("MMMMMMMMMMMMMMMMMMMMMMMM")};
 }
 

@@ -11,8 +11,8 @@
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QRect>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSize>
 #include <QStringList>
@@ -25,13 +25,11 @@ namespace {
 const QStringList &animalWords()
 {
     static const QStringList words = {
-        "Alligator", "Ant",      "Bat",     "Bear",      "Bee",     "Bird",     "Bull",
-        "Bulldog",   "Butterfly", "Cat",    "Chicken",   "Cow",     "Crab",     "Crocodile",
-        "Deer",      "Dog",      "Donkey",  "Duck",      "Eagle",   "Elephant", "Fish",
-        "Fox",       "Frog",     "Giraffe", "Gorilla",   "Hippo",   "Horse",    "Insect",
-        "Lion",      "Monkey",   "Moose",   "Mouse",     "Owl",     "Panda",    "Penguin",
-        "Pig",       "Rabbit",   "Rhino",   "Rooster",   "Shark",   "Sheep",    "Snake",
-        "Tiger",     "Turkey",   "Turtle",  "Wolf",
+        "Alligator", "Ant",   "Bat",   "Bear",      "Bee",     "Bird",  "Bull",   "Bulldog", "Butterfly", "Cat",
+        "Chicken",   "Cow",   "Crab",  "Crocodile", "Deer",    "Dog",   "Donkey", "Duck",    "Eagle",     "Elephant",
+        "Fish",      "Fox",   "Frog",  "Giraffe",   "Gorilla", "Hippo", "Horse",  "Insect",  "Lion",      "Monkey",
+        "Moose",     "Mouse", "Owl",   "Panda",     "Penguin", "Pig",   "Rabbit", "Rhino",   "Rooster",   "Shark",
+        "Sheep",     "Snake", "Tiger", "Turkey",    "Turtle",  "Wolf",
     };
     return words;
 }
@@ -151,12 +149,12 @@ int firstFrameOffset(const QByteArray &data)
 struct FrameHeader
 {
     bool sync = false;
-    int versionBits = -1;     // 3 MPEG-1, 2 MPEG-2, 0 MPEG-2.5
-    int layerBits = -1;       // 1 Layer III, 2 Layer II, 3 Layer I
+    int versionBits = -1; // 3 MPEG-1, 2 MPEG-2, 0 MPEG-2.5
+    int layerBits = -1;   // 1 Layer III, 2 Layer II, 3 Layer I
     int bitrateIndex = -1;
     int sampleRateIndex = -1;
     bool padding = false;
-    int channelMode = -1;     // 3 mono
+    int channelMode = -1; // 3 mono
 
     // Sample rate in Hz for MPEG-2, or 0 when the header is not MPEG-2.
     int mpeg2SampleRate() const
@@ -215,8 +213,7 @@ QByteArray pixelDigest(const QImage &image)
 
 const QStringList &stillMascotImages()
 {
-    static const QStringList names = {"oma_pollo.png", "pollo_puussa.png", "kysymysmerkit.png",
-                                      "whitearrow.png"};
+    static const QStringList names = {"oma_pollo.png", "pollo_puussa.png", "kysymysmerkit.png", "whitearrow.png"};
     return names;
 }
 
@@ -356,11 +353,11 @@ void TestAssets::recordingIsMpeg2Layer3At24kHzMono()
 
     const FrameHeader first = parseFrameHeader(data, at);
     QVERIFY2(first.sync, "no frame sync after the tag");
-    QCOMPARE(first.versionBits, 2);   // MPEG-2
-    QCOMPARE(first.layerBits, 1);     // Layer III
+    QCOMPARE(first.versionBits, 2); // MPEG-2
+    QCOMPARE(first.layerBits, 1);   // Layer III
     QCOMPARE(first.sampleRateIndex, 1);
     QCOMPARE(first.mpeg2SampleRate(), 24000);
-    QCOMPARE(first.channelMode, 3);   // mono
+    QCOMPARE(first.channelMode, 3); // mono
 
     // Walk the whole stream: every frame alike, up to an optional ID3v1 tag.
     int frames = 0;
@@ -468,8 +465,8 @@ void TestAssets::noTwoPicturesLookAlike()
     for (int i = 0; i < paths.size(); ++i) {
         for (int j = i + 1; j < paths.size(); ++j) {
             const double distance = thumbnailDistance(thumbnails[i], thumbnails[j]);
-            QVERIFY2(distance > 4.0, qPrintable(QString("%1 looks like %2 (distance %3)")
-                                                    .arg(paths[i], paths[j]).arg(distance)));
+            QVERIFY2(distance > 4.0,
+                     qPrintable(QString("%1 looks like %2 (distance %3)").arg(paths[i], paths[j]).arg(distance)));
         }
     }
 }
@@ -530,8 +527,7 @@ void TestAssets::arrowIsWhiteAndPointsDown()
     }
     QVERIFY(visibleRows > image.height() / 3);
     // A chevron pointing down is wide at the top and narrow at its tip.
-    QVERIFY2(widestTop > 2 * widestBottom,
-             qPrintable(QString("top %1, bottom %2").arg(widestTop).arg(widestBottom)));
+    QVERIFY2(widestTop > 2 * widestBottom, qPrintable(QString("top %1, bottom %2").arg(widestTop).arg(widestBottom)));
 }
 
 QTEST_MAIN(TestAssets)

@@ -94,7 +94,8 @@ void TestCrashDuringSave::checkSettings(const QString &path)
     qint8 mute = -1;
     stream >> volume >> mute;
     const int percent = qRound(volume * 100);
-    QVERIFY2(percent >= 0 && percent <= 100 && qAbs(volume * 100 - percent) < 1e-9, qPrintable(QString::number(volume)));
+    QVERIFY2(percent >= 0 && percent <= 100 && qAbs(volume * 100 - percent) < 1e-9,
+             qPrintable(QString::number(volume)));
     QVERIFY(mute == 0 || mute == 1);
 }
 

@@ -28,8 +28,8 @@ using namespace TestSupport;
 
 namespace {
 
-const QList<MainWindow::Page> MenuPages = {MainWindow::PageMain, MainWindow::PageNewGame,
-                                           MainWindow::PageDictionaries, MainWindow::PageSettings};
+const QList<MainWindow::Page> MenuPages = {MainWindow::PageMain, MainWindow::PageNewGame, MainWindow::PageDictionaries,
+                                           MainWindow::PageSettings};
 
 // The item the keyboard is on, in the page now shown.
 QQuickItem *focusedItem(MainWindow &w)
@@ -162,10 +162,8 @@ void TestDesktop::aRoundSurvivesAResize()
     const QString word = game->property("word").toString();
     int right = -1;
     for (int k = 0; k < 10; ++k) {
-        QObject *picture = w.context(MainWindow::PageWordGame)
-                               ->contextProperty("imageList")
-                               .value<QList<QObject *>>()
-                               .value(k);
+        QObject *picture =
+            w.context(MainWindow::PageWordGame)->contextProperty("imageList").value<QList<QObject *>>().value(k);
         if (picture && picture->property("word").toString() == word)
             right = k;
     }
@@ -438,9 +436,8 @@ void TestDesktop::screenReaderReachesTheMenuButtons()
     w.buttonSettingsClicked();
     QVERIFY(findAccessible(top, QAccessible::Slider, "Volume"));
     w.buttonSettingsCancelClicked();
-    QAccessibleInterface *sceneAt =
-        QAccessible::queryAccessibleInterface(view)->childAt(view->mapToGlobal(QPoint(5, 5)).x(),
-                                                             view->mapToGlobal(QPoint(5, 5)).y());
+    QAccessibleInterface *sceneAt = QAccessible::queryAccessibleInterface(view)->childAt(
+        view->mapToGlobal(QPoint(5, 5)).x(), view->mapToGlobal(QPoint(5, 5)).y());
     QVERIFY(sceneAt && sceneAt->object() == view->quickWindow());
 
     // Its press action is the button's click.
@@ -460,8 +457,7 @@ void TestDesktop::screenReaderNeverHearsThePicturesWord()
         w.buttonStartGameClicked(mode);
         const MainWindow::Page page = mode == 0 ? MainWindow::PagePairGame : MainWindow::PageWordGame;
         QQuickWidget *view = w.view(page);
-        const QList<QObject *> pictures =
-            w.context(page)->contextProperty("imageList").value<QList<QObject *>>();
+        const QList<QObject *> pictures = w.context(page)->contextProperty("imageList").value<QList<QObject *>>();
         QVERIFY(!pictures.isEmpty());
         QAccessibleInterface *top = QAccessible::queryAccessibleInterface(&w);
         int reached = 0;

@@ -140,7 +140,7 @@ private:
         const int highlighted = owner->property("highlightIndex").toInt();
         const int current = view->property("currentIndex").toInt();
         const QStringList names = published(listName == QByteArray("dictList") ? "dictListModel"
-                                                                                : "chosenDictListModel");
+                                                                               : "chosenDictListModel");
         if (names.isEmpty())
             return current == -1 ? QString() : QString("an empty list has row %1 current").arg(current);
         if (current != highlighted)
@@ -329,8 +329,9 @@ void TestDictionariesPage::nextGameDrawsFromTheSavedChoice()
     for (QObject *item : game->imageList())
         pictures << static_cast<Word *>(item)->imagePath();
     pictures.sort();
-    QCOMPARE(pictures, QStringList({":/png/Birds/Hen.png", ":/png/Birds/Owl.png", ":/png/Birds/Robin.png",
-                                    ":/png/Farm/Cow.png", ":/png/Farm/Hen.png", ":/png/Farm/Pig.png"}));
+    QCOMPARE(pictures,
+             QStringList({":/png/Birds/Hen.png", ":/png/Birds/Owl.png", ":/png/Birds/Robin.png", ":/png/Farm/Cow.png",
+                          ":/png/Farm/Hen.png", ":/png/Farm/Pig.png"}));
 }
 
 void TestDictionariesPage::tenDictionariesMoveBothWaysWithTheHighlightOnTheMovedRow()
@@ -441,8 +442,10 @@ void TestDictionariesPage::everyRowShowsItsPictureNameAndCountWhole()
                 QQuickItem *text = findItem(item, part);
                 const QString what = name + " " + part;
                 QVERIFY2(!text->property("truncated").toBool(), qPrintable(what + " is cut"));
-                QVERIFY2(text->property("contentWidth").toReal() <= text->width() + 0.5, qPrintable(what + " is too wide"));
-                QVERIFY2(text->property("contentHeight").toReal() <= text->height() + 0.5, qPrintable(what + " is too high"));
+                QVERIFY2(text->property("contentWidth").toReal() <= text->width() + 0.5,
+                         qPrintable(what + " is too wide"));
+                QVERIFY2(text->property("contentHeight").toReal() <= text->height() + 0.5,
+                         qPrintable(what + " is too high"));
                 // Not shrunk out of sight either.
                 const int shown = text->property("fontInfo").value<QJSValue>().property("pixelSize").toInt();
                 QVERIFY2(shown >= 10, qPrintable(QString("%1 is %2 pixels high").arg(what).arg(shown)));

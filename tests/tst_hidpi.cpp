@@ -7,14 +7,14 @@
 #include "Settings.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QHash>
 #include <QMutex>
-#include <QFile>
 #include <QQmlComponent>
 #include <QQmlEngine>
-#include <QTemporaryDir>
 #include <QQuickItem>
 #include <QQuickWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QtMath>
 

@@ -316,7 +316,7 @@ void TestMainWindow::startRemovesTheLeftoversOfKilledSaves()
     // Not ours to remove: other names, other suffixes, a folder, a file in a
     // folder below and one outside the data directory.
     const QStringList kept = {"settings.dat.AbCdE", "settings.dat.AbCdEfG", "settings.dat",
-                              "notes.dat.AbCdEf", "settings.datXAbCdEf", "pgrecords.dat.ZxCvBn"};
+                              "notes.dat.AbCdEf",   "settings.datXAbCdEf",  "pgrecords.dat.ZxCvBn"};
     for (const QString &name : kept.mid(0, 2) + kept.mid(3, 2))
         writeFile(data.path() + '/' + name, "the player's");
     writeFile(data.path() + "/mp3/settings.dat.AbCdEf", "below");

@@ -54,19 +54,16 @@ public:
         QObject::connect(game, &PairGame::gameOverSignal, &m_context, [this](bool failedList, int n) {
             events << QString("gameOver %1 %2").arg(failedList ? "true" : "false").arg(n);
         });
-        QObject::connect(game, &PairGame::gameCompletedSignal, &m_context,
-                         [this] { events << "completed"; });
+        QObject::connect(game, &PairGame::gameCompletedSignal, &m_context, [this] { events << "completed"; });
         QObject::connect(game, &PairGame::scoreChangedSignal, &m_context,
                          [this] { events << QString("score %1").arg(m_game->score()); });
         QObject::connect(game, &PairGame::newListsBuiltSignal, &m_context, [this] {
             events << "newLists";
             watchItems();
         });
-        QObject::connect(game, &PairGame::newTopListBuiltSignal, &m_context, [this] {
-            events << QString("newTopList %1").arg(m_game->topList().size());
-        });
-        QObject::connect(game, &PairGame::celebrateSignal, &m_context,
-                         [this] { events << "celebrate"; });
+        QObject::connect(game, &PairGame::newTopListBuiltSignal, &m_context,
+                         [this] { events << QString("newTopList %1").arg(m_game->topList().size()); });
+        QObject::connect(game, &PairGame::celebrateSignal, &m_context, [this] { events << "celebrate"; });
         QObject::connect(game, &PairGame::playSound, &m_context,
                          [this](const QString &path) { events << "sound " + path; });
     }
@@ -239,8 +236,7 @@ void TestPairGame::secondTapDeselects()
     // With the picture deselected, its word is only a selection, not a pair.
     const int label = t.labelOf(first);
     t.game->labelClicked(label);
-    QCOMPARE(t.events(), QStringList({"picture " + first + " 1", "picture " + first + " 0",
-                                      "word " + first + " 1"}));
+    QCOMPARE(t.events(), QStringList({"picture " + first + " 1", "picture " + first + " 0", "word " + first + " 1"}));
     t.game->labelClicked(label);
     QCOMPARE(t.events().last(), "word " + first + " 0");
     QCOMPARE(t.game->score(), 0);
@@ -263,8 +259,7 @@ void TestPairGame::tapOnAnotherItemMovesTheSelection()
 
     t.game->iconClicked(0);
     t.game->iconClicked(1);
-    QCOMPARE(t.events(), QStringList({"picture " + a + " 1", "picture " + b + " 1",
-                                      "picture " + a + " 0"}));
+    QCOMPARE(t.events(), QStringList({"picture " + a + " 1", "picture " + b + " 1", "picture " + a + " 0"}));
     // The pair is judged against the picture selected last.
     t.game->labelClicked(t.labelOf(b));
     QCOMPARE(t.game->score(), 1);
@@ -313,8 +308,9 @@ void TestPairGame::rightPair()
 
     const QString tapped = wordFirst ? "word " + w + " 1" : "picture " + w + " 1";
     const QString second = wordFirst ? "picture " + w + " 1" : "word " + w + " 1";
-    QCOMPARE(t.events(), QStringList({tapped, second, "score 1", "sound /sounds/Test/" + w + ".mp3",
-                                      "picture " + w + " 2", "word " + w + " 2"}));
+    QCOMPARE(t.events(),
+             QStringList({tapped, second, "score 1", "sound /sounds/Test/" + w + ".mp3", "picture " + w + " 2",
+                          "word " + w + " 2"}));
     QCOMPARE(t.game->score(), 1);
     QCOMPARE(t.game->property("score").toInt(), 1);
     QCOMPARE(wordItem->wordState(), 2);
@@ -349,13 +345,15 @@ void TestPairGame::wrongPair()
     if (wordFirst) {
         t.game->labelClicked(label);
         t.game->iconClicked(picture);
-        expected << "word " + w + " 1" << "picture " + p + " 1" << "score 0"
-                 << QString("gameOver false %1").arg(label);
+        expected << "word " + w + " 1"
+                 << "picture " + p + " 1"
+                 << "score 0" << QString("gameOver false %1").arg(label);
     } else {
         t.game->iconClicked(picture);
         t.game->labelClicked(label);
-        expected << "picture " + p + " 1" << "word " + w + " 1" << "score 0"
-                 << QString("gameOver true %1").arg(picture);
+        expected << "picture " + p + " 1"
+                 << "word " + w + " 1"
+                 << "score 0" << QString("gameOver true %1").arg(picture);
     }
     QCOMPARE(t.events(), expected);
     // The failed pair stays marked under the end panel; a score of 0 asks nothing.
@@ -417,9 +415,10 @@ void TestPairGame::sixthPairCelebratesAndDealsANewRound()
     const QString last = t.word(5);
     t.game->iconClicked(t.pictureOf(last));
     t.game->labelClicked(5);
-    QCOMPARE(t.events(), QStringList({"picture " + last + " 1", "word " + last + " 1", "score 6",
-                                      "sound /sounds/Test/" + last + ".mp3", "picture " + last + " 2",
-                                      "word " + last + " 2", "celebrate", "newLists"}));
+    QCOMPARE(
+        t.events(),
+        QStringList({"picture " + last + " 1", "word " + last + " 1", "score 6", "sound /sounds/Test/" + last + ".mp3",
+                     "picture " + last + " 2", "word " + last + " 2", "celebrate", "newLists"}));
 
     // A fresh round of six unseen words, all in play.
     QCOMPARE(t.game->wordList().size(), 6);

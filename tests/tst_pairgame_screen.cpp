@@ -26,7 +26,8 @@ using namespace TestSupport;
 namespace {
 
 // One pair game in a real window, page by page as a player sees it.
-struct Screen {
+struct Screen
+{
     // start: false leaves the game to the test, after it changed the settings.
     explicit Screen(QSize size = QSize(800, 480), bool start = true)
         : window(size)
@@ -86,8 +87,7 @@ struct Screen {
 };
 
 // A whole game needs at least three rounds of pictures in the bundle.
-#define REQUIRE_ANIMALS() \
-    QVERIFY2(QDir(":/png/Animals").entryList().size() >= 18, "the Animals pictures are missing")
+#define REQUIRE_ANIMALS() QVERIFY2(QDir(":/png/Animals").entryList().size() >= 18, "the Animals pictures are missing")
 
 } // namespace
 
@@ -423,7 +423,8 @@ void TestPairGameScreen::tryAgainWithThreePairs()
     QCOMPARE(s.published("imageList").size(), 3);
     QVERIFY(!s.find("icon3"));
     QVERIFY(!s.find("label3"));
-    const QRectF first = s.find("icon0")->mapRectToScene(QRectF(0, 0, s.find("icon0")->width(), s.find("icon0")->height()));
+    const QRectF first = s.find("icon0")->mapRectToScene(
+        QRectF(0, 0, s.find("icon0")->width(), s.find("icon0")->height()));
     QQuickItem *lastIcon = s.find("icon2");
     const QRectF last = lastIcon->mapRectToScene(QRectF(0, 0, lastIcon->width(), lastIcon->height()));
     for (int k = 0; k < 3; ++k) {

@@ -31,7 +31,8 @@ void TestPictureBook::listsTheChosenDictionaries()
     TemporaryDataLocation data;
     // Farm, then Birds, as the player chose them.
     writeFile(DataDirectory::filePath("/dictionaries.dat"),
-              QByteArray::fromHex("00000008004600610072006d" "0000000a00420069007200640073"));
+              QByteArray::fromHex("00000008004600610072006d"
+                                  "0000000a00420069007200640073"));
     WordStore *store = WordStore::instance();
     QVERIFY(store->loadLists());
     QCOMPARE(store->chosenDictionaries(), QStringList({"Farm", "Birds"}));

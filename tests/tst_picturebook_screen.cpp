@@ -65,7 +65,8 @@ void TestPictureBookScreen::opensAWordAndPlaysIt()
     tap(view, picture);
     QVERIFY(closeUp->isVisible());
     QCOMPARE(findItem(page, "closeUpWord")->property("text").toString(), word);
-    QCOMPARE(findItem(page, "closeUpPicture")->property("iconPath").toString(), picture->property("iconPath").toString());
+    QCOMPARE(findItem(page, "closeUpPicture")->property("iconPath").toString(),
+             picture->property("iconPath").toString());
     QCOMPARE(timesPlayed(sound), 1);
     // Here the word is no secret: a screen reader names the picture by it.
     QAccessibleInterface *named = QAccessible::queryAccessibleInterface(picture);

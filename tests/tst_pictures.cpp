@@ -3,8 +3,8 @@
 
 #include "PictureProvider.h"
 
-#include <QImage>
 #include <QDir>
+#include <QImage>
 #include <QTest>
 
 class TestPictures : public QObject

@@ -4,8 +4,8 @@
 #include "testsupport.h"
 
 #include "MainWindow.h"
-#include "Settings.h"
 #include "PairGame.h"
+#include "Settings.h"
 #include "WordGame.h"
 
 #include <QApplication>
@@ -30,10 +30,24 @@ namespace {
 // entities, other scripts, emoji, right-to-left text, up to 40 characters.
 QString randomName(QRandomGenerator &random)
 {
-    static const QStringList pieces = {
-        "<b>", "</b>", "<img src=\"file:///etc/passwd\">", "<a href=x>", "&amp;", "&lt;", "Emma", "Leo",
-        QString::fromUtf8("Зоя"), QString::fromUtf8("李小龍"), QString::fromUtf8("😀🦉"),
-        QString::fromUtf8("مرحبا"), QString::fromUtf8("Åsa-Öberg"), " ", "\"", "'", "%1", "\\n"};
+    static const QStringList pieces = {"<b>",
+                                       "</b>",
+                                       "<img src=\"file:///etc/passwd\">",
+                                       "<a href=x>",
+                                       "&amp;",
+                                       "&lt;",
+                                       "Emma",
+                                       "Leo",
+                                       QString::fromUtf8("Зоя"),
+                                       QString::fromUtf8("李小龍"),
+                                       QString::fromUtf8("😀🦉"),
+                                       QString::fromUtf8("مرحبا"),
+                                       QString::fromUtf8("Åsa-Öberg"),
+                                       " ",
+                                       "\"",
+                                       "'",
+                                       "%1",
+                                       "\\n"};
     QString name;
     int length = random.bounded(0, 41);
     while (name.size() < length)

@@ -217,22 +217,17 @@ void TestTopTen::load_data()
     const QByteArray abc5 = QByteArray::fromHex("000000060061006200630005");
     QTest::newRow("empty file") << QByteArray() << Entries();
     QTest::newRow("abc 5") << abc5 << Entries{{"abc", 5}};
-    QTest::newRow("empty name as length 0")
-        << QByteArray::fromHex("000000000007") << Entries{{"", 7}};
-    QTest::newRow("empty name as null marker")
-        << QByteArray::fromHex("ffffffff0007") << Entries{{"", 7}};
+    QTest::newRow("empty name as length 0") << QByteArray::fromHex("000000000007") << Entries{{"", 7}};
+    QTest::newRow("empty name as null marker") << QByteArray::fromHex("ffffffff0007") << Entries{{"", 7}};
     QTest::newRow("negative score") << recordBytes("Max", -300) << Entries{{"Max", -300}};
-    QTest::newRow("cut in the length")
-        << abc5 + QByteArray::fromHex("0000") << Entries{{"abc", 5}, {"", 0}};
-    QTest::newRow("cut in the name")
-        << abc5 + QByteArray::fromHex("000000060061") << Entries{{"abc", 5}, {"", 0}};
-    QTest::newRow("cut in the score")
-        << abc5 + QByteArray::fromHex("0000000200640000") << Entries{{"abc", 5}, {"d", 0}};
+    QTest::newRow("cut in the length") << abc5 + QByteArray::fromHex("0000") << Entries{{"abc", 5}, {"", 0}};
+    QTest::newRow("cut in the name") << abc5 + QByteArray::fromHex("000000060061") << Entries{{"abc", 5}, {"", 0}};
+    QTest::newRow("cut in the score") << abc5 + QByteArray::fromHex("0000000200640000")
+                                      << Entries{{"abc", 5}, {"d", 0}};
     // Reading on past the damage would find the record of Eve.
-    QTest::newRow("odd length")
-        << abc5 + QByteArray::fromHex("00000003") + recordBytes("Eve", 4) << Entries{{"abc", 5}};
-    QTest::newRow("huge length")
-        << abc5 + QByteArray::fromHex("7ffffffe0061") << Entries{{"abc", 5}, {"", 0}};
+    QTest::newRow("odd length") << abc5 + QByteArray::fromHex("00000003") + recordBytes("Eve", 4)
+                                << Entries{{"abc", 5}};
+    QTest::newRow("huge length") << abc5 + QByteArray::fromHex("7ffffffe0061") << Entries{{"abc", 5}, {"", 0}};
 
     QByteArray twelve;
     Entries twelveEntries;
@@ -286,8 +281,7 @@ void TestTopTen::saveReplacesFileInsteadOfWritingOverIt()
     writeRecords(old);
     // A second name for the old file: writing in place would show through it.
     const QString otherName = m_location->filePath("/old-wgrecords.dat");
-    QCOMPARE(::link(QFile::encodeName(recordsFile()).constData(),
-                    QFile::encodeName(otherName).constData()), 0);
+    QCOMPARE(::link(QFile::encodeName(recordsFile()).constData(), QFile::encodeName(otherName).constData()), 0);
 
     TopTenList list("/wgrecords.dat");
     list.load();
@@ -417,8 +411,7 @@ void TestTopTen::enterAsksThenAnnouncesThenSaves()
     QVERIFY(!savedBeforeAnnounce);
     QCOMPARE(atAnnounce, (Entries{{"Alice", 7}}));
     QCOMPARE(entriesOf(list), (Entries{{"Alice", 7}}));
-    QCOMPARE(TestSupport::readFile(recordsFile()),
-             QByteArray::fromHex("0000000a0041006c0069006300650007"));
+    QCOMPARE(TestSupport::readFile(recordsFile()), QByteArray::fromHex("0000000a0041006c0069006300650007"));
     QVERIFY(!QFile::exists(m_location->filePath("/pgrecords.dat")));
 }
 
@@ -452,7 +445,7 @@ void TestTopTen::enterCutsNameOnWholeCharacters_data()
 
     const QString fifteen(15, QChar('a'));
     const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80"); // two UTF-16 units
-    const QString acute = QString::fromUtf8("e\xCC\x81");          // e + combining acute accent
+    const QString acute = QString::fromUtf8("e\xCC\x81");        // e + combining acute accent
     QTest::newRow("emoji split by the cut") << fifteen + emoji << fifteen;
     QTest::newRow("emoji that fits") << fifteen.left(14) + emoji + "b" << fifteen.left(14) + emoji;
     QTest::newRow("combining sequence split by the cut") << fifteen + acute << fifteen;

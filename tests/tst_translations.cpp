@@ -229,7 +229,8 @@ void TestTranslations::everyTranslatedTextFitsAt800x480()
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join("\n")));
 }
 
-void TestTranslations::collectFaults(QQuickItem *item, const QSet<QString> &words, const QString &page, QStringList *faults)
+void TestTranslations::collectFaults(QQuickItem *item, const QSet<QString> &words, const QString &page,
+                                     QStringList *faults)
 {
     if (!item || item->objectName() == QLatin1String("topListView"))
         return;

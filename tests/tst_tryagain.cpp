@@ -77,7 +77,8 @@ public:
             lines << "newLists";
             watch(game->imageList());
         });
-        QObject::connect(game, &WordGame::playSound, &m_context, [this](const QString &path) { lines << "sound " + path; });
+        QObject::connect(game, &WordGame::playSound, &m_context,
+                         [this](const QString &path) { lines << "sound " + path; });
         watch(game->imageList());
     }
     void watch(PairGame *game)
@@ -94,7 +95,8 @@ public:
             watch(game->wordList(), "word ");
             watch(game->imageList(), "picture ");
         });
-        QObject::connect(game, &PairGame::playSound, &m_context, [this](const QString &path) { lines << "sound " + path; });
+        QObject::connect(game, &PairGame::playSound, &m_context,
+                         [this](const QString &path) { lines << "sound " + path; });
         watch(game->wordList(), "word ");
         watch(game->imageList(), "picture ");
     }
@@ -409,14 +411,16 @@ void TestTryAgain::pairGameWrongPair()
         game.labelClicked(label);
         game.iconClicked(picture);
         // Selecting a word speaks it; the wrong pair speaks it once more.
-        QCOMPARE(log.lines, QStringList({"word " + w + " 1", wordSound(w), "picture " + p + " 1", "word " + w + " 0",
-                                         "picture " + p + " 0", wrongPair, wordSound(w)}));
+        QCOMPARE(log.lines,
+                 QStringList({"word " + w + " 1", wordSound(w), "picture " + p + " 1", "word " + w + " 0",
+                              "picture " + p + " 0", wrongPair, wordSound(w)}));
         QCOMPARE(game.missedWords(), QVariantList({missedEntry(w)}));
     } else {
         game.iconClicked(picture);
         game.labelClicked(label);
-        QCOMPARE(log.lines, QStringList({"picture " + p + " 1", "word " + w + " 1", "word " + w + " 0",
-                                         "picture " + p + " 0", wrongPair, wordSound(w)}));
+        QCOMPARE(log.lines,
+                 QStringList({"picture " + p + " 1", "word " + w + " 1", "word " + w + " 0", "picture " + p + " 0",
+                              wrongPair, wordSound(w)}));
         QCOMPARE(game.missedWords(), QVariantList({missedEntry(p)}));
     }
     QCOMPARE(game.score(), 0);

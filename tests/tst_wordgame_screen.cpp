@@ -673,8 +673,7 @@ void TestWordGameScreen::completeOverEndStartAgainLeave()
     QTest::qWait(100); // let the hidden view settle on its empty lists
 
     // The records file holds both entries.
-    QCOMPARE(TestSupport::readFile(data.filePath("/wgrecords.dat")).size(),
-             (4 + 6 + 2) + (4 + 6 + 2));
+    QCOMPARE(TestSupport::readFile(data.filePath("/wgrecords.dat")).size(), (4 + 6 + 2) + (4 + 6 + 2));
 }
 
 // Under "Try again" with four pictures: two wrong picks grey their tiles

@@ -156,7 +156,8 @@ QStringList snapshot(const QString &root)
         if (info.isSymLink())
             entry += " link " + info.symLinkTarget();
         else if (info.isFile() && info.size() < 1024 * 1024)
-            entry += " " + QCryptographicHash::hash(TestSupport::readFile(info.filePath()), QCryptographicHash::Sha1).toHex();
+            entry += " "
+                + QCryptographicHash::hash(TestSupport::readFile(info.filePath()), QCryptographicHash::Sha1).toHex();
         entries << entry;
     }
     entries.sort();
@@ -305,11 +306,11 @@ WordSetReport TestWordSets::import(const QString &folder, WordSetImporter::Progr
 
 void TestWordSets::wordAndSetNames()
 {
-    for (const QString &word : {"Chair", "Teddy bear", "Grandma's hat", "T-shirt", "Ёжик", "कुत्ता", "猫", "R2D2",
-                                "abcdefghijklmnopqrstuvwx"})
+    for (const QString &word : QStringList{"Chair", "Teddy bear", "Grandma's hat", "T-shirt", "Ёжик", "कुत्ता", "猫",
+                                           "R2D2", "abcdefghijklmnopqrstuvwx"})
         QVERIFY2(ImportedSets::isWord(word), qPrintable(word));
-    for (const QString &word : {"", " Chair", "Chair ", "a.b", "..", "a/b", "a\\b", "Bell\a", "Tab\there", "50%",
-                                "abcdefghijklmnopqrstuvwxy", "_under", "\u0301accent"})
+    for (const QString &word : QStringList{"", " Chair", "Chair ", "a.b", "..", "a/b", "a\\b", "Bell\a", "Tab\there",
+                                           "50%", "abcdefghijklmnopqrstuvwxy", "_under", "\u0301accent"})
         QVERIFY2(!ImportedSets::isWord(word), qPrintable(word));
     QVERIFY(ImportedSets::isSetName("Week_12 animals"));
     QVERIFY(!ImportedSets::isSetName(".hidden"));
@@ -326,8 +327,9 @@ void TestWordSets::twelveWordsInFourFormats()
     const QStringList before = snapshot(sources());
 
     QVector<std::tuple<int, int, QString>> steps;
-    const WordSetReport report =
-        import(folder, [&steps](int done, int total, const QString &word) { steps.append({done, total, word}); });
+    const WordSetReport report = import(folder, [&steps](int done, int total, const QString &word) {
+        steps.append({done, total, word});
+    });
 
     QVERIFY2(report.imported(), qPrintable(report.lines().join('\n')));
     QStringList all = PngWords + JpegWords + WebpWords + SvgWords;
@@ -350,10 +352,10 @@ void TestWordSets::twelveWordsInFourFormats()
         QVERIFY(stored.pixelColor(128, 128).alpha() == 255);
     }
     const QImage wide(data() + "/png/Classroom/Apple.png");
-    QCOMPARE(wide.pixelColor(128, 10).alpha(), 0);   // 400x200: margins above and below
+    QCOMPARE(wide.pixelColor(128, 10).alpha(), 0); // 400x200: margins above and below
     QCOMPARE(wide.pixelColor(10, 128).alpha(), 255);
     const QImage tall(data() + "/png/Classroom/Dog.png");
-    QCOMPARE(tall.pixelColor(10, 128).alpha(), 0);   // 3000x4000 photo: margins left and right
+    QCOMPARE(tall.pixelColor(10, 128).alpha(), 0); // 3000x4000 photo: margins left and right
     QCOMPARE(tall.pixelColor(128, 10).alpha(), 255);
     QCOMPARE(QImage(data() + "/png/Classroom/Jam.png").pixelColor(128, 10).alpha(), 0);
     // Recordings are copied byte for byte.
@@ -424,7 +426,7 @@ void TestWordSets::hostileFilesAreRefusedOneByOne()
             expected.insert(name, reason);
     };
     const QByteArray good = encoded(picture(Qt::blue), "png");
-    for (const QString &word : {"Chair", "Desk", "Lamp", "Pen", "Rug"})
+    for (const QString &word : QStringList{"Chair", "Desk", "Lamp", "Pen", "Rug"})
         add(word + ".jpg", encoded(picture(Qt::red), "jpeg"), QString());
     // A slash in the SVG's title changes nothing: the word is the file name.
     add("Star.svg", svg("#ff0", "<title>../../escape/evil</title>"), QString());
@@ -463,7 +465,7 @@ void TestWordSets::hostileFilesAreRefusedOneByOne()
     QVERIFY(QFile::link(sources() + "/secret.png", folder + "/Outside.png"));
     QVERIFY(QFile::link(sources(), folder + "/Up.png"));
     QVERIFY(QFile::link(sources() + "/nothing.png", folder + "/Dangling.png"));
-    for (const QString &link : {"Outside.png", "Up.png", "Dangling.png"})
+    for (const QString &link : QStringList{"Outside.png", "Up.png", "Dangling.png"})
         expected.insert(link, "a link to another file, not followed");
     // A pipe under a picture's name would block a plain read for ever.
     QCOMPARE(mkfifo(QFile::encodeName(folder + "/Pipe.png").constData(), 0600), 0);
@@ -521,15 +523,19 @@ void TestWordSets::refusedSets()
     const QList<QPair<QString, QString>> cases = {
         {again, "there is already a set called \"PETS\"; remove it or rename the folder"},
         {bundledFolder, QString("there is already a dictionary called \"%1\"; rename the folder").arg(bundled)},
-        {bundledUpper, QString("there is already a dictionary called \"%1\"; rename the folder").arg(bundled.toUpper())},
+        {bundledUpper,
+         QString("there is already a dictionary called \"%1\"; rename the folder").arg(bundled.toUpper())},
         {sources() + "/Empty", "there is no picture in the folder"},
         {tooFew, "only 5 words could be made, and a set needs at least 6"},
-        {hiddenName, "the folder's name cannot name a set (up to 32 letters, digits, spaces, hyphens, apostrophes "
-                     "and underscores)"},
-        {badName, "the folder's name cannot name a set (up to 32 letters, digits, spaces, hyphens, apostrophes "
-                  "and underscores)"},
-        {longName, "the folder's name cannot name a set (up to 32 letters, digits, spaces, hyphens, apostrophes "
-                   "and underscores)"},
+        {hiddenName,
+         "the folder's name cannot name a set (up to 32 letters, digits, spaces, hyphens, apostrophes "
+         "and underscores)"},
+        {badName,
+         "the folder's name cannot name a set (up to 32 letters, digits, spaces, hyphens, apostrophes "
+         "and underscores)"},
+        {longName,
+         "the folder's name cannot name a set (up to 32 letters, digits, spaces, hyphens, apostrophes "
+         "and underscores)"},
         {sources() + "/File", "that is not a folder"},
         {sources() + "/Missing", "the folder does not exist"},
     };
@@ -564,7 +570,7 @@ void TestWordSets::noHalfSetAfterVanishedFolderOrFullDisk()
     QDir().mkpath(noisy);
     for (int i = 0; i < 6; ++i)
         TestSupport::writeFile(noisy + QString("/N%1.png").arg(i), encoded(noise(300), "png"));
-    rlimit old {};
+    rlimit old{};
     QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit small = old;
@@ -819,26 +825,29 @@ void TestWordSets::commandLine()
     const QString folder = makeSmallFolder("Lesson 3");
     TestSupport::writeFile(folder + "/Bad.png", "not really");
     QCOMPARE(run({"--import-word-set", folder}, &out), 0);
-    QCOMPARE(out, QString("Imported 6 words into the set \"Lesson 3\".\n"
-                          "No recording for Word 0, Word 1, Word 2, Word 3, Word 4, Word 5 "
-                          "(Festival (text2wave) is not installed).\n"
-                          "Bad.png: not a picture\n"));
+    QCOMPARE(out,
+             QString("Imported 6 words into the set \"Lesson 3\".\n"
+                     "No recording for Word 0, Word 1, Word 2, Word 3, Word 4, Word 5 "
+                     "(Festival (text2wave) is not installed).\n"
+                     "Bad.png: not a picture\n"));
     DataDirectory::setPlatformLocationProvider([home] { return home + "/share/Vocalune"; });
     QCOMPARE(ImportedSets::names(), QStringList({"Lesson 3"}));
     QCOMPARE(ImportedSets::words("Lesson 3").size(), 6);
 
     // Nothing imported: exit code 1 with the reasons.
     QCOMPARE(run({"--import-word-set", folder}, &out), 1);
-    QCOMPARE(out, QString("Nothing was imported: there is already a set called \"Lesson 3\"; "
-                          "remove it or rename the folder.\n"));
+    QCOMPARE(out,
+             QString("Nothing was imported: there is already a set called \"Lesson 3\"; "
+                     "remove it or rename the folder.\n"));
     const QString hostile = sources() + "/Junk";
     QVERIFY(QDir().mkpath(hostile));
     TestSupport::writeFile(hostile + "/Chair.png", "text");
     TestSupport::writeFile(hostile + "/Huge.png", pngHeaderClaiming(100000, 100000));
     QCOMPARE(run({"--import-word-set=" + hostile}, &out), 1);
-    QCOMPARE(out, QString("Nothing was imported: none of the pictures could be used.\n"
-                          "Chair.png: not a picture\n"
-                          "Huge.png: picture too large (more than 40 megapixels)\n"));
+    QCOMPARE(out,
+             QString("Nothing was imported: none of the pictures could be used.\n"
+                     "Chair.png: not a picture\n"
+                     "Huge.png: picture too large (more than 40 megapixels)\n"));
     QVERIFY(run({"--import-word-set"}, &out) > 0);
     QCOMPARE(ImportedSets::names(), QStringList({"Lesson 3"}));
 }

@@ -3,8 +3,8 @@
 #include "WordStore.h"
 #include "testsupport.h"
 
-#include <QDir>
 #include <QDataStream>
+#include <QDir>
 #include <QFile>
 #include <QHash>
 #include <QImage>
@@ -81,11 +81,11 @@ QByteArray choiceFile(const QStringList &names)
 }
 
 const QStringList AnimalWords = {
-    "Alligator", "Ant", "Bat", "Bear", "Bee", "Bird", "Bull", "Bulldog", "Butterfly", "Cat",
-    "Chicken", "Cow", "Crab", "Crocodile", "Deer", "Dog", "Donkey", "Duck", "Eagle", "Elephant",
-    "Fish", "Fox", "Frog", "Giraffe", "Gorilla", "Hippo", "Horse", "Insect", "Lion", "Monkey",
-    "Moose", "Mouse", "Owl", "Panda", "Penguin", "Pig", "Rabbit", "Rhino", "Rooster", "Shark",
-    "Sheep", "Snake", "Tiger", "Turkey", "Turtle", "Wolf"};
+    "Alligator", "Ant",   "Bat",   "Bear",      "Bee",     "Bird",  "Bull",   "Bulldog", "Butterfly", "Cat",
+    "Chicken",   "Cow",   "Crab",  "Crocodile", "Deer",    "Dog",   "Donkey", "Duck",    "Eagle",     "Elephant",
+    "Fish",      "Fox",   "Frog",  "Giraffe",   "Gorilla", "Hippo", "Horse",  "Insect",  "Lion",      "Monkey",
+    "Moose",     "Mouse", "Owl",   "Panda",     "Penguin", "Pig",   "Rabbit", "Rhino",   "Rooster",   "Shark",
+    "Sheep",     "Snake", "Tiger", "Turkey",    "Turtle",  "Wolf"};
 
 // "Birds" and "Farm" as QDataStream QString records.
 const QByteArray BirdsRecord = QByteArray::fromHex("0000000a00420069007200640073");
@@ -108,10 +108,7 @@ private:
     void registerExtraDictionaries();
     // Catalogue in directory order with the extra dictionaries registered.
     QStringList catalogue() const;
-    QString recordingsDir(const QString &dictionary) const
-    {
-        return m_location->path() + "/mp3/" + dictionary;
-    }
+    QString recordingsDir(const QString &dictionary) const { return m_location->path() + "/mp3/" + dictionary; }
     QByteArray testData(const QString &relativePath) const
     {
         return TestSupport::readFile(QFINDTESTDATA("data/" + relativePath));
@@ -202,7 +199,8 @@ void TestWordStore::registerExtraDictionaries()
 QStringList TestWordStore::catalogue() const
 {
     QStringList names = bundledDictionaries();
-    names << "Birds" << "Farm";
+    names << "Birds"
+          << "Farm";
     names.sort();
     return names;
 }
@@ -370,9 +368,9 @@ void TestWordStore::firstStartCopiesEveryRecording()
     QVERIFY(!QFile::exists(m_location->path()));
     QVERIFY(store()->loadLists());
 
-    for (const QString &name : {"Hen", "Owl", "Robin"}) {
+    for (const QString &name : QStringList{"Hen", "Owl", "Robin"}) {
         const QString copy = recordingsDir("Birds") + "/" + name + ".mp3";
-        QCOMPARE(TestSupport::readFile(copy), testData("mp3/Birds/" + QString(name) + ".mp3"));
+        QCOMPARE(TestSupport::readFile(copy), testData("mp3/Birds/" + name + ".mp3"));
     }
     QCOMPARE(QDir(recordingsDir("Farm")).entryList(QDir::Files), QStringList({"Cow.mp3", "Hen.mp3"}));
     QVERIFY(!QFile::exists(recordingsDir("Ghost")));
@@ -440,7 +438,8 @@ void TestWordStore::recordingsFollowDataDirectoryFallback()
     QTemporaryDir home;
     QVERIFY(home.isValid());
     // The platform gives no data location; home is a temporary folder.
-    struct HomeGuard {
+    struct HomeGuard
+    {
         QByteArray old = qgetenv("HOME");
         ~HomeGuard() { qputenv("HOME", old); }
     } guard;
@@ -544,8 +543,7 @@ void TestWordStore::everyBundledDictionaryWithItsWords()
     TestSupport::writeFile(DataDirectory::filePath("/dictionaries.dat"), choiceFile({dictionary}));
     QVERIFY(store()->loadLists());
     QCOMPARE(store()->chosenDictionaries(), QStringList({dictionary}));
-    QCOMPARE(store()->chosenDictionaries().size() + store()->dictionaries().size(),
-             bundledDictionaries().size());
+    QCOMPARE(store()->chosenDictionaries().size() + store()->dictionaries().size(), bundledDictionaries().size());
 
     // The first start copied every dictionary's recordings, not only the chosen one's.
     for (const QString &name : bundledDictionaries())
@@ -630,8 +628,10 @@ void TestWordStore::poolOfTwoDictionariesDealsFromBoth()
     QCOMPARE(rounds, wordGame ? size0 + size1 - 9 : (size0 + size1) / 6);
     QVERIFY2(dealtFrom.value(chosen[0]) > 0 && dealtFrom.value(chosen[1]) > 0,
              qPrintable(QString("%1 from %2, %3 from %4")
-                            .arg(dealtFrom.value(chosen[0])).arg(chosen[0])
-                            .arg(dealtFrom.value(chosen[1])).arg(chosen[1])));
+                            .arg(dealtFrom.value(chosen[0]))
+                            .arg(chosen[0])
+                            .arg(dealtFrom.value(chosen[1]))
+                            .arg(chosen[1])));
     QCOMPARE(dealtFrom.size(), 2);
 }
 
@@ -690,11 +690,9 @@ void TestWordStore::damagedChoiceFile_data()
     QTest::newRow("empty file") << QByteArray() << QStringList();
     QTest::newRow("length cut short") << QByteArray::fromHex("0000") << QStringList();
     QTest::newRow("name cut short") << FarmRecord + BirdsRecord.left(7) << QStringList({"Farm"});
-    QTest::newRow("odd length") << QByteArray::fromHex("000000030046006100") + FarmRecord
-                                << QStringList();
+    QTest::newRow("odd length") << QByteArray::fromHex("000000030046006100") + FarmRecord << QStringList();
     QTest::newRow("odd length after a name")
-        << BirdsRecord + QByteArray::fromHex("00000005004600610072") + FarmRecord
-        << QStringList({"Birds"});
+        << BirdsRecord + QByteArray::fromHex("00000005004600610072") + FarmRecord << QStringList({"Birds"});
     // Reading on past the damage would find Farm.
     QTest::newRow("odd length before a name")
         << BirdsRecord + QByteArray::fromHex("00000003") + FarmRecord << QStringList({"Birds"});

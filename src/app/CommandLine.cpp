@@ -51,17 +51,20 @@ int run(int argc, char *argv[])
     const Translations translations;
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate("CommandLine",
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
         "Vocabulary game for children who learn English.\n"
         "Without options it starts the game. A word set is a folder of pictures named by their words\n"
         "(Chair.jpg, Teddy bear.png; PNG, JPEG, WebP or SVG), with recordings of the same names if you\n"
         "like (.mp3, .ogg, .wav); words without a recording are spoken by Festival."));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption import(QString::fromLatin1(ImportOption),
-                                    QCoreApplication::translate("CommandLine", "Import the folder as a word set, print the report and exit "
-                                                   "(exit code 1 when nothing was imported)."),
-                                    QCoreApplication::translate("CommandLine", "folder"));
+    const QCommandLineOption import(
+        QString::fromLatin1(ImportOption),
+        QCoreApplication::translate("CommandLine",
+                                    "Import the folder as a word set, print the report and exit "
+                                    "(exit code 1 when nothing was imported)."),
+        QCoreApplication::translate("CommandLine", "folder"));
     parser.addOption(import);
     parser.process(app);
     if (!parser.isSet(import))

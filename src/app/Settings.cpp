@@ -114,8 +114,7 @@ void Settings::load()
         stream >> volume;
         // A damaged file keeps the volume we have rather than an unusable one.
         // A field cut short reads as 0.0, which would silence every word.
-        if (stream.status() == QDataStream::Ok && std::isfinite(volume) && volume >= 0.0
-            && volume <= 1.0)
+        if (stream.status() == QDataStream::Ok && std::isfinite(volume) && volume >= 0.0 && volume <= 1.0)
             m_volume = volume;
     }
     if (!stream.atEnd())

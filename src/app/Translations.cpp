@@ -61,7 +61,8 @@ QStringList Translations::available()
 {
     Vocalune::initResources();
     QStringList languages;
-    const QStringList files = QDir(QLatin1String(CatalogueFolder)).entryList({QStringLiteral("vocalune_*.qm")}, QDir::Files, QDir::Name);
+    const QStringList files =
+        QDir(QLatin1String(CatalogueFolder)).entryList({QStringLiteral("vocalune_*.qm")}, QDir::Files, QDir::Name);
     for (const QString &file : files)
         languages << file.mid(int(qstrlen("vocalune_")), file.size() - int(qstrlen("vocalune_")) - 3);
     return languages;

@@ -32,8 +32,9 @@ void WindowMode::toggle()
     if (m_window->isFullScreen()) {
         m_window->showNormal();
         // Started full screen, the window has no normal size of its own yet.
-        m_window->setGeometry(m_normalGeometry.isValid() ? m_normalGeometry
-                                                         : firstNormalGeometry(m_window->screen()->availableGeometry()));
+        m_window->setGeometry(m_normalGeometry.isValid()
+                                  ? m_normalGeometry
+                                  : firstNormalGeometry(m_window->screen()->availableGeometry()));
     } else {
         m_normalGeometry = m_window->geometry();
         m_window->showFullScreen();

@@ -27,9 +27,12 @@ public:
     int pairGamePairs() const
     {
         switch (pictures) {
-        case FourPictures: return 3;
-        case SixPictures: return 4;
-        case TenPictures: break;
+        case FourPictures:
+            return 3;
+        case SixPictures:
+            return 4;
+        case TenPictures:
+            break;
         }
         return 6;
     }

@@ -113,8 +113,8 @@ bool PairGame::acceptsTap(const QList<QObject *> &list, int index) const
 // Both columns follow the same steps with their roles exchanged: a tap on
 // the selected item deselects it, a tap on another item moves the selection,
 // and with an item selected in each column the pair is judged.
-void PairGame::tap(const QList<QObject *> &column, int index, int &selected, Word *&selectedWord,
-                   int otherSelected, const Word *otherWord, bool failedList)
+void PairGame::tap(const QList<QObject *> &column, int index, int &selected, Word *&selectedWord, int otherSelected,
+                   const Word *otherWord, bool failedList)
 {
     if (!acceptsTap(column, index))
         return;

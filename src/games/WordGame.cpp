@@ -113,8 +113,8 @@ QVariantList WordGame::missedWords() const
 {
     QVariantList list;
     for (const Word *word : missed)
-        list.append(QVariantMap{{QStringLiteral("imagePath"), word->imagePath()},
-                                {QStringLiteral("word"), word->word()}});
+        list.append(
+            QVariantMap{{QStringLiteral("imagePath"), word->imagePath()}, {QStringLiteral("word"), word->word()}});
     return list;
 }
 

@@ -79,7 +79,8 @@ public slots:
 
 private:
     // A word missed in an earlier round, dealt again from round dueRound on.
-    struct Comeback {
+    struct Comeback
+    {
         Word *word; // a copy this game owns
         int dueRound;
     };
@@ -102,7 +103,7 @@ private:
     GameOptions m_options;
     NamePrompt *m_prompt;
     int dealtRounds = 0;
-    int wrongPicks = 0; // in the current round
+    int wrongPicks = 0;        // in the current round
     QList<Comeback> comebacks; // by dueRound
     QList<Word *> missed;      // copies this game owns
 };

@@ -21,8 +21,8 @@ int removeInterruptedSaves(const QStringList &names)
         // The suffix of a save's temporary file; nothing else of the player's is touched.
         const QRegularExpression leftover(
             QRegularExpression::anchoredPattern(QRegularExpression::escape(fileName) + "\\.[A-Za-z0-9]{6}"));
-        const QStringList candidates = directory.entryList(
-            {fileName + ".??????"}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+        const QStringList candidates = directory.entryList({fileName + ".??????"},
+                                                           QDir::Files | QDir::Hidden | QDir::NoSymLinks);
         for (const QString &candidate : candidates) {
             if (leftover.match(candidate).hasMatch() && directory.remove(candidate))
                 ++removed;

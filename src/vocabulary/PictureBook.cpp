@@ -38,10 +38,13 @@ QVariant PictureBook::data(const QModelIndex &index, int role) const
         return QVariant();
     const WordStore::Entry &entry = m_entries.at(index.row());
     switch (role) {
-    case ImagePathRole: return entry.imagePath;
+    case ImagePathRole:
+        return entry.imagePath;
     case Qt::DisplayRole:
-    case WordRole: return entry.word;
-    case SoundPathRole: return entry.soundPath;
+    case WordRole:
+        return entry.word;
+    case SoundPathRole:
+        return entry.soundPath;
     }
     return QVariant();
 }

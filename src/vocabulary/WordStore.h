@@ -37,7 +37,8 @@ public:
     bool saveLists();
 
     // One word of the chosen dictionaries, as the picture book lists it.
-    struct Entry {
+    struct Entry
+    {
         QString imagePath;
         QString word;
         QString soundPath;

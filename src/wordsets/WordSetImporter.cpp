@@ -88,7 +88,8 @@ ReadResult readSourceFile(const QString &path, QByteArray *bytes)
             return ReadResult::Link;
         return errno == ENOENT || errno == ENOTDIR ? ReadResult::Missing : ReadResult::Unreadable;
     }
-    struct FdCloser {
+    struct FdCloser
+    {
         int fd;
         ~FdCloser() { ::close(fd); }
     } closer{fd};
@@ -174,8 +175,8 @@ QString decodeSvg(const QByteArray &bytes, QImage *picture)
 {
     // An <image> may name any file on the computer; only pictures carried
     // inside the SVG itself are drawn.
-    static const QRegularExpression outsideReference(
-        QStringLiteral("<image\\b[^>]*href\\s*=\\s*[\"']\\s*(?!data:)"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression outsideReference(QStringLiteral("<image\\b[^>]*href\\s*=\\s*[\"']\\s*(?!data:)"),
+                                                     QRegularExpression::CaseInsensitiveOption);
     if (outsideReference.match(QString::fromUtf8(bytes)).hasMatch())
         return WordSetImporter::tr("picture uses other files");
 
@@ -187,7 +188,8 @@ QString decodeSvg(const QByteArray &bytes, QImage *picture)
         size = renderer.defaultSize();
     if (size.isEmpty())
         return WordSetImporter::tr("not a picture");
-    *picture = onSquare(size, [&renderer](QPainter &painter, const QRectF &target) { renderer.render(&painter, target); });
+    *picture = onSquare(size,
+                        [&renderer](QPainter &painter, const QRectF &target) { renderer.render(&painter, target); });
     return QString();
 }
 
@@ -222,9 +224,8 @@ QString decodeRaster(const QByteArray &bytes, QImage *picture)
     const QImage decoded = reader.read();
     if (decoded.isNull())
         return WordSetImporter::tr("damaged picture");
-    *picture = onSquare(decoded.size(), [&decoded](QPainter &painter, const QRectF &target) {
-        painter.drawImage(target, decoded);
-    });
+    *picture = onSquare(decoded.size(),
+                        [&decoded](QPainter &painter, const QRectF &target) { painter.drawImage(target, decoded); });
     return QString();
 }
 
@@ -259,8 +260,9 @@ QByteArray encodePng(const QImage &picture)
 // running in another process keeps its own.
 void removeAbandonedBuilds(const QString &dataDirectory)
 {
-    const QFileInfoList entries = QDir(dataDirectory).entryInfoList(
-        {QString::fromLatin1(ImportFolderPrefix) + "*"}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    const QFileInfoList entries = QDir(dataDirectory)
+                                      .entryInfoList({QString::fromLatin1(ImportFolderPrefix) + "*"},
+                                                     QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
     const QDateTime dayAgo = QDateTime::currentDateTimeUtc().addDays(-1);
     for (const QFileInfo &entry : entries) {
         if (!entry.isSymLink() && entry.lastModified().toUTC() < dayAgo)
@@ -441,31 +443,32 @@ WordSetReport WordSetImporter::run()
     if (hasControlCharacters(rawSetName) || !ImportedSets::isSetName(setName) || setName.startsWith(QLatin1Char('.'))) {
         report.setName = shown(rawSetName);
         return fail(WordSetImporter::tr("the folder's name cannot name a set (up to %1 letters, digits, spaces, "
-                                   "hyphens, apostrophes and underscores)")
+                                        "hyphens, apostrophes and underscores)")
                         .arg(ImportedSets::MaximumSetNameLength));
     }
     if (ImportedSets::isBundledName(setName))
         return fail(WordSetImporter::tr("there is already a dictionary called \"%1\"; rename the folder").arg(setName));
     auto nameTaken = [&setName] {
         const QStringList present = QDir(ImportedSets::picturesRoot())
-                                        .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+                                        .entryList(QDir::AllEntries | QDir::Hidden | QDir::System
+                                                   | QDir::NoDotAndDotDot);
         return present.contains(setName, Qt::CaseInsensitive);
     };
     if (nameTaken())
-        return fail(WordSetImporter::tr("there is already a set called \"%1\"; remove it or rename the folder").arg(setName));
+        return fail(
+            WordSetImporter::tr("there is already a set called \"%1\"; remove it or rename the folder").arg(setName));
 
     // --- Which file is which word ---
-    QFileInfoList entries =
-        QDir(folderPath).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
+    QFileInfoList entries = QDir(folderPath)
+                                .entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                               QDir::NoSort);
     std::sort(entries.begin(), entries.end(),
               [](const QFileInfo &a, const QFileInfo &b) { return a.fileName() < b.fileName(); });
 
     QVector<Source> pictures;
     QHash<QString, QString> pictureOwner;   // folded word -> file name
     QHash<QString, QString> recordingOwner; // folded word -> file name
-    auto refuse = [&report](const QString &file, const QString &reason) {
-        report.refused.append({file, reason});
-    };
+    auto refuse = [&report](const QString &file, const QString &reason) { report.refused.append({file, reason}); };
     for (const QFileInfo &entry : qAsConst(entries)) {
         const QString fileName = entry.fileName();
         if (entry.isSymLink()) {
@@ -512,12 +515,15 @@ WordSetReport WordSetImporter::run()
 
     // --- Building the set in a hidden folder of the data directory ---
     const QString dataDirectory = DataDirectory::path();
-    const QString cannotWrite = WordSetImporter::tr("the data folder %1 cannot be written (is the disk full?)").arg(dataDirectory);
+    const QString cannotWrite =
+        WordSetImporter::tr("the data folder %1 cannot be written (is the disk full?)").arg(dataDirectory);
     if (!QDir().mkpath(dataDirectory))
         return fail(cannotWrite);
     removeAbandonedBuilds(dataDirectory);
-    QTemporaryDir build(dataDirectory + QLatin1Char('/') + QLatin1String(ImportFolderPrefix) + QStringLiteral("XXXXXX"));
-    if (!build.isValid() || !QDir(build.path()).mkdir(QStringLiteral("png")) || !QDir(build.path()).mkdir(QStringLiteral("mp3")))
+    QTemporaryDir build(dataDirectory + QLatin1Char('/') + QLatin1String(ImportFolderPrefix)
+                        + QStringLiteral("XXXXXX"));
+    if (!build.isValid() || !QDir(build.path()).mkdir(QStringLiteral("png"))
+        || !QDir(build.path()).mkdir(QStringLiteral("mp3")))
         return fail(cannotWrite);
     const QString builtPictures = build.path() + QStringLiteral("/png");
     const QString builtRecordings = build.path() + QStringLiteral("/mp3");
@@ -566,7 +572,8 @@ WordSetReport WordSetImporter::run()
             continue;
         }
         const QByteArray png = encodePng(picture);
-        if (png.isEmpty() || !writeWholeFile(builtPictures + QLatin1Char('/') + source.word + QStringLiteral(".png"), png))
+        if (png.isEmpty()
+            || !writeWholeFile(builtPictures + QLatin1Char('/') + source.word + QStringLiteral(".png"), png))
             return fail(cannotWrite);
         report.words.append(source.word);
 
@@ -601,12 +608,14 @@ WordSetReport WordSetImporter::run()
             report.silent.append(source.word);
             continue;
         }
-        const Speech speech = speaker.speak(source.word, builtRecordings + QLatin1Char('/') + source.word + QStringLiteral(".wav"));
+        const Speech speech = speaker.speak(source.word,
+                                            builtRecordings + QLatin1Char('/') + source.word + QStringLiteral(".wav"));
         if (speech == Speech::Made) {
             report.voiced.append(source.word);
         } else {
             report.silent.append(source.word);
-            report.silentReason = speaker.givenUp().isEmpty() ? WordSetImporter::tr("Festival failed") : speaker.givenUp();
+            report.silentReason = speaker.givenUp().isEmpty() ? WordSetImporter::tr("Festival failed")
+                                                              : speaker.givenUp();
         }
     }
     if (!speaker.givenUp().isEmpty())
@@ -630,7 +639,8 @@ WordSetReport WordSetImporter::run()
 
     // --- Into place: recordings first, as the pictures make the set appear ---
     if (nameTaken())
-        return fail(WordSetImporter::tr("there is already a set called \"%1\"; remove it or rename the folder").arg(setName));
+        return fail(
+            WordSetImporter::tr("there is already a set called \"%1\"; remove it or rename the folder").arg(setName));
     const QString picturesTarget = ImportedSets::picturesDirectory(setName);
     const QString recordingsTarget = ImportedSets::recordingsDirectory(setName);
     if (!QDir().mkpath(ImportedSets::picturesRoot()) || !QDir().mkpath(ImportedSets::recordingsRoot()))
@@ -660,8 +670,8 @@ bool WordSetImporter::removeSetFiles(const QString &set)
     // Moved aside first so the set disappears at once, then deleted; a
     // failure half-way leaves only hidden leftovers that the next import clears.
     const QString dataDirectory = DataDirectory::path();
-    const QString trash = dataDirectory + QLatin1Char('/') + QLatin1String(ImportFolderPrefix) + QStringLiteral("removed-")
-        + QString::number(QDateTime::currentMSecsSinceEpoch());
+    const QString trash = dataDirectory + QLatin1Char('/') + QLatin1String(ImportFolderPrefix)
+        + QStringLiteral("removed-") + QString::number(QDateTime::currentMSecsSinceEpoch());
     if (!QDir().mkpath(trash))
         return false;
     bool removed = QDir().rename(ImportedSets::picturesDirectory(set), trash + QStringLiteral("/png"))

@@ -21,12 +21,12 @@ struct WordSetReport
 
     Outcome outcome = Outcome::Failed;
     QString setName;
-    QStringList words;       // imported, in name order
-    QStringList voiced;      // given a recording by the speech synthesizer
-    QStringList silent;      // left without a recording
-    QString silentReason;    // why they are silent
+    QStringList words;    // imported, in name order
+    QStringList voiced;   // given a recording by the speech synthesizer
+    QStringList silent;   // left without a recording
+    QString silentReason; // why they are silent
     QVector<Refusal> refused;
-    QString failure;         // why nothing was kept (Failed only)
+    QString failure; // why nothing was kept (Failed only)
 
     bool imported() const { return outcome == Outcome::Imported; }
     // One line each: the result first, then every refused file.

@@ -1,10 +1,10 @@
 // Drives the real window offscreen through every page and saves a PNG of each.
 // Usage: vocalune-screenshots <output folder> [width height]
-#include "MainWindow.h"
-#include "Translations.h"
 #include "DataDirectory.h"
+#include "MainWindow.h"
 #include "PairGame.h"
 #include "Settings.h"
+#include "Translations.h"
 #include "Word.h"
 #include "WordGame.h"
 #include "testsupport.h"
