@@ -103,7 +103,8 @@ void TestMainWindow::mainMenuLayout()
     TemporaryDataLocation data;
     TestWindow w(QSize(800, 480), TestWindow::Hidden);
     QQuickItem *main = w.root(MainWindow::PageMain);
-    const QStringList buttons = {"continueButton", "newGameButton", "dictionariesButton", "settingsButton", "exitButton"};
+    const QStringList buttons = {"continueButton", "newGameButton", "dictionariesButton", "settingsButton",
+                                 "exitButton"};
     const QStringList captions = {"Continue", "New Game", "Dictionaries", "Settings", "Exit"};
     qreal previousBottom = -1;
     for (int i = 0; i < buttons.size(); ++i) {

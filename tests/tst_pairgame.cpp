@@ -93,7 +93,8 @@ private:
 };
 
 // A game on a fresh pool, in its own data folder, with its own name prompt.
-struct Table {
+struct Table
+{
     explicit Table(int poolSize)
     {
         WordStore::instance()->setPoolForTesting(makeWords(poolSize));
@@ -380,8 +381,9 @@ void TestPairGame::wrongPairAfterScoringAsksForTheName()
 
     // The new entry is in the list before the end signal arrives.
     const QString p = item(t.game->imageList(), open)->word();
-    QCOMPARE(t.events(), QStringList({"picture " + p + " 1", "word " + t.word(label) + " 1",
-                                      "newTopList 1", "score 1", QString("gameOver true %1").arg(open)}));
+    QCOMPARE(t.events(),
+             QStringList({"picture " + p + " 1", "word " + t.word(label) + " 1", "newTopList 1", "score 1",
+                          QString("gameOver true %1").arg(open)}));
     QCOMPARE(prompts.asked.size(), 1);
     QCOMPARE(prompts.asked.at(0).title, QString("You made it to top 10!"));
     QCOMPARE(prompts.asked.at(0).label, QString("Enter your name!"));

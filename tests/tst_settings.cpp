@@ -112,8 +112,8 @@ void TestSettings::readsPercentsRounded()
         // So does a Save on the page that moved nothing.
         MainWindow w(QRect(0, 0, 800, 480));
         w.buttonSettingsClicked();
-        w.buttonSettingsSaveClicked(findItem(w.view(MainWindow::PageSettings)->rootObject(), "slider")
-                                        ->property("value").toInt());
+        w.buttonSettingsSaveClicked(
+            findItem(w.view(MainWindow::PageSettings)->rootObject(), "slider")->property("value").toInt());
         QCOMPARE(readFile(data.filePath("/settings.dat")), bytes);
     }
 

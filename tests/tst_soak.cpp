@@ -164,8 +164,9 @@ bool TestSoak::playRandomTaps(MainWindow &w, int kind, int taps)
     QSignalSpy completed(game, SIGNAL(gameCompletedSignal()));
     const MainWindow::Page page = kind == 0 ? MainWindow::PagePairGame : MainWindow::PageWordGame;
     for (int i = 0; i < taps; ++i) {
-        const QString name = kind == 0 ? QStringLiteral("%1%2").arg(m_random.bounded(2) == 0 ? "icon" : "label").arg(m_random.bounded(6))
-                                       : QStringLiteral("icon%1").arg(m_random.bounded(10));
+        const QString name = kind == 0
+            ? QStringLiteral("%1%2").arg(m_random.bounded(2) == 0 ? "icon" : "label").arg(m_random.bounded(6))
+            : QStringLiteral("icon%1").arg(m_random.bounded(10));
         QTest::qVerify(m_window->tap(page, name), "tap", qPrintable(name), __FILE__, __LINE__);
         if (QTest::currentTestFailed() || over.count() + completed.count() > 0)
             return true;

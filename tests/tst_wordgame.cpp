@@ -463,8 +463,9 @@ void TestWordGame::wrongPickWithQualifyingScore()
     game.iconClicked(k);
     m_prompt->log = nullptr;
 
-    QCOMPARE(signalLog.log, QStringList({"wordStateChanged " + pickedWord, "prompt", "newTopListBuiltSignal",
-                                         "scoreChangedSignal", "gameOverSignal"}));
+    QCOMPARE(signalLog.log,
+             QStringList({"wordStateChanged " + pickedWord, "prompt", "newTopListBuiltSignal", "scoreChangedSignal",
+                          "gameOverSignal"}));
     QCOMPARE(m_prompt->asked.last().title, QString("You made it to top 10!"));
     QCOMPARE(m_prompt->asked.last().label, QString("Enter your name!"));
     QCOMPARE(game.topList().size(), 1);
@@ -495,9 +496,9 @@ void TestWordGame::completionOnTenWords()
     game.iconClicked(rightIndex(game));
 
     QCOMPARE(m_prompt->asked.size(), before + 1);
-    QCOMPARE(signalLog.log, QStringList({"wordStateChanged " + answer, "scoreChangedSignal",
-                                         "newTopListBuiltSignal", "scoreChangedSignal",
-                                         "gameCompletedSignal"}));
+    QCOMPARE(signalLog.log,
+             QStringList({"wordStateChanged " + answer, "scoreChangedSignal", "newTopListBuiltSignal",
+                          "scoreChangedSignal", "gameCompletedSignal"}));
     QCOMPARE(game.score(), 1);
     QVERIFY(game.isFinished());
     // No word any more, and no wordChangedSignal for it.
@@ -540,8 +541,9 @@ void TestWordGame::completionWithoutPrompt()
     game.iconClicked(rightIndex(game));
 
     QCOMPARE(m_prompt->asked.size(), asked);
-    QCOMPARE(signalLog.log, QStringList({"wordStateChanged " + answer, "scoreChangedSignal", "scoreChangedSignal",
-                                         "gameCompletedSignal"}));
+    QCOMPARE(
+        signalLog.log,
+        QStringList({"wordStateChanged " + answer, "scoreChangedSignal", "scoreChangedSignal", "gameCompletedSignal"}));
     QCOMPARE(game.topList().size(), scores.size());
     QCOMPARE(TestSupport::readFile(file), before);
 }

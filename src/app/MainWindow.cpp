@@ -112,16 +112,6 @@ MainWindow::~MainWindow()
     delete engine;
 }
 
-void MainWindow::applyOrientation(int choice) { windowMode->applyOrientation(choice); }
-Qt::ScreenOrientation MainWindow::requestedOrientation() const { return windowMode->requestedOrientation(); }
-int MainWindow::currentPage() const { return stack->currentIndex(); }
-PairGame *MainWindow::openPairGame() const { return navigator->pairGame(); }
-WordGame *MainWindow::openWordGame() const { return navigator->wordGame(); }
-Phonon::MediaObject *MainWindow::player() { return sound->mediaObject(); }
-Phonon::AudioOutput *MainWindow::output() { return sound->audioOutput(); }
-QQmlContext *MainWindow::context(Page page) const { return pages->context(page); }
-WordSetImport *MainWindow::wordSetImport() const { return dictionaryChoice->wordSets(); }
-
 QQuickWidget *MainWindow::view(Page page) const
 {
     ensureLoaded(page);
@@ -186,10 +176,7 @@ void MainWindow::resizeEvent(QResizeEvent *event)
     m_screenWidth = size.width();
     m_screenHeight = size.height();
     emit screenSizeChanged();
-    // The views would follow their pages' roots only at the next turn of the
-    // event loop; a tap before that must already land on the new layout.
-    for (int page = 0; page < PageCount; ++page)
-        pages->view(page)->resize(size);
+    pages->resize(size);
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
@@ -205,6 +192,18 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     }
     return QMainWindow::eventFilter(watched, event);
 }
+
+// Each of these hands the work on; one line each keeps the list readable.
+// clang-format off
+void MainWindow::applyOrientation(int choice) { windowMode->applyOrientation(choice); }
+Qt::ScreenOrientation MainWindow::requestedOrientation() const { return windowMode->requestedOrientation(); }
+int MainWindow::currentPage() const { return stack->currentIndex(); }
+PairGame *MainWindow::openPairGame() const { return navigator->pairGame(); }
+WordGame *MainWindow::openWordGame() const { return navigator->wordGame(); }
+Phonon::MediaObject *MainWindow::player() { return sound->mediaObject(); }
+Phonon::AudioOutput *MainWindow::output() { return sound->audioOutput(); }
+QQmlContext *MainWindow::context(Page page) const { return pages->context(page); }
+WordSetImport *MainWindow::wordSetImport() const { return dictionaryChoice->wordSets(); }
 
 // The views' buttons.
 void MainWindow::buttonNewGameClicked() { navigator->newGame(); }
@@ -222,6 +221,7 @@ void MainWindow::buttonImportClicked() { dictionaryChoice->chooseFolderToImport(
 bool MainWindow::importWordSet(const QString &folder) { return dictionaryChoice->import(folder); }
 void MainWindow::buttonDictionariesSaveClicked() { leaveAfterSave(dictionaryChoice->save()); }
 void MainWindow::buttonPictureBookBackClicked() { navigator->show(PageNewGame); }
+// clang-format on
 
 void MainWindow::buttonDictionariesCancelClicked()
 {

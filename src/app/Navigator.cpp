@@ -7,13 +7,16 @@
 namespace {
 
 // What differs between the two games' pages.
-template <class Game> struct GamePage;
-template <> struct GamePage<PairGame>
+template <class Game>
+struct GamePage;
+template <>
+struct GamePage<PairGame>
 {
     static constexpr Pages::Page page = Pages::PagePairGame;
     static constexpr const char *property = "qtPairGame";
 };
-template <> struct GamePage<WordGame>
+template <>
+struct GamePage<WordGame>
 {
     static constexpr Pages::Page page = Pages::PageWordGame;
     static constexpr const char *property = "qtWordGame";
@@ -28,8 +31,16 @@ QVariant listOf(const QList<QObject *> &items)
 
 } // namespace
 
-template <> PairGame *&Navigator::slot<PairGame>() { return m_pairGame; }
-template <> WordGame *&Navigator::slot<WordGame>() { return m_wordGame; }
+template <>
+PairGame *&Navigator::slot<PairGame>()
+{
+    return m_pairGame;
+}
+template <>
+WordGame *&Navigator::slot<WordGame>()
+{
+    return m_wordGame;
+}
 
 Navigator::Navigator(std::function<GameOptions()> options, NamePrompt *prompt, QObject *parent)
     : QObject(parent)

@@ -65,13 +65,18 @@ signals:
     void playSound(const QString &path);
 
 private:
-    template <class Game> Game *&slot();
-    template <class Game> bool start();
-    template <class Game> void discard();
-    template <class Game> void handGame(Game *game);
+    template <class Game>
+    Game *&slot();
+    template <class Game>
+    bool start();
+    template <class Game>
+    void discard();
+    template <class Game>
+    void handGame(Game *game);
     void handRound(const PairGame *game);
     void handRound(const WordGame *game);
-    template <class Game> void handTopList(const Game *game);
+    template <class Game>
+    void handTopList(const Game *game);
     void setPage(Page page);
 
     std::function<GameOptions()> m_options;

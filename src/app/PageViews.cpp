@@ -38,6 +38,12 @@ PageViews::~PageViews()
     qDeleteAll(m_contexts);
 }
 
+void PageViews::resize(const QSize &size)
+{
+    for (QQuickWidget *view : qAsConst(m_views))
+        view->resize(size);
+}
+
 // Each view keeps one component for its source, so a game page compiles once
 // and then only creates its items at every start.
 QObject *PageViews::load(int page)

@@ -4,6 +4,7 @@
 #include <QVector>
 
 class QByteArray;
+class QSize;
 class QObject;
 class QQmlComponent;
 class QQmlContext;
@@ -27,6 +28,11 @@ public:
 
     QQuickWidget *view(int page) const { return m_views.value(page); }
     QQmlContext *context(int page) const { return m_contexts.value(page); }
+
+    // Every view at once: a view would follow its page's root only at the
+    // next turn of the event loop, and a tap before that must already land
+    // on the new layout.
+    void resize(const QSize &size);
 
     // Creates the page's items afresh in its context and returns their root.
     QObject *load(int page);

@@ -45,9 +45,9 @@ void WindowMode::applyOrientation(int choice)
 {
     // Qt 5 has no orientation lock attributes; tell the window system instead,
     // which a handset honours and a desktop ignores.
-    m_orientation = choice == 0   ? Qt::PortraitOrientation
-                    : choice == 1 ? Qt::LandscapeOrientation
-                                  : Qt::PrimaryOrientation;
+    m_orientation = choice == 0 ? Qt::PortraitOrientation
+        : choice == 1           ? Qt::LandscapeOrientation
+                                : Qt::PrimaryOrientation;
     if (QWindow *window = m_window->windowHandle())
         window->reportContentOrientationChange(m_orientation);
 }

@@ -220,6 +220,6 @@ void PairGame::enterTopListIfQualified()
 {
     if (!m_options.entersTopTen() || !m_topList.qualifies(m_score))
         return;
-    m_topList.enter(m_score, m_prompt, tr("You made it to top 10!"),
-                    tr("Enter your name!"), [this] { emit newTopListBuiltSignal(); });
+    m_topList.enter(m_score, m_prompt, tr("You made it to top 10!"), tr("Enter your name!"),
+                    [this] { emit newTopListBuiltSignal(); });
 }

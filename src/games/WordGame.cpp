@@ -221,7 +221,6 @@ void WordGame::checkTopList()
 {
     if (!m_options.entersTopTen() || !topTenList.qualifies(m_score))
         return;
-    topTenList.enter(m_score, m_prompt,
-                     tr("You made it to top 10!"), tr("Enter your name!"),
+    topTenList.enter(m_score, m_prompt, tr("You made it to top 10!"), tr("Enter your name!"),
                      [this] { emit newTopListBuiltSignal(); });
 }
