@@ -16,9 +16,15 @@ QString NamePromptDialog::askName(const QString &title, const QString &label, in
     dialog->setWindowTitle(title);
     dialog->setLabelText(label);
     dialog->setInputMode(QInputDialog::TextInput);
-    // A longer name would be cut without a word: the field stops at the limit instead.
-    if (auto *field = dialog->findChild<QLineEdit *>())
-        field->setMaxLength(maxLength);
+    // A longer name would be cut without a word: the field stops at the
+    // limit instead, on a whole character.
+    if (auto *field = dialog->findChild<QLineEdit *>()) {
+        QObject::connect(field, &QLineEdit::textChanged, field, [field, maxLength](const QString &text) {
+            const QString fitted = NamePrompt::fit(text, maxLength);
+            if (fitted != text)
+                field->setText(fitted);
+        });
+    }
     const bool accepted = dialog->exec() == QDialog::Accepted;
     if (!dialog)
         return QString();

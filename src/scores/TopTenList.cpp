@@ -6,23 +6,8 @@
 
 #include <QDataStream>
 #include <QFile>
-#include <QTextBoundaryFinder>
 
 static const int MaxEntries = 10;
-
-// The first characters of name, as a player sees characters, that fit in
-// MaxNameLength UTF-16 units: a cut never splits a surrogate pair or a
-// combining sequence, and the records file keeps its layout.
-static QString fitName(const QString &name)
-{
-    if (name.size() <= TopTenList::MaxNameLength)
-        return name;
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, name);
-    finder.setPosition(TopTenList::MaxNameLength);
-    if (!finder.isAtBoundary())
-        finder.toPreviousBoundary();
-    return name.left(qMax(0, finder.position()));
-}
 
 TopTenList::TopTenList(const QString &fileName)
     : m_fileName(fileName)
@@ -110,7 +95,7 @@ bool TopTenList::enter(int score, NamePrompt *prompt, const QString &title, cons
 {
     Record *record = new Record;
     const QString name = prompt ? prompt->askName(title, label, MaxNameLength) : QString();
-    record->setPlayer(fitName(name));
+    record->setPlayer(NamePrompt::fit(name, MaxNameLength));
     record->setScore(static_cast<qint16>(score));
     if (insert(record) < 0)
         delete record;
