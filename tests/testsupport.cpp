@@ -83,6 +83,7 @@ QQuickItem *findItemByText(QQuickItem *root, const QString &text)
 QString topTenLayoutFault(QQuickItem *panel, int rows)
 {
     const qreal panelRight = panel->mapToScene(QPointF(panel->width(), 0)).x();
+    qreal lineHeight = -1;
     for (int row = 0; row < rows; ++row) {
         qreal previousRight = panel->mapToScene(QPointF(0, 0)).x();
         for (const char *column : {"topPlace", "topPlayer", "topScore"}) {
@@ -92,6 +93,11 @@ QString topTenLayoutFault(QQuickItem *panel, int rows)
                 return name + " is missing";
             if (text->property("truncated").toBool())
                 return name + " is elided";
+            // One text size for the whole list.
+            const qreal line = text->property("paintedHeight").toReal();
+            if (lineHeight >= 0 && qAbs(line - lineHeight) > 0.5)
+                return QString("%1 is %2 pixels high, topPlace0 %3").arg(name).arg(line).arg(lineHeight);
+            lineHeight = lineHeight < 0 ? line : lineHeight;
             const qreal painted = text->property("paintedWidth").toReal();
             if (painted > text->width())
                 return QString("%1 needs %2 pixels, its column has %3").arg(name).arg(painted).arg(text->width());

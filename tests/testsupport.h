@@ -25,8 +25,8 @@ QQuickItem *findItem(QQuickItem *root, const QString &objectName);
 QQuickItem *findItemByText(QQuickItem *root, const QString &text);
 // What is wrong with the first rows of an end panel's top-ten list: a place,
 // name or score that is elided or wider than its column, one that runs into
-// the column before it, or a row that runs off the panel. Empty when the rows
-// show whole.
+// the column before it, a row that runs off the panel, or rows of different
+// text sizes. Empty when the rows show whole at one size.
 QString topTenLayoutFault(QQuickItem *panel, int rows);
 // What keeps a text item from showing word whole: another text, cut or
 // elided, painted outside its box, or (for a word of up to twelve characters)
