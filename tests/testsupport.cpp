@@ -3,6 +3,7 @@
 #include "Resources.h"
 
 #include <QApplication>
+#include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QInputDialog>
@@ -177,6 +178,164 @@ QString wordFitFault(QQuickItem *text, const QString &word)
     const QFont font = text->property("font").value<QFont>();
     if (word.size() <= 12 && QFontMetricsF(font).horizontalAdvance(word) > text->width())
         return where + QStringLiteral("smaller than %1 px").arg(font.pixelSize());
+    return QString();
+}
+
+namespace {
+
+// An item as the player sees it: what is painted, in the window's
+// coordinates, cut to the scrolling views around it, and when.
+struct Shown
+{
+    enum Kind { Text, Picture, Control, Cover };
+    QQuickItem *item;
+    Kind kind;
+    QRectF painted;
+    QRectF seen;
+    bool inControl;
+};
+
+// Where a text or picture's painted part lies in its own box, by its alignment.
+QRectF paintedPart(QQuickItem *item)
+{
+    const qreal left = item->property("leftPadding").toReal(), top = item->property("topPadding").toReal();
+    const qreal width = item->width() - left - item->property("rightPadding").toReal();
+    const qreal height = item->height() - top - item->property("bottomPadding").toReal();
+    const QSizeF size(item->property("paintedWidth").toReal(), item->property("paintedHeight").toReal());
+    const QVariant effective = item->property("effectiveHorizontalAlignment");
+    const int across = (effective.isValid() ? effective : item->property("horizontalAlignment")).toInt();
+    const int down = item->property("verticalAlignment").toInt();
+    const qreal x = across & Qt::AlignRight ? 1 : across & Qt::AlignHCenter ? 0.5 : 0;
+    const qreal y = down & Qt::AlignBottom ? 1 : down & Qt::AlignVCenter ? 0.5 : 0;
+    return QRectF(QPointF(left + (width - size.width()) * x, top + (height - size.height()) * y), size);
+}
+
+QString nameOf(QQuickItem *item)
+{
+    const QString text = item->property("text").toString();
+    const QString name = item->objectName().isEmpty() ? QString::fromLatin1(item->metaObject()->className())
+                                                      : item->objectName();
+    return text.isEmpty() ? name : QString("%1 \"%2\"").arg(name, text);
+}
+
+// Every shown item below item, in the order they are painted; the first fault of its own in fault.
+void collect(QQuickItem *item, QRectF clip, qreal opacity, bool inControl, QList<Shown> *shown, QString *fault)
+{
+    opacity *= item->opacity();
+    if (!item->isVisible() || opacity <= 0)
+        return;
+    const QRectF box = item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
+    const bool control = item->metaObject()->indexOfProperty("buttonHeigth") >= 0
+        || item->metaObject()->indexOfProperty("frameColor") >= 0;
+    const bool text = item->inherits("QQuickText") && !item->property("text").toString().trimmed().isEmpty();
+    const bool picture = item->inherits("QQuickImage") && item->property("status").toInt() != 0;
+    QRectF painted = box;
+    if (text || picture)
+        painted = item->mapRectToScene(paintedPart(item));
+    if (fault->isEmpty() && text) {
+        const QRectF own = paintedPart(item);
+        if (item->property("truncated").toBool())
+            *fault = nameOf(item) + " is cut";
+        else if (own.width() > item->width() - item->property("leftPadding").toReal()
+                     - item->property("rightPadding").toReal() + 0.5 || own.height() > item->height() + 0.5)
+            *fault = QString("%1 needs %2x%3 in a box of %4x%5").arg(nameOf(item)).arg(own.width())
+                         .arg(own.height()).arg(item->width()).arg(item->height());
+    }
+    // Only a stretched picture can lose its shape; its implicit size is the picture's.
+    if (fault->isEmpty() && picture) {
+        const QSizeF source(item->implicitWidth(), item->implicitHeight());
+        if (item->property("status").toInt() != 1)
+            *fault = nameOf(item) + " has not loaded";
+        else if (item->property("fillMode").toInt() == 0 && painted.width() >= 4 && painted.height() >= 4
+                 && !source.isEmpty()
+                 && qAbs(painted.width() / painted.height() * source.height() / source.width() - 1)
+                        > 0.02 + 1 / qMin(painted.width(), painted.height()))
+            *fault = QString("%1 is drawn %2x%3 from a picture of %4x%5").arg(nameOf(item)).arg(painted.width())
+                         .arg(painted.height()).arg(source.width()).arg(source.height());
+    }
+    const bool cover = item->inherits("QQuickRectangle") && opacity > 0.99
+        && item->property("color").value<QColor>().alpha() == 255;
+    const QRectF seen = painted & clip;
+    if (!seen.isEmpty() && (text || control || cover || (picture && !inControl)))
+        shown->append({item, text ? Shown::Text : control ? Shown::Control : picture ? Shown::Picture : Shown::Cover,
+                       painted, seen, inControl});
+    if (item->clip())
+        clip &= box;
+    QList<QQuickItem *> children = item->childItems();
+    std::stable_sort(children.begin(), children.end(), [](QQuickItem *a, QQuickItem *b) { return a->z() < b->z(); });
+    for (QQuickItem *child : children)
+        collect(child, clip, opacity, inControl || control, shown, fault);
+}
+
+bool related(const Shown &a, const Shown &b)
+{
+    return a.item == b.item || a.item->isAncestorOf(b.item) || b.item->isAncestorOf(a.item);
+}
+
+// Whether area of earlier is hidden by an opaque face painted after it that
+// belongs to neither earlier nor later (a card, a panel, a badge's face; not
+// a button's or tile's, whose overlaps are faults of their own).
+bool hidden(const QList<Shown> &shown, int earlier, int later, const QRectF &area)
+{
+    for (int k = earlier + 1; k < shown.size(); ++k) {
+        const Shown &face = shown[k];
+        if (face.kind == Shown::Cover && !face.inControl && face.seen.contains(area) && !related(face, shown[earlier])
+            && (later < 0 || (face.item != shown[later].item && !shown[later].item->isAncestorOf(face.item))))
+            return true;
+    }
+    return false;
+}
+
+// The owl-on-a-branch picture's speech bubble, inside its frame, as shares of the picture.
+QRectF bubbleOf(const Shown &owl)
+{
+    const QRectF r = owl.painted;
+    return QRectF(r.x() + r.width() * 130 / 423, r.y() + r.height() * 44 / 480, r.width() * 264 / 423,
+                  r.height() * 130 / 480);
+}
+
+// Why a picture may lie over text or a control: by design, or a fault.
+QString pictureOverlap(const Shown &picture, const Shown &other)
+{
+    const QString over = nameOf(picture.item) + " lies over " + nameOf(other.item);
+    for (QQuickItem *up = other.item; up; up = up->parentItem()) {
+        if (picture.item->objectName() == "owl" && up->objectName() == "continueButton")
+            return QString();
+    }
+    if (picture.item->property("source").toString().endsWith("pollo_puussa.png") && other.kind == Shown::Text)
+        return bubbleOf(picture).contains(other.seen) ? QString() : over + ", outside the speech bubble";
+    return over;
+}
+
+} // namespace
+
+QString layoutFault(QQuickItem *root)
+{
+    QList<Shown> shown;
+    QString fault;
+    const QRectF window(0, 0, root->width(), root->height());
+    collect(root, window, 1, false, &shown, &fault);
+    if (!fault.isEmpty())
+        return fault;
+    for (int i = 0; i < shown.size(); ++i) {
+        const Shown &a = shown[i];
+        if (a.kind == Shown::Cover || hidden(shown, i, -1, a.seen))
+            continue;
+        if (!window.adjusted(-0.5, -0.5, 0.5, 0.5).contains(a.seen))
+            return nameOf(a.item) + " runs out of the window";
+        for (int j = i + 1; j < shown.size(); ++j) {
+            const Shown &b = shown[j];
+            const QRectF both = a.seen & b.seen;
+            if (b.kind == Shown::Cover || both.width() <= 1 || both.height() <= 1 || related(a, b)
+                || (a.kind == Shown::Picture && b.kind == Shown::Picture) || hidden(shown, i, j, both))
+                continue;
+            const Shown &picture = a.kind == Shown::Picture ? a : b;
+            const QString why = picture.kind == Shown::Picture ? pictureOverlap(picture, &picture == &a ? b : a)
+                : nameOf(a.item) + " overlaps " + nameOf(b.item);
+            if (!why.isEmpty())
+                return why;
+        }
+    }
     return QString();
 }
 

@@ -32,6 +32,15 @@ QString topTenLayoutFault(QQuickItem *panel, int rows);
 // elided, painted outside its box, or (for a word of up to twelve characters)
 // shrunk below the item's own font size. Empty when the word shows whole.
 QString wordFitFault(QQuickItem *text, const QString &word);
+// What a player would see wrong on a page (root and all it shows): a picture
+// drawn out of its shape; a text cut, elided, larger than its box or out of
+// the window; two texts that overlap; a text on a button or tile not its own;
+// a button or tile out of the window or over another; a picture over a text,
+// button or tile. What an opaque panel or card hides counts as not shown.
+// Two decorations overlap by design: the main menu's owl perches on
+// Continue, and a text may sit on the owl-on-a-branch picture only inside
+// its speech bubble. Empty when all is well.
+QString layoutFault(QQuickItem *root);
 // The longest bundled words of up to twelve characters, and longer ones as
 // an imported set may have (up to 24).
 QStringList longWords();
