@@ -219,6 +219,7 @@ QString nameOf(QQuickItem *item)
 }
 
 // Every shown item below item, in the order they are painted; the first fault of its own in fault.
+// clip is where the scrolling views around it show anything, null where none clips.
 void collect(QQuickItem *item, QRectF clip, qreal opacity, bool inControl, QList<Shown> *shown, QString *fault)
 {
     opacity *= item->opacity();
@@ -255,12 +256,12 @@ void collect(QQuickItem *item, QRectF clip, qreal opacity, bool inControl, QList
     }
     const bool cover = item->inherits("QQuickRectangle") && opacity > 0.99
         && item->property("color").value<QColor>().alpha() == 255;
-    const QRectF seen = painted & clip;
+    const QRectF seen = clip.isNull() ? painted : painted & clip;
     if (!seen.isEmpty() && (text || control || cover || (picture && !inControl)))
         shown->append({item, text ? Shown::Text : control ? Shown::Control : picture ? Shown::Picture : Shown::Cover,
                        painted, seen, inControl});
     if (item->clip())
-        clip &= box;
+        clip = clip.isNull() ? box : clip & box;
     QList<QQuickItem *> children = item->childItems();
     std::stable_sort(children.begin(), children.end(), [](QQuickItem *a, QQuickItem *b) { return a->z() < b->z(); });
     for (QQuickItem *child : children)
@@ -314,7 +315,7 @@ QString layoutFault(QQuickItem *root)
     QList<Shown> shown;
     QString fault;
     const QRectF window(0, 0, root->width(), root->height());
-    collect(root, window, 1, false, &shown, &fault);
+    collect(root, QRectF(), 1, false, &shown, &fault);
     if (!fault.isEmpty())
         return fault;
     for (int i = 0; i < shown.size(); ++i) {

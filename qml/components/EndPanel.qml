@@ -195,11 +195,13 @@ Page {
                             width: missedGrid.cellWidth
                             height: missedGrid.cellHeight
 
+                            // Square, just above its word.
                             Icon {
                                 enabled: false
                                 anchors.horizontalCenter: parent.horizontalCenter
                                 width: Math.min(parent.width, parent.height * 0.7) * 0.9
-                                height: parent.height * 0.7
+                                height: Math.min(parent.height * 0.7, width)
+                                y: parent.height * 0.7 - height
                                 iconPath: modelData.imagePath
                                 radius: height / 5
                             }
