@@ -184,7 +184,7 @@ QString wordFitFault(QQuickItem *text, const QString &word)
 namespace {
 
 // An item as the player sees it: what is painted, in the window's
-// coordinates, cut to the scrolling views around it, and when.
+// coordinates, cut to the scrolling views around it; what is wrong with it alone.
 struct Shown
 {
     enum Kind { Text, Picture, Control, Cover };
@@ -193,6 +193,7 @@ struct Shown
     QRectF painted;
     QRectF seen;
     bool inControl;
+    QString fault;
 };
 
 // Where a text or picture's painted part lies in its own box, by its alignment.
@@ -218,9 +219,33 @@ QString nameOf(QQuickItem *item)
     return text.isEmpty() ? name : QString("%1 \"%2\"").arg(name, text);
 }
 
-// Every shown item below item, in the order they are painted; the first fault of its own in fault.
-// clip is where the scrolling views around it show anything, null where none clips.
-void collect(QQuickItem *item, QRectF clip, qreal opacity, bool inControl, QList<Shown> *shown, QString *fault)
+// What is wrong with a text or picture alone: cut, larger than its box, not
+// loaded, or (only a stretched picture can be) out of its picture's shape.
+QString faultOf(QQuickItem *item, bool text)
+{
+    const QRectF own = paintedPart(item);
+    const QString size = QString("%1x%2").arg(own.width()).arg(own.height());
+    if (text && item->property("truncated").toBool())
+        return nameOf(item) + " is cut";
+    if (text && (own.left() < -0.5 || own.top() < -0.5 || own.right() > item->width() + 0.5
+                 || own.bottom() > item->height() + 0.5))
+        return QString("%1 needs %2 in a box of %3x%4").arg(nameOf(item), size).arg(item->width()).arg(item->height());
+    if (text)
+        return QString();
+    const QSizeF source(item->implicitWidth(), item->implicitHeight());
+    if (item->property("status").toInt() != 1)
+        return nameOf(item) + " has not loaded";
+    if (item->property("fillMode").toInt() == 0 && qMin(own.width(), own.height()) >= 4 && !source.isEmpty()
+        && qAbs(own.width() / own.height() * source.height() / source.width() - 1)
+               > 0.02 + 1 / qMin(own.width(), own.height()))
+        return QString("%1 is drawn %2 from a picture of %3x%4").arg(nameOf(item), size).arg(source.width())
+            .arg(source.height());
+    return QString();
+}
+
+// Every shown item below item, in the order they are painted. clip is where
+// the scrolling views around it show anything, null where none clips.
+void collect(QQuickItem *item, QRectF clip, qreal opacity, bool inControl, QList<Shown> *shown)
 {
     opacity *= item->opacity();
     if (!item->isVisible() || opacity <= 0)
@@ -230,42 +255,19 @@ void collect(QQuickItem *item, QRectF clip, qreal opacity, bool inControl, QList
         || item->metaObject()->indexOfProperty("frameColor") >= 0;
     const bool text = item->inherits("QQuickText") && !item->property("text").toString().trimmed().isEmpty();
     const bool picture = item->inherits("QQuickImage") && item->property("status").toInt() != 0;
-    QRectF painted = box;
-    if (text || picture)
-        painted = item->mapRectToScene(paintedPart(item));
-    if (fault->isEmpty() && text) {
-        const QRectF own = paintedPart(item);
-        if (item->property("truncated").toBool())
-            *fault = nameOf(item) + " is cut";
-        else if (own.width() > item->width() - item->property("leftPadding").toReal()
-                     - item->property("rightPadding").toReal() + 0.5 || own.height() > item->height() + 0.5)
-            *fault = QString("%1 needs %2x%3 in a box of %4x%5").arg(nameOf(item)).arg(own.width())
-                         .arg(own.height()).arg(item->width()).arg(item->height());
-    }
-    // Only a stretched picture can lose its shape; its implicit size is the picture's.
-    if (fault->isEmpty() && picture) {
-        const QSizeF source(item->implicitWidth(), item->implicitHeight());
-        if (item->property("status").toInt() != 1)
-            *fault = nameOf(item) + " has not loaded";
-        else if (item->property("fillMode").toInt() == 0 && painted.width() >= 4 && painted.height() >= 4
-                 && !source.isEmpty()
-                 && qAbs(painted.width() / painted.height() * source.height() / source.width() - 1)
-                        > 0.02 + 1 / qMin(painted.width(), painted.height()))
-            *fault = QString("%1 is drawn %2x%3 from a picture of %4x%5").arg(nameOf(item)).arg(painted.width())
-                         .arg(painted.height()).arg(source.width()).arg(source.height());
-    }
     const bool cover = item->inherits("QQuickRectangle") && opacity > 0.99
         && item->property("color").value<QColor>().alpha() == 255;
+    const QRectF painted = text || picture ? item->mapRectToScene(paintedPart(item)) : box;
     const QRectF seen = clip.isNull() ? painted : painted & clip;
-    if (!seen.isEmpty() && (text || control || cover || (picture && !inControl)))
+    if (!seen.isEmpty() && (text || control || cover || picture))
         shown->append({item, text ? Shown::Text : control ? Shown::Control : picture ? Shown::Picture : Shown::Cover,
-                       painted, seen, inControl});
+                       painted, seen, inControl, text || picture ? faultOf(item, text) : QString()});
     if (item->clip())
         clip = clip.isNull() ? box : clip & box;
     QList<QQuickItem *> children = item->childItems();
     std::stable_sort(children.begin(), children.end(), [](QQuickItem *a, QQuickItem *b) { return a->z() < b->z(); });
     for (QQuickItem *child : children)
-        collect(child, clip, opacity, inControl || control, shown, fault);
+        collect(child, clip, opacity, inControl || control, shown);
 }
 
 bool related(const Shown &a, const Shown &b)
@@ -313,26 +315,28 @@ QString pictureOverlap(const Shown &picture, const Shown &other)
 QString layoutFault(QQuickItem *root)
 {
     QList<Shown> shown;
-    QString fault;
     const QRectF window(0, 0, root->width(), root->height());
-    collect(root, QRectF(), 1, false, &shown, &fault);
-    if (!fault.isEmpty())
-        return fault;
+    collect(root, QRectF(), 1, false, &shown);
     for (int i = 0; i < shown.size(); ++i) {
         const Shown &a = shown[i];
         if (a.kind == Shown::Cover || hidden(shown, i, -1, a.seen))
             continue;
+        if (!a.fault.isEmpty())
+            return a.fault;
         if (!window.adjusted(-0.5, -0.5, 0.5, 0.5).contains(a.seen))
             return nameOf(a.item) + " runs out of the window";
+        // A picture in a tile or button belongs to it and is judged with it.
+        if (a.kind == Shown::Picture && a.inControl)
+            continue;
         for (int j = i + 1; j < shown.size(); ++j) {
             const Shown &b = shown[j];
             const QRectF both = a.seen & b.seen;
-            if (b.kind == Shown::Cover || both.width() <= 1 || both.height() <= 1 || related(a, b)
-                || (a.kind == Shown::Picture && b.kind == Shown::Picture) || hidden(shown, i, j, both))
+            if (b.kind == Shown::Cover || (b.kind == Shown::Picture && (b.inControl || a.kind == Shown::Picture))
+                || both.width() <= 1 || both.height() <= 1 || related(a, b) || hidden(shown, i, j, both))
                 continue;
-            const Shown &picture = a.kind == Shown::Picture ? a : b;
-            const QString why = picture.kind == Shown::Picture ? pictureOverlap(picture, &picture == &a ? b : a)
-                : nameOf(a.item) + " overlaps " + nameOf(b.item);
+            const bool aPicture = a.kind == Shown::Picture;
+            const QString why = aPicture || b.kind == Shown::Picture ? pictureOverlap(aPicture ? a : b, aPicture ? b : a)
+                                                                      : nameOf(a.item) + " overlaps " + nameOf(b.item);
             if (!why.isEmpty())
                 return why;
         }
