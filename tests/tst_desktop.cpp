@@ -170,7 +170,7 @@ void TestDesktop::everyPageLaysOutAtEverySize_data()
     QTest::addColumn<QSize>("size");
     for (const QSize size : {QSize(640, 384), QSize(700, 420), QSize(800, 480), QSize(700, 1000), QSize(640, 1200),
                              QSize(1920, 1080)}) {
-        for (const char *page : {"menu", "game mode", "word 10", "word 6", "word 4", "word end", "pair 6", "pair 4",
+        for (const char *page : {"menu", "game mode", "word 10", "word 6", "word 4", "word end", "word practice end", "pair 6", "pair 4",
                                  "pair 3", "pair end", "dictionaries", "importProgress", "importReport",
                                  "confirmRemove", "settings", "book", "close-up"})
             QTest::newRow(qPrintable(QString("%1 %2x%3").arg(page).arg(size.width()).arg(size.height())))
@@ -198,6 +198,8 @@ void TestDesktop::everyPageLaysOutAtEverySize()
     const int count = page.section(' ', 1).toInt();
     const int pictures = page.startsWith("pair") ? (count == 3 ? 4 : count == 4 ? 6 : 10) : count;
     w.appSettings()->setPictures(GameOptions::Pictures(pictures ? pictures : 10));
+    // Under "Try again" the end panel lists the words missed.
+    w.appSettings()->setMistakes(page.contains("practice") ? GameOptions::TryAgain : GameOptions::EndTheGame);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QCOMPARE(w.size(), size);
@@ -227,14 +229,24 @@ void TestDesktop::everyPageLaysOutAtEverySize()
         const QString word = page.startsWith("word") ? w.openWordGame()->word()
             : w.context(MainWindow::PagePairGame)->contextProperty("wordList").value<QList<QObject *>>()[0]
                   ->property("word").toString();
-        const auto pictures = w.context(MainWindow::Page(w.currentPage()))->contextProperty("imageList")
+        const auto tiles = w.context(MainWindow::Page(w.currentPage()))->contextProperty("imageList")
             .value<QList<QObject *>>();
         int wrong = 0;
-        while (pictures[wrong]->property("word").toString() == word)
+        while (tiles[wrong]->property("word").toString() == word)
             ++wrong;
         if (page.startsWith("pair"))
             QMetaObject::invokeMethod(shown, "qmlLabelClickedSignal", Q_ARG(int, 0));
         QMetaObject::invokeMethod(shown, "qmlIconClickedSignal", Q_ARG(int, wrong));
+        WordGame *game = w.openWordGame();
+        for (int round = 0; page.contains("practice") && !game->isFinished() && round < 500; ++round) {
+            const auto dealt = game->imageList();
+            for (int k = 0; k < dealt.size(); ++k) {
+                if (dealt[k]->property("word").toString() == game->word()) {
+                    QMetaObject::invokeMethod(shown, "qmlIconClickedSignal", Q_ARG(int, k));
+                    break;
+                }
+            }
+        }
         QTRY_COMPARE(findItem(shown, "endPanel")->y(), 0.0);
     }
     QString fault;
