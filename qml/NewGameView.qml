@@ -38,8 +38,7 @@ Page {
                     Accessible.role: Accessible.StaticText
                     Accessible.name: text
                     font.pixelSize: Theme.fontSize(parent.height / 4)
-                    // A longer text (in the player's language) wraps and shrinks within the bubble.
-                    wrapMode: Text.WordWrap
+                    // One line, shrinking to stay within the bubble.
                     fontSizeMode: Text.Fit
                     minimumPixelSize: 1
                 }
