@@ -149,7 +149,8 @@ Rectangle {
                 anchors.rightMargin: row.height / 10 + scrollBar.width
                 anchors.verticalCenter: parent.verticalCenter
 
-                // Shrinks, or wraps onto a second line, but is never cut.
+                // Shrinks, or wraps onto more lines, but is never cut: a
+                // count of lines would cut a word broken in a narrow row.
                 Text {
                     objectName: "name"
                     width: parent.width
@@ -160,7 +161,6 @@ Rectangle {
                     minimumPixelSize: 6
                     fontSizeMode: Text.Fit
                     wrapMode: Text.WrapAtWordBoundaryOrAnywhere
-                    maximumLineCount: 2
                     verticalAlignment: Text.AlignVCenter
                 }
                 Text {

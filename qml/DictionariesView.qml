@@ -109,7 +109,9 @@ Page {
         readonly property real listWidth: width * 19 / 50
         readonly property real listTop: height * 0.13
         readonly property real listHeight: height * 0.56
-        readonly property int rowHeight: Math.max(1, Math.round(listHeight / 4.4))
+        // Four rows and a bit show; in a narrow window a row is no taller
+        // than its name has room to be read beside the picture.
+        readonly property int rowHeight: Math.max(1, Math.round(Math.min(listHeight / 4.4, listWidth / 2.6)))
 
         Text {
             x: content.margin

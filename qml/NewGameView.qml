@@ -24,28 +24,23 @@ Page {
             width: newGameView.width / 2
             height: newGameView.height
 
-            Image {
+            BranchOwl {
                 anchors.fill: parent
-                source: "../images/pollo_puussa.png"
+                boxName: "bubble"
                 // Decoded off the main thread: the page is not on screen at start-up.
                 asynchronous: true
-                smooth: true
-            }
-
-            // Sits in the owl's speech bubble.
-            Item {
-                objectName: "bubble"
-                x: newGameView.width / 5.5
-                y: newGameView.height / 7
-                width: newGameView.width / 4
-                height: newGameView.height / 6
 
                 Text {
-                    anchors.centerIn: parent
+                    anchors.fill: parent
+                    horizontalAlignment: Text.AlignHCenter
+                    verticalAlignment: Text.AlignVCenter
                     text: qsTr("Choose a Game Mode!")
                     Accessible.role: Accessible.StaticText
                     Accessible.name: text
                     font.pixelSize: Theme.fontSize(parent.height / 4)
+                    // One line, shrinking to stay within the bubble.
+                    fontSizeMode: Text.Fit
+                    minimumPixelSize: 1
                 }
             }
         }
@@ -54,6 +49,7 @@ Page {
             width: newGameView.width / 2
             height: newGameView.height
 
+            // The buttons are no taller than a pill in a narrow window.
             Column {
                 id: outer
                 anchors.fill: parent
@@ -70,7 +66,7 @@ Page {
                         KeyNavigation.down: wordGameButton
                         anchors.horizontalCenter: parent.horizontalCenter
                         width: parent.width * 39 / 40
-                        height: newGameView.height / 8
+                        height: Math.min(newGameView.height / 8, width / 2.5)
                         buttonText: qsTr("Pair Game")
                         onClicked: newGameView.qmlStartGameSignal(Navigator.PairGameMode)
                     }
@@ -81,7 +77,7 @@ Page {
                         KeyNavigation.down: pictureBookButton
                         anchors.horizontalCenter: parent.horizontalCenter
                         width: parent.width * 39 / 40
-                        height: newGameView.height / 8
+                        height: Math.min(newGameView.height / 8, width / 2.5)
                         buttonText: qsTr("Word Game")
                         onClicked: newGameView.qmlStartGameSignal(Navigator.WordGameMode)
                     }
@@ -92,7 +88,7 @@ Page {
                         KeyNavigation.down: backButton
                         anchors.horizontalCenter: parent.horizontalCenter
                         width: parent.width * 39 / 40
-                        height: newGameView.height / 8
+                        height: Math.min(newGameView.height / 8, width / 2.5)
                         buttonText: qsTr("Picture Book")
                         onClicked: newGameView.qmlPictureBookSignal()
                     }
@@ -108,7 +104,7 @@ Page {
                         KeyNavigation.up: pictureBookButton
                         anchors.horizontalCenter: parent.horizontalCenter
                         width: parent.width * 39 / 40
-                        height: newGameView.height / 8
+                        height: Math.min(newGameView.height / 8, width / 2.5)
                         buttonText: qsTr("Back")
                         onClicked: newGameView.qmlBackToMainSignal()
                     }

@@ -243,11 +243,16 @@ GamePage {
                     anchors.horizontalCenter: parent.horizontalCenter
                     color: "transparent"
 
+                    // Half the box high, smaller where the column is narrow.
                     Text {
                         objectName: "scoreText"
-                        anchors.centerIn: parent
+                        anchors.fill: parent
+                        horizontalAlignment: Text.AlignHCenter
+                        verticalAlignment: Text.AlignVCenter
                         text: qsTr("Score: ") + gameView.score
                         font.pixelSize: Theme.fontSize(parent.height / 2)
+                        fontSizeMode: Text.HorizontalFit
+                        minimumPixelSize: 1
                         Accessible.role: Accessible.StaticText
                         Accessible.name: text
                     }
@@ -258,7 +263,8 @@ GamePage {
                     objectName: "backButton"
                     onActiveFocusChanged: if (activeFocus) gameView.focusColumn = -1
                     buttonText: qsTr("Back")
-                    buttonHeigth: middleColumn.height / 10
+                    // No taller than a pill in a narrow window.
+                    buttonHeigth: Math.min(middleColumn.height / 10, buttonWidth / 2.5)
                     buttonWidth: middleColumn.width / 2
                     anchors.horizontalCenter: parent.horizontalCenter
                     onClicked: gameView.goBack()

@@ -104,8 +104,15 @@ Page {
             width: settingsView.width
             height: settingsView.height / 5
 
+            // Narrower than the page, shrinking in a narrow window.
             Text {
                 anchors.centerIn: parent
+                width: parent.width * 9 / 10
+                height: parent.height
+                horizontalAlignment: Text.AlignHCenter
+                verticalAlignment: Text.AlignVCenter
+                fontSizeMode: Text.HorizontalFit
+                minimumPixelSize: 1
                 text: qsTr("Settings")
                 Accessible.role: Accessible.StaticText
                 Accessible.name: text
@@ -129,8 +136,15 @@ Page {
                         width: settingsView.width / 4
                         height: line.height
 
+                        // As the titles of the rows below.
                         Text {
-                            anchors.centerIn: parent
+                            anchors.fill: parent
+                            anchors.leftMargin: parent.width / 20
+                            anchors.rightMargin: parent.width / 20
+                            horizontalAlignment: Text.AlignHCenter
+                            verticalAlignment: Text.AlignVCenter
+                            fontSizeMode: Text.HorizontalFit
+                            minimumPixelSize: 1
                             text: qsTr("Volume: ")
                             Accessible.role: Accessible.StaticText
                             Accessible.name: text

@@ -86,28 +86,11 @@ GamePage {
             width: gameView.width / 2
             height: gameView.height
 
-            Image {
-                anchors.fill: parent
-                source: "../images/pollo_puussa.png"
-                smooth: true
-            }
-
-            MouseArea {
-                objectName: "owlArea"
-                anchors.fill: parent
-                anchors.bottomMargin: gameView.height / 10
-                onClicked: gameView.replayWord()
-                Accessible.role: Accessible.Button
-                Accessible.name: qsTr("Hear the word again")
-                Accessible.onPressAction: gameView.replayWord()
-            }
-
-            Item {
-                objectName: "wordBox"
-                x: gameView.width / 5.5
-                y: gameView.height / 7
-                width: gameView.width / 4
-                height: gameView.height / 6
+            // Above the score, which has the bottom tenth.
+            BranchOwl {
+                width: parent.width
+                height: parent.height * 9 / 10
+                boxName: "wordBox"
 
                 // A word of up to twelve letters shows at one size; a longer
                 // one wraps and shrinks instead of spilling out of the bubble.
@@ -128,6 +111,16 @@ GamePage {
                 }
             }
 
+            MouseArea {
+                objectName: "owlArea"
+                anchors.fill: parent
+                anchors.bottomMargin: gameView.height / 10
+                onClicked: gameView.replayWord()
+                Accessible.role: Accessible.Button
+                Accessible.name: qsTr("Hear the word again")
+                Accessible.onPressAction: gameView.replayWord()
+            }
+
             PracticeBadge {
                 visible: gameView.tryAgain
                 x: gameView.height / 40
@@ -143,11 +136,17 @@ GamePage {
                 width: gameView.width / 2
                 height: gameView.height / 10
 
+                // As large as the box allows, line spacing included: a
+                // narrow window shrinks it rather than spilling it.
                 Text {
                     objectName: "scoreText"
-                    anchors.centerIn: parent
+                    anchors.fill: parent
+                    horizontalAlignment: Text.AlignHCenter
+                    verticalAlignment: Text.AlignVCenter
                     text: qsTr("Score: ") + (gameView.game ? gameView.game.score : 0)
                     font.pixelSize: Theme.fontSize(parent.height)
+                    fontSizeMode: Text.Fit
+                    minimumPixelSize: 1
                     Accessible.role: Accessible.StaticText
                     Accessible.name: text
                 }

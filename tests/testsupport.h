@@ -32,7 +32,10 @@ public:
     bool tap(Page page, const QString &objectName);
 };
 
-// The sizes the window tests draw the pages at, as rows of a QSize column "size".
+// The window sizes the tests draw the pages at: the smallest the program
+// allows, short and tall ones, a handset's and full HD.
+QList<QSize> windowSizes();
+// The same, as rows of a QSize column "size".
 void addWindowSizeRows();
 
 // The messages logged while it lives. The sound player writes a debug line
@@ -66,13 +69,22 @@ QQuickItem *findItem(QQuickItem *root, const QString &objectName);
 QQuickItem *findItemByText(QQuickItem *root, const QString &text);
 // What is wrong with the first rows of an end panel's top-ten list: a place,
 // name or score that is elided or wider than its column, one that runs into
-// the column before it, or a row that runs off the panel. Empty when the rows
-// show whole.
+// the column before it, a row that runs off the panel, or rows of different
+// text sizes. Empty when the rows show whole at one size.
 QString topTenLayoutFault(QQuickItem *panel, int rows);
 // What keeps a text item from showing word whole: another text, cut or
 // elided, painted outside its box, or (for a word of up to twelve characters)
 // shrunk below the item's own font size. Empty when the word shows whole.
 QString wordFitFault(QQuickItem *text, const QString &word);
+// What a player would see wrong on a page (root and all it shows): a picture
+// drawn out of its shape; a text cut, elided, larger than its box or out of
+// the window; two texts that overlap; a text on a button or tile not its own;
+// a button or tile out of the window or over another; a picture over a text,
+// button or tile. What an opaque panel or card hides counts as not shown.
+// Two decorations overlap by design: the main menu's owl perches on
+// Continue, and a text may sit on the owl-on-a-branch picture only inside
+// its speech bubble. Empty when all is well.
+QString layoutFault(QQuickItem *root);
 // The longest bundled words of up to twelve characters, and longer ones as
 // an imported set may have (up to 24).
 QStringList longWords();

@@ -13,6 +13,7 @@
 #include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QQmlContext>
@@ -107,9 +108,16 @@ class TestDesktop : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { initApplication(); }
+    void initTestCase()
+    {
+        initApplication();
+        // The program's font: the pages' texts are measured in it.
+        QApplication::setFont(QFont("Arial", 30));
+    }
 
     void pagesFollowTheWindowDownToItsMinimum();
+    void everyPageLaysOutAtEverySize_data();
+    void everyPageLaysOutAtEverySize();
     void aRoundSurvivesAResize();
     void f11TogglesFullScreen();
     void windowManagerCloseExitsLikeExit();
@@ -141,6 +149,96 @@ void TestDesktop::pagesFollowTheWindowDownToItsMinimum()
     w.resize(300, 200);
     QTRY_COMPARE(w.size(), WindowMode::minimumSize());
     QCOMPARE(w.root(MainWindow::PageSettings)->size(), QSizeF(640, 384));
+}
+
+void TestDesktop::everyPageLaysOutAtEverySize_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QSize>("size");
+    for (const QSize size : windowSizes()) {
+        for (const char *page : {"menu", "game mode", "word 10", "word 6", "word 4", "word end", "word practice end",
+                                 "pair 6", "pair 4", "pair 3", "pair end", "dictionaries", "importProgress",
+                                 "importReport", "confirmRemove", "settings", "book", "close-up"})
+            QTest::newRow(qPrintable(QString("%1 %2x%3").arg(page).arg(size.width()).arg(size.height())))
+                << QString(page) << size;
+    }
+}
+
+// Nothing cut, squeezed or overlapping on any page at any size the window allows.
+void TestDesktop::everyPageLaysOutAtEverySize()
+{
+    QFETCH(QString, page);
+    QFETCH(QSize, size);
+    TemporaryDataLocation data;
+    // Full top tens of the widest names and three-digit scores.
+    QByteArray records;
+    QDataStream out(&records, QIODevice::WriteOnly);
+    for (int place = 0; place < 10; ++place)
+        out << QString("WWWWWWWWWWWWWWWW") << qint16(999 - place);
+    QDir().mkpath(data.path());
+    writeFile(data.filePath("/wgrecords.dat"), records);
+    writeFile(data.filePath("/pgrecords.dat"), records);
+    TestWindow w(size);
+    w.appSettings()->setMute(true);
+    // Word Game pictures, or Pair Game pairs (three for four pictures, four for six, six for ten).
+    const int count = page.section(' ', 1).toInt();
+    const int pictures = page.startsWith("pair") ? (count == 3 ? 4 : count == 4 ? 6 : 10) : count;
+    w.appSettings()->setPictures(GameOptions::Pictures(pictures ? pictures : 10));
+    // Under "Try again" the end panel lists the words missed.
+    w.appSettings()->setMistakes(page.contains("practice") ? GameOptions::TryAgain : GameOptions::EndTheGame);
+    QCOMPARE(w.size(), size);
+    if (page != "menu")
+        w.buttonNewGameClicked();
+    if (page.startsWith("word") || page.startsWith("pair"))
+        w.buttonStartGameClicked(page.startsWith("word") ? 1 : 0);
+    else if (page == "settings")
+        w.buttonSettingsClicked();
+    else if (page == "book" || page == "close-up")
+        w.buttonPictureBookClicked();
+    else if (page != "menu" && page != "game mode")
+        w.buttonDictionariesClicked();
+    QQuickItem *shown = w.root(MainWindow::Page(w.currentPage()));
+    // The save that failed says so on both pages that save; a panel opens as its import or removal would.
+    shown->setProperty("saveFailed", true);
+    shown->setProperty("setToRemove", "Our pets from the holiday by the sea");
+    if (QQuickItem *panel = page.startsWith("import") || page == "confirmRemove" ? findItem(shown, page) : nullptr) {
+        if (page == "importReport")
+            panel->setProperty("lines",
+                               QStringList{"Imported 6 words into the set \"Our pets\".",
+                                           "Tiger.png: no recording Tiger.mp3 beside it."});
+        panel->setVisible(true);
+    }
+    if (page == "close-up")
+        QVERIFY(w.tap(MainWindow::PagePictureBook, "bookPicture1"));
+    if (page.endsWith("end")) {
+        const QString word = page.startsWith("word") ? w.openWordGame()->word()
+                                                     : w.context(MainWindow::PagePairGame)
+                                                           ->contextProperty("wordList")
+                                                           .value<QList<QObject *>>()[0]
+                                                           ->property("word")
+                                                           .toString();
+        const auto tiles =
+            w.context(MainWindow::Page(w.currentPage()))->contextProperty("imageList").value<QList<QObject *>>();
+        int wrong = 0;
+        while (tiles[wrong]->property("word").toString() == word)
+            ++wrong;
+        if (page.startsWith("pair"))
+            QMetaObject::invokeMethod(shown, "qmlLabelClickedSignal", Q_ARG(int, 0));
+        QMetaObject::invokeMethod(shown, "qmlIconClickedSignal", Q_ARG(int, wrong));
+        WordGame *game = w.openWordGame();
+        for (int round = 0; page.contains("practice") && !game->isFinished() && round < 500; ++round) {
+            const auto dealt = game->imageList();
+            for (int k = 0; k < dealt.size(); ++k) {
+                if (dealt[k]->property("word").toString() == game->word()) {
+                    QMetaObject::invokeMethod(shown, "qmlIconClickedSignal", Q_ARG(int, k));
+                    break;
+                }
+            }
+        }
+        QTRY_COMPARE(findItem(shown, "endPanel")->y(), 0.0);
+    }
+    QString fault;
+    QTRY_VERIFY2((fault = layoutFault(shown)).isEmpty(), qPrintable(fault));
 }
 
 void TestDesktop::aRoundSurvivesAResize()

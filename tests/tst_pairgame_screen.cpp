@@ -361,7 +361,12 @@ void TestPairGameScreen::undealtFirstRoundOffersAWayBack()
 
 void TestPairGameScreen::longNamesShowWhole_data()
 {
-    TestSupport::addWindowSizeRows();
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("best");
+    QTest::newRow("800x480") << QSize(800, 480) << 109;
+    QTest::newRow("1920x1080") << QSize(1920, 1080) << 109;
+    QTest::newRow("1920x1080 999") << QSize(1920, 1080) << 999;
+    QTest::newRow("700x1000 999") << QSize(700, 1000) << 999;
 }
 
 // A name may have 16 characters: the widest of them show whole beside their
@@ -370,13 +375,14 @@ void TestPairGameScreen::longNamesShowWhole()
 {
     REQUIRE_ANIMALS();
     QFETCH(QSize, size);
+    QFETCH(int, best);
     TemporaryDataLocation data;
     const QString name = QStringLiteral("WWWWWWWWWWWWWWWW");
     QByteArray records;
     {
         QDataStream out(&records, QIODevice::WriteOnly);
         for (int place = 0; place < 10; ++place)
-            out << name << qint16(109 - place);
+            out << name << qint16(best - place);
     }
     QDir().mkpath(data.path());
     writeFile(data.filePath("/pgrecords.dat"), records);
@@ -402,7 +408,7 @@ void TestPairGameScreen::longNamesShowWhole()
     QVERIFY2(fault.isEmpty(), qPrintable(fault));
     QCOMPARE(findItem(root, "topPlace9")->property("text").toString(), QString("10."));
     QCOMPARE(findItem(root, "topPlayer9")->property("text").toString(), name);
-    QCOMPARE(findItem(root, "topScore0")->property("text").toString(), QString("109"));
+    QCOMPARE(findItem(root, "topScore0")->property("text").toString(), QString::number(best));
 }
 
 // Under "Try again" with four pictures: three larger pairs, centred; a wrong

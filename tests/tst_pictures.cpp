@@ -4,6 +4,7 @@
 #include "PictureProvider.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QImage>
 #include <QTest>
 
@@ -20,6 +21,8 @@ private slots:
     }
 
     void scalesToTheTileKeepingTheShape();
+    void theArtFillsTheTile_data();
+    void theArtFillsTheTile();
     void decodesEachPictureOncePerSize();
     void decodesADictionaryAheadWithinTheBudget();
     void unknownPicturesGiveNothing();
@@ -38,6 +41,45 @@ void TestPictures::scalesToTheTileKeepingTheShape()
     const QImage natural = provider.requestImage("png/Animals/Cat.png", &size, QSize());
     QCOMPARE(natural.size(), QImage(":/png/Animals/Cat.png").size());
     QCOMPARE(provider.requestImage("png/Animals/Cat.png", &size, QSize(1000, 1000)).size(), natural.size());
+}
+
+void TestPictures::theArtFillsTheTile_data()
+{
+    QTest::addColumn<QSize>("box");
+    QTest::newRow("square") << QSize(64, 64);
+    QTest::newRow("wide") << QSize(170, 54);
+    QTest::newRow("tall") << QSize(54, 171);
+}
+
+// Without its clear border, every bundled picture is as large as the box
+// allows and its art reaches the picture's edges.
+void TestPictures::theArtFillsTheTile()
+{
+    QFETCH(QSize, box);
+    PictureProvider::setPrefetching(false);
+    PictureProvider provider;
+    auto shows = [](const QImage &picture, int x, int y, int dx, int dy) {
+        for (; x < picture.width() && y < picture.height(); x += dx, y += dy) {
+            if (qAlpha(picture.pixel(x, y)) > 0)
+                return true;
+        }
+        return false;
+    };
+    int checked = 0;
+    for (QDirIterator it(":/png", {"*.png"}, QDir::Files, QDirIterator::Subdirectories); it.hasNext(); ++checked) {
+        QSize size;
+        const QImage art = provider.requestImage(it.next().mid(2), &size, box);
+        // The picture keeps its shape (a square one stays square in any box),
+        // fills the box on its limiting side and its art reaches its edges
+        // along its longer side.
+        const bool fills = (art.width() == box.width() || art.height() == box.height())
+            && QRect(QPoint(), box).contains(art.rect());
+        const bool across = shows(art, 0, 0, 0, 1) && shows(art, art.width() - 1, 0, 0, 1);
+        const bool down = shows(art, 0, 0, 1, 0) && shows(art, 0, art.height() - 1, 1, 0);
+        QVERIFY2(fills && (across || down),
+                 qPrintable(QString("%1: %2x%3").arg(it.filePath()).arg(art.width()).arg(art.height())));
+    }
+    QVERIFY(checked >= 300);
 }
 
 void TestPictures::decodesEachPictureOncePerSize()

@@ -81,6 +81,8 @@ Page {
                     horizontalAlignment: Text.AlignHCenter
                     verticalAlignment: Text.AlignVCenter
                     font.pixelSize: Theme.fontSize(height / 5 * 4)
+                    fontSizeMode: Text.HorizontalFit
+                    minimumPixelSize: 1
                 }
 
                 Text {
@@ -92,47 +94,58 @@ Page {
                     horizontalAlignment: Text.AlignHCenter
                     verticalAlignment: Text.AlignVCenter
                     font.pixelSize: Theme.fontSize(height / 5 * 4)
+                    fontSizeMode: Text.HorizontalFit
+                    minimumPixelSize: 1
                 }
 
-                // After a wrong pick: the right picture, "=", its word. The
-                // word's tile is the widest, so that its text can be large.
+                // After a wrong pick: the right picture, "=", its word. It
+                // has the room the words to practise have under "Try again":
+                // the picture's tile is square and as large as that allows,
+                // the word's tile the widest, so that its text can be large.
                 Item {
                     id: answerLine
                     width: column1.width
-                    height: column1.height / 10
+                    height: column1.height * 11 / 20 - column1.height / 24 * 2
                     // A game under "Try again" never ends on a wrong pick.
                     visible: !panel.showMissed
 
                     Row {
-                        anchors.centerIn: parent
+                        anchors.horizontalCenter: parent.horizontalCenter
 
                         Icon {
                             objectName: "answerIcon"
                             enabled: false
-                            width: answerLine.width * 35 / 100
-                            height: answerLine.height
+                            anchors.verticalCenter: parent.verticalCenter
+                            width: Math.min(answerLine.width * 35 / 100, answerLine.height)
+                            height: width
                             iconPath: panel.answerPicture
                             state: panel.failed ? Word.Selected : Word.Matched
                         }
 
                         Item {
+                            anchors.verticalCenter: parent.verticalCenter
                             width: answerLine.width * 15 / 100
-                            height: answerLine.height
+                            height: column1.height / 10
 
                             Text {
                                 objectName: "answerEquals"
-                                anchors.centerIn: parent
+                                anchors.fill: parent
+                                horizontalAlignment: Text.AlignHCenter
+                                verticalAlignment: Text.AlignVCenter
                                 text: panel.failed ? "=" : ""
                                 color: Theme.textColor
-                                font.pixelSize: Theme.fontSize(answerLine.height)
+                                font.pixelSize: Theme.fontSize(parent.height)
+                                fontSizeMode: Text.Fit
+                                minimumPixelSize: 1
                             }
                         }
 
                         Label {
                             objectName: "answerLabel"
                             enabled: false
+                            anchors.verticalCenter: parent.verticalCenter
                             width: answerLine.width * 5 / 10
-                            height: answerLine.height
+                            height: column1.height / 10
                             text: panel.answerWord
                             state: panel.failed ? Word.Selected : Word.Matched
                         }
@@ -182,11 +195,13 @@ Page {
                             width: missedGrid.cellWidth
                             height: missedGrid.cellHeight
 
+                            // Square, just above its word.
                             Icon {
                                 enabled: false
                                 anchors.horizontalCenter: parent.horizontalCenter
                                 width: Math.min(parent.width, parent.height * 0.7) * 0.9
-                                height: parent.height * 0.7
+                                height: Math.min(parent.height * 0.7, width)
+                                y: parent.height * 0.7 - height
                                 iconPath: modelData.imagePath
                                 radius: height / 5
                             }

@@ -56,10 +56,18 @@ Item {
         smooth: true
     }
 
+    // Three quarters of the height, unless the caption would then run into
+    // the rounded ends: it shrinks to fit between them instead.
     Text {
         id: caption
         anchors.centerIn: parent
+        width: Math.max(1, button.width - button.height / 2)
+        height: button.height
+        horizontalAlignment: Text.AlignHCenter
+        verticalAlignment: Text.AlignVCenter
         font.pixelSize: Theme.fontSize(button.height * 3 / 4)
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: 1
         font.bold: true
         color: Theme.buttonText
         style: Text.Sunken

@@ -29,9 +29,11 @@ PagePanel {
         objectName: "messageLines"
         anchors.top: parent.top
         anchors.topMargin: parent.height / 14
+        // Down to a little above the answers, however tall they are beside the card.
+        anchors.bottom: answers.top
+        anchors.bottomMargin: parent.height / 20
         anchors.horizontalCenter: parent.horizontalCenter
         width: parent.width * 9 / 10
-        height: parent.height * 0.62
         clip: true
         contentHeight: lineColumn.height
         boundsBehavior: Flickable.StopAtBounds
@@ -69,6 +71,7 @@ PagePanel {
     }
 
     Row {
+        id: answers
         anchors.bottom: parent.bottom
         anchors.bottomMargin: parent.height / 14
         anchors.horizontalCenter: parent.horizontalCenter

@@ -59,11 +59,61 @@ QString keyOf(const QString &id, const QSize &size)
     return id + QLatin1Char('@') + QString::number(size.width()) + QLatin1Char('x') + QString::number(size.height());
 }
 
+// Whether column x (or row y, with across false) of rows (columns) from..to
+// shows anything.
+bool shows(const QImage &picture, int line, int from, int to, bool across)
+{
+    for (int i = from; i <= to; ++i) {
+        const QRgb pixel = across ? reinterpret_cast<const QRgb *>(picture.constScanLine(i))[line]
+                                  : reinterpret_cast<const QRgb *>(picture.constScanLine(line))[i];
+        if (qAlpha(pixel) != 0)
+            return true;
+    }
+    return false;
+}
+
+// The part of the picture that shows anything, widened about its middle to
+// the picture's own shape: the bundled pictures have a clear border (their
+// art spans about 16 to 239 of 256), which would leave the art smaller than
+// its tile. Keeping the shape keeps a square picture square in every tile.
+QRect artOf(const QImage &picture)
+{
+    const int width = picture.width(), height = picture.height();
+    int top = 0, bottom = height - 1, left = 0, right = width - 1;
+    while (top <= bottom && !shows(picture, top, 0, width - 1, false))
+        ++top;
+    if (top > bottom)
+        return picture.rect();
+    while (!shows(picture, bottom, 0, width - 1, false))
+        --bottom;
+    while (!shows(picture, left, top, bottom, true))
+        ++left;
+    while (!shows(picture, right, top, bottom, true))
+        --right;
+    QRect art(QPoint(left, top), QPoint(right, bottom));
+    // Widened (or made taller) to the picture's shape, kept inside it.
+    if (qint64(art.width()) * height < qint64(art.height()) * width) {
+        const int wide = qMin(width, int((qint64(art.height()) * width + height - 1) / height));
+        art = QRect(qBound(0, art.center().x() - wide / 2, width - wide), top, wide, art.height());
+    } else {
+        const int tall = qMin(height, int((qint64(art.width()) * height + width - 1) / width));
+        art = QRect(left, qBound(0, art.center().y() - tall / 2, height - tall), art.width(), tall);
+    }
+    return art;
+}
+
+// The picture whole when no size is asked or it is no larger than asked;
+// else its art, without the clear border, scaled to fit the size.
 QImage decode(const QString &id, const QSize &requestedSize)
 {
     QImage picture(QStringLiteral(":/") + id);
     if (!picture.isNull() && requestedSize.isValid() && !requestedSize.isEmpty()
         && (picture.width() > requestedSize.width() || picture.height() > requestedSize.height())) {
+        if (picture.hasAlphaChannel()) {
+            if (picture.format() != QImage::Format_ARGB32 && picture.format() != QImage::Format_ARGB32_Premultiplied)
+                picture = picture.convertToFormat(QImage::Format_ARGB32);
+            picture = picture.copy(artOf(picture));
+        }
         picture = picture.scaled(requestedSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     }
     return picture;
