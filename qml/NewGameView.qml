@@ -27,6 +27,8 @@ Page {
             BranchOwl {
                 anchors.fill: parent
                 boxName: "bubble"
+                // The whole bubble, less a margin: the question is centred in it.
+                box: Qt.rect(140, 54, 244, 116)
                 // Decoded off the main thread: the page is not on screen at start-up.
                 asynchronous: true
 

@@ -11,6 +11,11 @@ Item {
     default property alias said: box.data
     property alias boxName: box.objectName
     property alias asynchronous: picture.asynchronous
+    // Where what the owl says goes, in the picture's pixels: by default the
+    // box the Word Game's word has always had at 800x480, clear of the
+    // bubble's rounded corners. The bubble's white spans 130 to 394 across
+    // and 44 to 180 down.
+    property rect box: Qt.rect(1600 / 9.9, 480 / 6.3, 2000 / 9, 800 / 9)
 
     Image {
         id: picture
@@ -24,14 +29,12 @@ Item {
         fillMode: Image.PreserveAspectFit
         smooth: true
 
-        // In the bubble's white, clear of its rounded corners; in the
-        // picture's pixels, the box the word has always had at 800x480.
         Item {
             id: box
-            x: picture.factor * 1600 / 9.9
-            y: picture.factor * 480 / 6.3
-            width: picture.factor * 2000 / 9
-            height: picture.factor * 800 / 9
+            x: picture.factor * area.box.x
+            y: picture.factor * area.box.y
+            width: picture.factor * area.box.width
+            height: picture.factor * area.box.height
         }
     }
 }
