@@ -22,7 +22,7 @@ Tile {
 
     Image {
         anchors.fill: parent
-        anchors.margins: 5
+        anchors.margins: icon.contentMargin
         // Nothing is decoded for a tile that is hidden or not yet laid out:
         // a hidden end panel follows every round's answer, and a new tile
         // would first ask for its picture at a size of one pixel.

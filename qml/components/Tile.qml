@@ -23,6 +23,9 @@ Rectangle {
                                                : (state === Word.Selected ? Theme.tileSelectedBorder : Theme.tileBorder)
     // The picture or the word, laid out over the whole tile.
     default property alias content: face.data
+    // How far a picture keeps from the tile's edge: 5 pixels, or clear of
+    // the marked frame's widest pulse (set once, when marked).
+    readonly property real contentMargin: marked ? pulse.widest + 1 : 5
 
     // What a screen reader calls the tile; picture tiles must not name their
     // word (that would give the answer away).
@@ -68,18 +71,19 @@ Rectangle {
         NumberAnimation { target: tile; property: "x"; to: shaking.home; duration: 40 }
     }
 
-    // The marked frame grows and shrinks while the tile is marked, never so
-    // far that it covers the picture's edges.
+    // The marked frame grows and shrinks while the tile is marked; a marked
+    // picture keeps clear of its widest frame (see contentMargin).
     QtObject {
         id: pulse
         property real width: Theme.tileBorderWidth * 2
+        readonly property real widest: Math.max(Theme.tileBorderWidth * 2, Math.min(tile.width, tile.height) / 20)
     }
     SequentialAnimation {
         running: tile.marked
         loops: Animation.Infinite
         NumberAnimation {
             target: pulse; property: "width"
-            from: Theme.tileBorderWidth * 2; to: Math.max(Theme.tileBorderWidth * 2, Math.min(tile.width, tile.height) / 20)
+            from: Theme.tileBorderWidth * 2; to: pulse.widest
             duration: 450; easing.type: Easing.InOutQuad
         }
         NumberAnimation {
