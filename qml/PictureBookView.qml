@@ -180,6 +180,7 @@ Page {
             Icon {
                 objectName: "closeUpPicture"
                 enabled: false
+                decodeAhead: false
                 anchors.horizontalCenter: parent.horizontalCenter
                 y: card.width * 0.05
                 width: card.width * 0.9

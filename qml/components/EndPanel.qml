@@ -115,6 +115,7 @@ Page {
                         Icon {
                             objectName: "answerIcon"
                             enabled: false
+                            decodeAhead: false
                             anchors.verticalCenter: parent.verticalCenter
                             width: Math.min(answerLine.width * 35 / 100, answerLine.height)
                             height: width
@@ -198,6 +199,7 @@ Page {
                             // Square, just above its word.
                             Icon {
                                 enabled: false
+                                decodeAhead: false
                                 anchors.horizontalCenter: parent.horizontalCenter
                                 width: Math.min(parent.width, parent.height * 0.7) * 0.9
                                 height: Math.min(parent.height * 0.7, width)

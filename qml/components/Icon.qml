@@ -7,6 +7,10 @@ Tile {
     id: icon
 
     property string iconPath
+    // A tile of a round asks the picture provider to decode its dictionary's
+    // other pictures at its size ahead of the next rounds; a picture shown on
+    // its own (an end panel's, the picture book's close-up) does not.
+    property bool decodeAhead: true
 
     signal iconClickedSignal()
 
@@ -23,11 +27,13 @@ Tile {
     Image {
         anchors.fill: parent
         anchors.margins: icon.contentMargin
-        // Nothing is decoded for a tile that is hidden or not yet laid out:
-        // a hidden end panel follows every round's answer, and a new tile
-        // would first ask for its picture at a size of one pixel.
-        source: !visible || width < 1 || height < 1 ? ""
-              : icon.provided ? "image://vocalune/" + icon.iconPath.substring(2) : icon.iconPath
+        // Nothing is decoded for a tile that is hidden, done (a matched pair,
+        // a completed game's answer) or not yet laid out: a hidden end panel
+        // follows every round's answer, and a new tile would first ask for
+        // its picture at a size of one pixel.
+        source: !visible || icon.done || width < 1 || height < 1 ? ""
+              : icon.provided ? "image://vocalune/" + icon.iconPath.substring(2) + (icon.decodeAhead ? "" : "?alone")
+                              : icon.iconPath
         fillMode: Image.PreserveAspectFit
         sourceSize.width: Math.ceil(width * icon.pixelRatio)
         sourceSize.height: Math.ceil(height * icon.pixelRatio)

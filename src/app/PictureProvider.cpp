@@ -235,8 +235,11 @@ void PictureProvider::waitForPrefetch()
     cache().pool.waitForDone();
 }
 
-QImage PictureProvider::requestImage(const QString &id, QSize *size, const QSize &requestedSize)
+QImage PictureProvider::requestImage(const QString &request, QSize *size, const QSize &requestedSize)
 {
+    static const QString Alone = QStringLiteral("?alone");
+    const bool alone = request.endsWith(Alone);
+    const QString id = alone ? request.chopped(Alone.size()) : request;
     Cache &c = cache();
     const QString key = keyOf(id, requestedSize);
     QImage picture;
@@ -251,7 +254,8 @@ QImage PictureProvider::requestImage(const QString &id, QSize *size, const QSize
         if (!picture.isNull()) {
             QMutexLocker lock(&c.mutex);
             picture = store(c, key, picture);
-            schedulePrefetch(c, id, requestedSize, picture.sizeInBytes());
+            if (!alone)
+                schedulePrefetch(c, id, requestedSize, picture.sizeInBytes());
         }
     }
     if (size)

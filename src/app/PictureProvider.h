@@ -15,7 +15,8 @@ public:
     PictureProvider();
     ~PictureProvider() override;
 
-    // id is a resource path without its leading ":/", e.g. "png/Animals/Cat.png".
+    // id is a resource path without its leading ":/", e.g. "png/Animals/Cat.png";
+    // "png/Animals/Cat.png?alone" asks for one picture, with nothing decoded ahead.
     QImage requestImage(const QString &id, QSize *size, const QSize &requestedSize) override;
 
     // The provider's name in the views' "image://" addresses.

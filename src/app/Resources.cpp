@@ -9,6 +9,7 @@
 
 static void registerBundle()
 {
+    Q_INIT_RESOURCE(vocalune_views);
     Q_INIT_RESOURCE(vocalune);
     Q_INIT_RESOURCE(vocalune_i18n);
 }
