@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QDir>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QInputDialog>
@@ -51,6 +52,16 @@ QQuickItem *TestWindow::item(Page page, const QString &objectName) const
 bool TestWindow::tap(Page page, const QString &objectName)
 {
     return tapNamed(view(page), objectName);
+}
+
+void screenshot(QQuickWidget *view, const QString &name)
+{
+    const QString dir = qEnvironmentVariable("VOCALUNE_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        return;
+    QDir().mkpath(dir);
+    QTest::qWait(50);
+    view->grabFramebuffer().save(dir + "/" + name + ".png");
 }
 
 QList<QSize> windowSizes()

@@ -32,6 +32,9 @@ public:
     bool tap(Page page, const QString &objectName);
 };
 
+// With VOCALUNE_SCREENSHOT_DIR set to a folder, saves the view there as name.png.
+void screenshot(QQuickWidget *view, const QString &name);
+
 // The window sizes the tests draw the pages at: the smallest the program
 // allows, short and tall ones, a handset's and full HD.
 QList<QSize> windowSizes();

@@ -71,16 +71,7 @@ struct Screen
     }
     QString owlSource() const { return find("owlImage")->property("source").toUrl().toString(); }
     QString text(const QString &name) const { return find(name)->property("text").toString(); }
-    // Set VOCALUNE_SCREENSHOT_DIR to a folder to keep screenshots of the page.
-    void screenshot(const QString &name) const
-    {
-        const QString dir = qEnvironmentVariable("VOCALUNE_SCREENSHOT_DIR");
-        if (dir.isEmpty())
-            return;
-        QDir().mkpath(dir);
-        QTest::qWait(50);
-        view()->grabFramebuffer().save(dir + "/" + name + ".png");
-    }
+    void screenshot(const QString &name) const { TestSupport::screenshot(view(), name); }
 
     TemporaryDataLocation data;
     TestWindow window;

@@ -123,15 +123,7 @@ public:
 
     bool continueEnabled() const { return window.item(MainWindow::PageMain, "continueButton")->isEnabled(); }
 
-    void screenshot(const QString &name) const
-    {
-        const QString dir = qEnvironmentVariable("VOCALUNE_SCREENSHOT_DIR");
-        if (dir.isEmpty())
-            return;
-        QDir().mkpath(dir);
-        QTest::qWait(50);
-        view()->grabFramebuffer().save(dir + "/" + name + ".png");
-    }
+    void screenshot(const QString &name) const { TestSupport::screenshot(view(), name); }
 
     TestSupport::TestWindow window;
 };
