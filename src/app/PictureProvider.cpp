@@ -112,7 +112,11 @@ QImage decode(const QString &id, const QSize &requestedSize)
         if (picture.hasAlphaChannel()) {
             if (picture.format() != QImage::Format_ARGB32 && picture.format() != QImage::Format_ARGB32_Premultiplied)
                 picture = picture.convertToFormat(QImage::Format_ARGB32);
-            picture = picture.copy(artOf(picture));
+            // The art's part is scaled where it lies, without a copy of it.
+            const QRect art = artOf(picture);
+            const QImage part(picture.constBits() + art.y() * picture.bytesPerLine() + art.x() * 4, art.width(),
+                              art.height(), picture.bytesPerLine(), picture.format());
+            return part.scaled(requestedSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         }
         picture = picture.scaled(requestedSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     }
