@@ -10,6 +10,7 @@ Page {
     signal qmlContinueSignal()
     signal qmlDictionariesSignal()
     signal qmlSettingsSignal()
+    signal qmlPlayersSignal()
 
     width: qtMainWindow.screenWidth
     height: qtMainWindow.screenHeight
@@ -21,6 +22,52 @@ Page {
     Connections {
         target: qtMainWindow
         function onEnableContinueButtonSignal(enable) { continueButton.enabled = enable }
+    }
+
+    // Who is playing, in the top-left corner clear of the menu and the owl:
+    // a child finds their own picture; it opens "Who is playing?".
+    Tile {
+        id: playerButton
+        objectName: "playerButton"
+        readonly property QtObject players: typeof qtPlayers !== "undefined" ? qtPlayers : null
+        x: mainView.height / 40
+        y: mainView.height / 40
+        width: Math.min(mainView.width / 4 - 2 * x, mainView.height / 2.2)
+        height: mainView.height / 6.9
+        radius: height / 4
+        accessibleName: qsTr("Who is playing? %1").arg(playerName.text)
+        KeyNavigation.down: continueButton.enabled ? continueButton : newGameButton
+        KeyNavigation.right: continueButton.enabled ? continueButton : newGameButton
+        onClicked: mainView.qmlPlayersSignal()
+
+        Icon {
+            id: playerPicture
+            x: playerButton.height * 0.08
+            anchors.verticalCenter: parent.verticalCenter
+            width: playerButton.height * 0.84
+            height: width
+            border.width: 0
+            iconPath: playerButton.players ? playerButton.players.currentPicture : ""
+            decodeAhead: false
+            activeFocusOnTab: false
+            enabled: false
+        }
+        Text {
+            id: playerName
+            anchors.left: playerPicture.right
+            anchors.leftMargin: playerButton.height * 0.08
+            anchors.right: parent.right
+            anchors.rightMargin: playerButton.radius / 2
+            height: parent.height
+            verticalAlignment: Text.AlignVCenter
+            text: playerButton.players ? playerButton.players.currentName : ""
+            color: Theme.textColor
+            font.pixelSize: Theme.fontSize(height * 0.32)
+            fontSizeMode: Text.Fit
+            minimumPixelSize: 1
+            wrapMode: Text.WrapAtWordBoundaryOrAnywhere
+            maximumLineCount: 2
+        }
     }
 
     Column {
@@ -51,6 +98,7 @@ Page {
         PushButton {
             id: continueButton
             objectName: "continueButton"
+            KeyNavigation.left: playerButton
             KeyNavigation.down: newGameButton
             width: menu.width
             height: mainView.height / 6.9
@@ -61,6 +109,7 @@ Page {
         PushButton {
             id: newGameButton
             objectName: "newGameButton"
+            KeyNavigation.left: playerButton
             KeyNavigation.up: continueButton
             KeyNavigation.down: dictionariesButton
             width: menu.width

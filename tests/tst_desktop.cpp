@@ -3,6 +3,7 @@
 
 #include "GameOptions.h"
 #include "MainWindow.h"
+#include "Players.h"
 #include "NamePromptDialog.h"
 #include "Settings.h"
 #include "TopTenList.h"
@@ -158,7 +159,8 @@ void TestDesktop::everyPageLaysOutAtEverySize_data()
     for (const QSize size : windowSizes()) {
         for (const char *page : {"menu", "game mode", "word 10", "word 6", "word 4", "word end", "word practice end",
                                  "pair 6", "pair 4", "pair 3", "pair end", "dictionaries", "importProgress",
-                                 "importReport", "confirmRemove", "settings", "book", "close-up"})
+                                 "importReport", "confirmRemove", "settings", "book", "close-up", "players",
+                                 "playerEditor", "confirmRemovePlayer", "progress"})
             QTest::newRow(qPrintable(QString("%1 %2x%3").arg(page).arg(size.width()).arg(size.height())))
                 << QString(page) << size;
     }
@@ -195,13 +197,24 @@ void TestDesktop::everyPageLaysOutAtEverySize()
         w.buttonSettingsClicked();
     else if (page == "book" || page == "close-up")
         w.buttonPictureBookClicked();
+    else if (page.contains("layer") || page == "progress")
+        w.buttonPlayersClicked();
     else if (page != "menu" && page != "game mode")
         w.buttonDictionariesClicked();
     QQuickItem *shown = w.root(MainWindow::Page(w.currentPage()));
     // The save that failed says so on both pages that save; a panel opens as its import or removal would.
     shown->setProperty("saveFailed", true);
     shown->setProperty("setToRemove", "Our pets from the holiday by the sea");
-    if (QQuickItem *panel = page.startsWith("import") || page == "confirmRemove" ? findItem(shown, page) : nullptr) {
+    if (page == "progress") {
+        // A dictionary's bar, the charts and the hardest words all drawn.
+        for (const char *word : {"Cat", "Dog", "Cow"})
+            w.players()->record(0, "Animals", word, WordMemory::Mistake);
+        w.buttonProgressClicked(w.players()->currentId());
+        shown = w.root(MainWindow::PageProgress);
+    }
+    if (QQuickItem *panel = page.startsWith("import") || page.startsWith("confirmRemove") || page == "playerEditor"
+            ? findItem(shown, page)
+            : nullptr) {
         if (page == "importReport")
             panel->setProperty("lines",
                                QStringList{"Imported 6 words into the set \"Our pets\".",

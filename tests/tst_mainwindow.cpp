@@ -4,10 +4,14 @@
 #include "DataDirectory.h"
 #include "DataFiles.h"
 #include "MainWindow.h"
+#include "Players.h"
+#include "ProgressReport.h"
+#include "Word.h"
 #include "Settings.h"
 #include "WordGame.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QQmlContext>
 #include <QQuickItem>
 #include <QQuickWidget>
@@ -30,6 +34,7 @@ private slots:
     void disabledContinueDoesNothing();
     void pressedButtonReversesAndReleaseOutsideIsNoClick();
     void menuButtonsOpenTheirPages();
+    void playersKeepTheirOwnProgress();
     void gameModePageBackLeavesContinueAlone();
     void unknownGameModeChangesNothing();
     void continueFollowsTheOpenGame();
@@ -182,6 +187,65 @@ void TestMainWindow::menuButtonsOpenTheirPages()
     QCOMPARE(w.currentPage(), int(MainWindow::PageSettings));
     QVERIFY(w.tap(MainWindow::PageSettings, "cancelButton"));
     QCOMPARE(w.currentPage(), int(MainWindow::PageMain));
+
+    QVERIFY(w.tap(MainWindow::PageMain, "playerButton"));
+    QCOMPARE(w.currentPage(), int(MainWindow::PagePlayers));
+    QVERIFY(w.tap(MainWindow::PagePlayers, "progressButton"));
+    QCOMPARE(w.currentPage(), int(MainWindow::PageProgress));
+    QVERIFY(w.tap(MainWindow::PageProgress, "backButton"));
+    QVERIFY(w.tap(MainWindow::PagePlayers, "backButton"));
+    QCOMPARE(w.currentPage(), int(MainWindow::PageMain));
+}
+
+// Two children on one computer: each one's answers are theirs alone, and the
+// progress page and the export say what was answered.
+void TestMainWindow::playersKeepTheirOwnProgress()
+{
+    TemporaryDataLocation data;
+    TestWindow w;
+    Players *players = w.players();
+    QVERIFY(players->open());
+    QCOMPARE(players->currentName(), QString("Player 1"));
+    QCOMPARE(w.item(MainWindow::PageMain, "playerButton")->property("accessibleName").toString(),
+             QString("Who is playing? Player 1"));
+    const int first = players->currentId();
+    const int second = players->add("Zoë, \"Bee\"", ":/png/Animals/Bee.png");
+    QVERIFY(second >= 0 && second != first);
+    QCOMPARE(players->currentId(), second);
+
+    w.buttonNewGameClicked();
+    w.buttonStartGameClicked(1);
+    WordGame *game = w.openWordGame();
+    QVERIFY(game);
+    const QString asked = game->word();
+    QString dictionary;
+    for (int k = 0; k < game->imageList().size(); ++k) {
+        auto *picture = qobject_cast<Word *>(game->imageList().at(k));
+        if (picture->word() == asked) {
+            dictionary = picture->dictionary();
+            game->iconClicked(k);
+            break;
+        }
+    }
+    QVERIFY(!dictionary.isEmpty());
+
+    const auto learning = [&](int player) {
+        w.buttonProgressClicked(player);
+        int total = 0;
+        for (const QVariant &bar : w.progressReport()->dictionaries())
+            total += bar.toMap().value("learning").toInt();
+        return total;
+    };
+    QCOMPARE(learning(second), 1);
+    QCOMPARE(learning(first), 0);
+
+    const QString path = data.path() + "/export.csv";
+    QVERIFY(w.progressReport()->exportTo(path));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString csv = QString::fromUtf8(file.readAll());
+    QVERIFY2(csv.contains(QString("\"Zoë, \"\"Bee\"\"\",%1,%2,1,1,0,").arg(dictionary, asked)), qPrintable(csv));
+    QCOMPARE(csv.count("\r\n"), 2);
 }
 
 void TestMainWindow::gameModePageBackLeavesContinueAlone()

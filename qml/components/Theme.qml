@@ -54,6 +54,13 @@ QtObject {
     readonly property color progressTrack: "#e0e0e0"
     readonly property color progressBorder: "#808080"
 
+    // The progress page: words learned, learning and not met yet, and the
+    // bars of minutes played.
+    readonly property color progressLearned: "#2e9d3a"
+    readonly property color progressLearning: "#f2b51c"
+    readonly property color progressNotMet: "#d0d0d0"
+    readonly property color chartMinutes: "#2f6fd6"
+
     // Keyboard focus: a thick ring in a colour no page, button or tile uses,
     // with a white inner edge.
     readonly property color focusRingColor: "#ff6a00"

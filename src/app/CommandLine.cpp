@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "ProgressExport.h"
+#include "ProgressStore.h"
 #include "Translations.h"
 #include "WordSetImporter.h"
 
@@ -13,6 +15,29 @@
 namespace {
 
 const char *const ImportOption = "import-word-set";
+const char *const ExportOption = "export-progress";
+
+bool isOption(const QByteArray &argument, const char *option)
+{
+    return argument == QByteArray("--") + option || argument.startsWith(QByteArray("--") + option + "=");
+}
+
+// Every player's words as CSV, without a window: 0, or 1 with the reason on
+// standard error in one line.
+int exportProgress(const QString &path)
+{
+    ProgressStore store;
+    store.open(QStringLiteral(":/images/oma_pollo.png"));
+    QString error;
+    if (store.status() == ProgressStore::NewerSchema)
+        error = QCoreApplication::translate("CommandLine", "the progress was saved by a newer Vocalune");
+    else if (store.status() != ProgressStore::Ready)
+        error = QCoreApplication::translate("CommandLine", "the progress could not be opened");
+    else if (ProgressExport::writeCsv(store, path, &error))
+        return 0;
+    print(stderr, QCoreApplication::translate("CommandLine", "Could not export: %1").arg(error));
+    return 1;
+}
 
 void print(FILE *stream, const QString &line)
 {
@@ -30,8 +55,7 @@ bool handles(int argc, char *argv[])
     for (int i = 1; i < argc; ++i) {
         const QByteArray argument(argv[i]);
         if (argument == "-h" || argument == "--help" || argument == "--help-all" || argument == "-v"
-            || argument == "--version" || argument == QByteArray("--") + ImportOption
-            || argument.startsWith(QByteArray("--") + ImportOption + "=")) {
+            || argument == "--version" || isOption(argument, ImportOption) || isOption(argument, ExportOption)) {
             return true;
         }
     }
@@ -66,7 +90,16 @@ int run(int argc, char *argv[])
                                     "(exit code 1 when nothing was imported)."),
         QCoreApplication::translate("CommandLine", "folder"));
     parser.addOption(import);
+    const QCommandLineOption exportOption(
+        QString::fromLatin1(ExportOption),
+        QCoreApplication::translate("CommandLine",
+                                    "Write every player's words as CSV to the file and exit "
+                                    "(exit code 1 when it could not)."),
+        QCoreApplication::translate("CommandLine", "file"));
+    parser.addOption(exportOption);
     parser.process(app);
+    if (parser.isSet(exportOption))
+        return exportProgress(parser.value(exportOption));
     if (!parser.isSet(import))
         parser.showHelp(2);
 

@@ -8,6 +8,8 @@
 #include "PairGame.h"
 #include "PictureBook.h"
 #include "PictureProvider.h"
+#include "Players.h"
+#include "ProgressReport.h"
 #include "QuickWidgetAccessibility.h"
 #include "Resources.h"
 #include "Settings.h"
@@ -49,7 +51,14 @@ MainWindow::MainWindow(QRect screen, QWidget *parent)
     pictureBook = new PictureBook(this);
     connect(pictureBook, &PictureBook::playSound, sound, &SoundPlayer::play);
 
+    m_players = new Players(this);
+    report = new ProgressReport(m_players->store(), this);
+    connect(report, &ProgressReport::playSound, sound, &SoundPlayer::play);
+    // A top-ten name starts as the name of the one playing.
+    m_namePrompt.setSuggestion([this] { return m_players->currentName(); });
+
     navigator = new Navigator([this] { return settings->gameOptions(); }, &m_namePrompt, this);
+    connect(navigator, &Navigator::gameCreated, this, &MainWindow::attachMemory);
     connect(navigator, &Navigator::pageChanged, this, &MainWindow::showPage);
     connect(navigator, &Navigator::continueEnabled, this, &MainWindow::enableContinueButtonSignal);
     connect(navigator, &Navigator::pageReset, this, &MainWindow::resetGamePage);
@@ -66,6 +75,8 @@ MainWindow::MainWindow(QRect screen, QWidget *parent)
     // Starting the audio backend takes longer than building the whole menu:
     // it starts once the menu is on screen (or at the first sound, if sooner).
     sound->startAfterFirstPaint(pages->view(PageMain));
+    // So is the players' database: the first frame does not wait for the disk.
+    m_players->openAfterFirstPaint(pages->view(PageMain));
     // The main menu paints every pixel itself; skip the background fill.
     pages->view(PageMain)->setAttribute(Qt::WA_OpaquePaintEvent, true);
     pages->view(PageMain)->setAttribute(Qt::WA_NoSystemBackground, true);
@@ -81,6 +92,8 @@ MainWindow::MainWindow(QRect screen, QWidget *parent)
     pages->handOver({{"qtMainWindow", this},
                      {"qtSettings", settings},
                      {"qtPictureBook", pictureBook},
+                     {"qtPlayers", m_players},
+                     {"qtProgress", report},
                      {"qtWordSets", dictionaryChoice->wordSets()}});
 
     // Only the menu is built before the first frame: every other page is
@@ -239,6 +252,58 @@ void MainWindow::buttonSettingsSaveClicked(int volume)
 {
     settings->setVolumePercent(volume);
     leaveAfterSave(settings->save());
+}
+
+void MainWindow::attachMemory(QObject *game)
+{
+    // Both games answer alike; only their game numbers differ.
+    const auto attach = [this](auto *game, WordMemory::Game kind) {
+        game->setMemory(m_players->memory(), QDate::currentDate());
+        connect(game, &std::remove_pointer_t<decltype(game)>::answered, m_players,
+                [this, kind](const QString &dictionary, const QString &word, int outcome) {
+                    m_players->record(kind, dictionary, word, outcome);
+                });
+    };
+    if (auto *wordGame = qobject_cast<WordGame *>(game))
+        attach(wordGame, WordMemory::WordGame);
+    else if (auto *pairGame = qobject_cast<PairGame *>(game))
+        attach(pairGame, WordMemory::PairGame);
+}
+
+void MainWindow::buttonPlayersClicked()
+{
+    // A page opened before the database (a very quick tap) opens it now.
+    m_players->open();
+    m_players->countLearned();
+    navigator->show(PagePlayers);
+}
+
+void MainWindow::buttonPlayersBackClicked()
+{
+    navigator->show(PageMain);
+}
+
+void MainWindow::buttonProgressClicked(int player)
+{
+    for (const QVariant &entry : m_players->list()) {
+        const QVariantMap map = entry.toMap();
+        if (map.value(QStringLiteral("id")).toInt() == player) {
+            report->load(player, map.value(QStringLiteral("name")).toString());
+            navigator->show(PageProgress);
+            return;
+        }
+    }
+}
+
+void MainWindow::buttonProgressBackClicked()
+{
+    m_players->countLearned();
+    navigator->show(PagePlayers);
+}
+
+void MainWindow::buttonExportClicked()
+{
+    report->chooseFileAndExport(this);
 }
 
 void MainWindow::buttonPictureBookClicked()

@@ -17,6 +17,8 @@ class Navigator;
 class PageViews;
 class PairGame;
 class PictureBook;
+class Players;
+class ProgressReport;
 class QQmlContext;
 class QQmlEngine;
 class QQuickWidget;
@@ -69,6 +71,8 @@ public:
     QQmlContext *context(Page page) const;
     // The import and removal of the player's word sets, as the dictionaries page drives them.
     WordSetImport *wordSetImport() const;
+    Players *players() const { return m_players; }
+    ProgressReport *progressReport() const { return report; }
 
 signals:
     void enableContinueButtonSignal(bool enable);
@@ -103,6 +107,11 @@ public slots:
     void buttonSettingsSaveClicked(int volume);
     void buttonPictureBookClicked();
     void buttonPictureBookBackClicked();
+    void buttonPlayersClicked();
+    void buttonPlayersBackClicked();
+    void buttonProgressClicked(int player);
+    void buttonProgressBackClicked();
+    void buttonExportClicked();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -119,6 +128,8 @@ private:
     // Leaves a page after its save; a save that failed keeps the page open,
     // and the page says so.
     void leaveAfterSave(bool saved);
+    // Gives a new game the player's memory and keeps its answers.
+    void attachMemory(QObject *game);
 
     double m_screenHeight = 0;
     double m_screenWidth = 0;
@@ -133,4 +144,6 @@ private:
     QQmlEngine *engine = nullptr;
     PageViews *pages = nullptr;
     DictionaryChoice *dictionaryChoice = nullptr;
+    Players *m_players = nullptr;
+    ProgressReport *report = nullptr;
 };

@@ -16,6 +16,8 @@ QString NamePromptDialog::askName(const QString &title, const QString &label, in
     dialog->setWindowTitle(title);
     dialog->setLabelText(label);
     dialog->setInputMode(QInputDialog::TextInput);
+    if (m_suggestion)
+        dialog->setTextValue(NamePrompt::fit(m_suggestion(), maxLength));
     // A longer name would be cut without a word: the field stops at the
     // limit instead, on a whole character.
     if (auto *field = dialog->findChild<QLineEdit *>()) {

@@ -4,6 +4,8 @@
 
 #include <QPointer>
 
+#include <functional>
+
 class QWidget;
 
 // The top-ten name prompt as the player meets it: a modal text dialog over
@@ -14,7 +16,10 @@ public:
     explicit NamePromptDialog(QWidget *parent = nullptr);
 
     QString askName(const QString &title, const QString &label, int maxLength) override;
+    // The name the field starts with (still editable).
+    void setSuggestion(std::function<QString()> suggestion) { m_suggestion = std::move(suggestion); }
 
 private:
     QPointer<QWidget> m_parent;
+    std::function<QString()> m_suggestion;
 };

@@ -128,6 +128,7 @@ bool Navigator::start()
     WordStore::instance()->buildWordPool();
     Game *&game = slot<Game>();
     game = new Game(m_prompt, m_options(), this);
+    emit gameCreated(game);
     if (!game->buildNewLists()) {
         discard<Game>();
         emit pageReset(page);

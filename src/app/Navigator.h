@@ -63,6 +63,9 @@ signals:
     // just handed over.
     void pageReset(int page);
     void playSound(const QString &path);
+    // A game was made and has not dealt yet: the moment to give it the
+    // player's memory and to listen to its answers.
+    void gameCreated(QObject *game);
 
 private:
     template <class Game>

@@ -13,6 +13,8 @@ struct Pages
         PageDictionaries,
         PageSettings,
         PagePictureBook,
+        PagePlayers,
+        PageProgress,
         PageCount
     };
 };

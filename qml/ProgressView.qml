@@ -1,0 +1,284 @@
+import QtQuick 2.15
+import "components"
+
+// A player's progress, for the parent or teacher: a bar for each dictionary
+// in use (learned, learning, not met yet), words learned and minutes played
+// on each of the last 30 days, the words with the most mistakes (a tap says
+// the word) and the last game. Export writes every player's words as CSV.
+Page {
+    id: progressView
+    objectName: "progressView"
+
+    signal qmlBackSignal()
+    signal qmlExportSignal()
+
+    readonly property QtObject report: typeof qtProgress !== "undefined" ? qtProgress : null
+    property Item firstFocus: backButton
+    readonly property real margin: height / 30
+
+    width: qtMainWindow.screenWidth
+    height: qtMainWindow.screenHeight
+
+    Keys.onEscapePressed: qmlBackSignal()
+
+    Item {
+        id: header
+        width: progressView.width
+        height: progressView.height / 7
+
+        Text {
+            objectName: "progressTitle"
+            x: progressView.margin
+            width: progressView.width / 2 - x
+            height: header.height
+            verticalAlignment: Text.AlignVCenter
+            text: qsTr("Progress: %1").arg(progressView.report ? progressView.report.playerName : "")
+            color: Theme.textColor
+            font.pixelSize: Theme.fontSize(header.height / 2)
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: 1
+        }
+        PushButton {
+            id: exportButton
+            objectName: "exportButton"
+            anchors.right: backButton.left
+            anchors.rightMargin: progressView.margin
+            anchors.verticalCenter: parent.verticalCenter
+            width: progressView.width / 5
+            height: header.height * 3 / 4
+            buttonText: qsTr("Export")
+            KeyNavigation.right: backButton
+            onClicked: progressView.qmlExportSignal()
+        }
+        PushButton {
+            id: backButton
+            objectName: "backButton"
+            anchors.right: parent.right
+            anchors.rightMargin: progressView.margin
+            anchors.verticalCenter: parent.verticalCenter
+            width: progressView.width / 5
+            height: header.height * 3 / 4
+            buttonText: qsTr("Back")
+            KeyNavigation.left: exportButton
+            KeyNavigation.down: hardestRow
+            onClicked: progressView.qmlBackSignal()
+        }
+    }
+
+    // The dictionaries, the last game and what the export did, on the left.
+    Item {
+        id: left
+        anchors.top: header.bottom
+        anchors.bottom: parent.bottom
+        anchors.left: parent.left
+        anchors.margins: progressView.margin
+        width: progressView.width * 0.42
+
+        readonly property real lineHeight: progressView.height / 16
+
+        Row {
+            id: legend
+            spacing: left.width / 30
+            height: left.lineHeight
+            Repeater {
+                model: [{ "text": qsTr("Learned"), "color": Theme.progressLearned },
+                        { "text": qsTr("Learning"), "color": Theme.progressLearning },
+                        { "text": qsTr("Not met yet"), "color": Theme.progressNotMet }]
+                Row {
+                    spacing: legend.height / 5
+                    height: legend.height
+                    Rectangle {
+                        anchors.verticalCenter: parent.verticalCenter
+                        width: legend.height / 2
+                        height: width
+                        radius: width / 4
+                        color: modelData.color
+                    }
+                    Text {
+                        height: legend.height
+                        verticalAlignment: Text.AlignVCenter
+                        text: modelData.text
+                        color: Theme.textColor
+                        font.pixelSize: Theme.fontSize(legend.height * 0.55)
+                    }
+                }
+            }
+        }
+
+        ListView {
+            id: dictionaryBars
+            objectName: "dictionaryBars"
+            anchors.top: legend.bottom
+            anchors.topMargin: left.lineHeight / 4
+            anchors.bottom: lastGame.top
+            width: left.width
+            clip: true
+            boundsBehavior: Flickable.StopAtBounds
+            model: progressView.report ? progressView.report.dictionaries : []
+            spacing: left.lineHeight / 5
+            delegate: Item {
+                width: dictionaryBars.width
+                height: left.lineHeight * 1.6
+                readonly property int total: Math.max(1, modelData.learned + modelData.learning + modelData.notMet)
+                Accessible.role: Accessible.StaticText
+                Accessible.name: qsTr("%1: %2 learned, %3 learning, %4 not met yet").arg(modelData.name)
+                                 .arg(modelData.learned).arg(modelData.learning).arg(modelData.notMet)
+                Text {
+                    id: dictionaryName
+                    width: parent.width
+                    height: parent.height * 0.55
+                    verticalAlignment: Text.AlignVCenter
+                    text: modelData.name + "  " + modelData.learned + " / " + parent.total
+                    color: Theme.textColor
+                    elide: Text.ElideRight
+                    font.pixelSize: Theme.fontSize(height * 0.8)
+                }
+                Row {
+                    anchors.top: dictionaryName.bottom
+                    height: parent.height * 0.4
+                    Rectangle { width: dictionaryBars.width * modelData.learned / parent.parent.total; height: parent.height; color: Theme.progressLearned }
+                    Rectangle { width: dictionaryBars.width * modelData.learning / parent.parent.total; height: parent.height; color: Theme.progressLearning }
+                    Rectangle { width: dictionaryBars.width * modelData.notMet / parent.parent.total; height: parent.height; color: Theme.progressNotMet }
+                }
+            }
+        }
+
+        Text {
+            id: lastGame
+            objectName: "lastGame"
+            anchors.bottom: exportLine.top
+            width: left.width
+            height: left.lineHeight
+            verticalAlignment: Text.AlignVCenter
+            text: progressView.report && progressView.report.lastGame !== ""
+                  ? qsTr("Last game: %1").arg(progressView.report.lastGame) : qsTr("No games yet")
+            color: Theme.textColor
+            font.pixelSize: Theme.fontSize(height * 0.6)
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: 1
+        }
+        Text {
+            id: exportLine
+            objectName: "exportMessage"
+            anchors.bottom: parent.bottom
+            width: left.width
+            height: text === "" ? 0 : left.lineHeight * 1.6
+            text: progressView.report ? progressView.report.exportMessage : ""
+            color: Theme.secondaryText
+            wrapMode: Text.WrapAtWordBoundaryOrAnywhere
+            font.pixelSize: Theme.fontSize(left.lineHeight * 0.45)
+            fontSizeMode: Text.Fit
+            minimumPixelSize: 1
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
+        }
+    }
+
+    // The two charts and the hardest words, on the right.
+    Column {
+        id: right
+        anchors.top: header.bottom
+        anchors.left: left.right
+        anchors.right: parent.right
+        anchors.margins: progressView.margin
+        spacing: progressView.margin / 2
+        readonly property real chartHeight: (progressView.height - header.height) * 0.22
+
+        Repeater {
+            model: [{ "title": qsTr("Words learned per day"), "key": "learned", "color": Theme.progressLearned },
+                    { "title": qsTr("Minutes played per day"), "key": "minutes", "color": Theme.chartMinutes }]
+            Column {
+                id: chart
+                objectName: "chart_" + modelData.key
+                width: right.width
+                readonly property string key: modelData.key
+                readonly property color barColor: modelData.color
+                readonly property int most: progressView.report
+                    ? Math.max(1, key === "learned" ? progressView.report.mostLearned : progressView.report.mostMinutes) : 1
+                Text {
+                    width: chart.width
+                    text: modelData.title + "  (" + qsTr("most: %1").arg(chart.most) + ")"
+                    color: Theme.textColor
+                    font.pixelSize: Theme.fontSize(progressView.height / 30)
+                    fontSizeMode: Text.HorizontalFit
+                    minimumPixelSize: 1
+                }
+                Rectangle {
+                    width: chart.width
+                    height: right.chartHeight
+                    color: Theme.listFace
+                    radius: height / 20
+                    Row {
+                        anchors.fill: parent
+                        anchors.margins: parent.height / 20
+                        spacing: width / 300
+                        Repeater {
+                            model: progressView.report ? progressView.report.days : []
+                            Item {
+                                width: (parent.width - parent.spacing * 29) / 30
+                                height: parent.height
+                                Accessible.role: Accessible.StaticText
+                                Accessible.name: modelData.date + ": " + modelData[chart.key]
+                                Rectangle {
+                                    anchors.bottom: parent.bottom
+                                    width: parent.width
+                                    height: Math.max(modelData[chart.key] > 0 ? 2 : 1,
+                                                     parent.height * modelData[chart.key] / chart.most)
+                                    color: modelData[chart.key] > 0 ? chart.barColor : Theme.progressNotMet
+                                }
+                            }
+                        }
+                    }
+                }
+            }
+        }
+
+        Text {
+            width: right.width
+            text: qsTr("Most mistakes")
+            color: Theme.textColor
+            font.pixelSize: Theme.fontSize(progressView.height / 30)
+        }
+        ListView {
+            id: hardestRow
+            objectName: "hardestWords"
+            width: right.width
+            height: progressView.height - header.height - 2 * (right.chartHeight + progressView.height / 22)
+                    - progressView.height / 22 - 5 * right.spacing - progressView.margin
+            orientation: ListView.Horizontal
+            spacing: width / 40
+            clip: true
+            model: progressView.report ? progressView.report.hardest : []
+            activeFocusOnTab: true
+            keyNavigationEnabled: true
+            KeyNavigation.up: backButton
+            Accessible.role: Accessible.List
+            Accessible.name: qsTr("Most mistakes")
+            delegate: Column {
+                width: hardestRow.height * 0.75
+                Icon {
+                    objectName: "hardestPicture" + index
+                    width: parent.width
+                    height: width
+                    iconPath: modelData.imagePath
+                    decodeAhead: false
+                    accessibleName: modelData.word
+                    activeFocusOnTab: false
+                    focus: ListView.isCurrentItem
+                    onIconClickedSignal: progressView.report.play(modelData.soundPath)
+                }
+                Text {
+                    width: parent.width
+                    height: hardestRow.height * 0.22
+                    horizontalAlignment: Text.AlignHCenter
+                    verticalAlignment: Text.AlignVCenter
+                    text: modelData.word + " (" + modelData.mistakes + ")"
+                    color: Theme.textColor
+                    font.pixelSize: Theme.fontSize(height * 0.6)
+                    fontSizeMode: Text.HorizontalFit
+                    minimumPixelSize: 1
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,232 @@
+#include "Players.h"
+
+#include "NamePrompt.h"
+#include "WordStore.h"
+
+#include <QDate>
+#include <QEvent>
+#include <QTimer>
+#include <QVariantMap>
+#include <QWidget>
+
+namespace {
+
+// The owl stands for a player who has not chosen an animal.
+const char *const OwlPicture = ":/images/oma_pollo.png";
+const char *const AnimalDictionary = "Animals";
+
+} // namespace
+
+Players::Players(QObject *parent)
+    : QObject(parent)
+{
+}
+
+Players::~Players() = default;
+
+void Players::openAfterFirstPaint(QWidget *widget)
+{
+    m_firstPainted = widget;
+    widget->installEventFilter(this);
+}
+
+bool Players::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_firstPainted && event->type() == QEvent::Paint) {
+        m_firstPainted->removeEventFilter(this);
+        m_firstPainted = nullptr;
+        QTimer::singleShot(0, this, &Players::open);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+bool Players::open()
+{
+    if (m_store.status() != ProgressStore::Closed)
+        return available();
+    m_store.open(QLatin1String(OwlPicture));
+    switch (m_store.status()) {
+    case ProgressStore::NewerSchema:
+        m_notice = tr("This memory was made by a newer Vocalune. Play goes on, but answers are not kept.");
+        break;
+    case ProgressStore::Unavailable:
+        m_notice = tr("The memory of words could not be opened. Play goes on, but answers are not kept.");
+        break;
+    default:
+        if (!m_store.movedAside().isEmpty())
+            m_notice = tr("The memory of words was damaged and starts afresh. The old file was kept beside it.");
+        break;
+    }
+    if (!m_notice.isEmpty())
+        emit noticeChanged();
+    m_current = m_store.currentPlayer();
+    reload();
+    loadMemory();
+    return available();
+}
+
+void Players::reload()
+{
+    m_players = m_store.players();
+    emit listChanged();
+}
+
+void Players::loadMemory()
+{
+    m_memory.clear();
+    if (available() && m_current >= 0) {
+        const QList<WordMemory::Answer> answers = m_store.answers(m_current);
+        for (const WordMemory::Answer &answer : answers)
+            m_memory.add(answer);
+        m_learned.insert(m_current, m_memory.learnedCount());
+    }
+    emit currentChanged();
+    emit listChanged();
+}
+
+QVariantList Players::list() const
+{
+    QVariantList list;
+    for (const ProgressStore::Player &player : m_players) {
+        list.append(QVariantMap{{QStringLiteral("id"), int(player.id)},
+                                {QStringLiteral("name"), player.name},
+                                {QStringLiteral("picture"), player.picture},
+                                {QStringLiteral("learned"), m_learned.value(player.id, -1)}});
+    }
+    return list;
+}
+
+QString Players::currentName() const
+{
+    for (const ProgressStore::Player &player : m_players) {
+        if (player.id == m_current)
+            return player.name;
+    }
+    return QStringLiteral("Player 1");
+}
+
+QString Players::currentPicture() const
+{
+    for (const ProgressStore::Player &player : m_players) {
+        if (player.id == m_current)
+            return player.picture;
+    }
+    return QLatin1String(OwlPicture);
+}
+
+bool Players::canAdd() const
+{
+    return available() && m_players.size() < ProgressStore::MaxPlayers;
+}
+
+bool Players::available() const
+{
+    return m_store.status() == ProgressStore::Ready;
+}
+
+const WordMemory *Players::memory() const
+{
+    return available() ? &m_memory : nullptr;
+}
+
+QStringList Players::pictureChoices() const
+{
+    QStringList pictures{QLatin1String(OwlPicture)};
+    const QString folder = QStringLiteral(":/png/%1/").arg(QLatin1String(AnimalDictionary));
+    const QStringList animals = WordStore::bundledWords(QLatin1String(AnimalDictionary));
+    for (const QString &animal : animals)
+        pictures.append(folder + animal + QStringLiteral(".png"));
+    return pictures;
+}
+
+bool Players::choose(int id)
+{
+    if (id == m_current || !m_store.setCurrentPlayer(id))
+        return id == m_current;
+    m_current = id;
+    loadMemory();
+    return true;
+}
+
+int Players::add(const QString &name, const QString &picture)
+{
+    const qint64 id = m_store.addPlayer(name, picture);
+    if (id < 0)
+        return -1;
+    m_learned.insert(id, 0);
+    reload();
+    choose(int(id));
+    return int(id);
+}
+
+bool Players::rename(int id, const QString &name)
+{
+    if (!m_store.renamePlayer(id, name))
+        return false;
+    reload();
+    emit currentChanged();
+    return true;
+}
+
+bool Players::setPicture(int id, const QString &picture)
+{
+    if (!m_store.setPlayerPicture(id, picture))
+        return false;
+    reload();
+    emit currentChanged();
+    return true;
+}
+
+bool Players::remove(int id)
+{
+    // The last player stays: there is always someone playing.
+    if (m_players.size() <= 1 || !m_store.removePlayer(id))
+        return false;
+    m_learned.remove(id);
+    reload();
+    if (id == m_current)
+        choose(int(m_players.first().id));
+    return true;
+}
+
+void Players::noticeSeen()
+{
+    if (m_notice.isEmpty())
+        return;
+    m_notice.clear();
+    emit noticeChanged();
+}
+
+QString Players::fitName(const QString &name) const
+{
+    return NamePrompt::fit(name, ProgressStore::MaxNameLength);
+}
+
+void Players::countLearned()
+{
+    for (const ProgressStore::Player &player : qAsConst(m_players)) {
+        if (m_learned.contains(player.id))
+            continue;
+        WordMemory memory;
+        const QList<WordMemory::Answer> answers = m_store.answers(player.id);
+        for (const WordMemory::Answer &answer : answers)
+            memory.add(answer);
+        m_learned.insert(player.id, memory.learnedCount());
+    }
+    emit listChanged();
+}
+
+void Players::record(int game, const QString &dictionary, const QString &word, int outcome)
+{
+    if (!available() || m_current < 0)
+        return;
+    WordMemory::Answer answer;
+    answer.dictionary = dictionary;
+    answer.word = word;
+    answer.game = WordMemory::Game(game);
+    answer.outcome = WordMemory::Outcome(outcome);
+    answer.at = QDateTime::currentDateTime();
+    m_memory.add(answer);
+    m_learned.insert(m_current, m_memory.learnedCount());
+    m_store.record(m_current, answer);
+}

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "ProgressStore.h"
+#include "WordMemory.h"
+
+#include <QObject>
+#include <QVariantList>
+
+class QWidget;
+
+// The players of this computer and the memory of the one playing, as the
+// menu's player button and the "Who is playing?" page read them
+// ("qtPlayers"). The database opens after the menu's first frame; until then,
+// and when it cannot be used, there is one player and no memory, and the
+// games play as they always did.
+class Players : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QVariantList list READ list NOTIFY listChanged)
+    Q_PROPERTY(QString currentName READ currentName NOTIFY currentChanged)
+    Q_PROPERTY(QString currentPicture READ currentPicture NOTIFY currentChanged)
+    Q_PROPERTY(int currentId READ currentIdProperty NOTIFY currentChanged)
+    Q_PROPERTY(bool canAdd READ canAdd NOTIFY listChanged)
+    Q_PROPERTY(bool available READ available NOTIFY listChanged)
+    // What went wrong with the memory, said once on the players page.
+    Q_PROPERTY(QString notice READ notice NOTIFY noticeChanged)
+
+public:
+    explicit Players(QObject *parent = nullptr);
+    ~Players() override;
+
+    // Opens the database once widget has painted its first frame.
+    void openAfterFirstPaint(QWidget *widget);
+    // Opens it now (the command line, the tests); true when it keeps answers.
+    bool open();
+
+    QVariantList list() const;
+    QString currentName() const;
+    QString currentPicture() const;
+    qint64 currentId() const { return m_current; }
+    bool canAdd() const;
+    bool available() const;
+    QString notice() const { return m_notice; }
+
+    ProgressStore *store() { return &m_store; }
+    // The current player's memory; nullptr without a database.
+    const WordMemory *memory() const;
+
+    // The pictures a player can take: the owl, then every animal.
+    Q_INVOKABLE QStringList pictureChoices() const;
+    Q_INVOKABLE bool choose(int id);
+    // The new player's id, or -1 when refused; the new player plays next.
+    Q_INVOKABLE int add(const QString &name, const QString &picture);
+    Q_INVOKABLE bool rename(int id, const QString &name);
+    Q_INVOKABLE bool setPicture(int id, const QString &picture);
+    // Removes the player and their memory; the first left plays next.
+    Q_INVOKABLE bool remove(int id);
+    // The page read the notice: it is not said again.
+    Q_INVOKABLE void noticeSeen();
+    // What the name field keeps of a name: the longest name, on whole characters.
+    Q_INVOKABLE QString fitName(const QString &name) const;
+    // Works out each player's words learned for the page (the current
+    // player's are known already).
+    Q_INVOKABLE void countLearned();
+
+public slots:
+    // An answer of the current player in a game.
+    void record(int game, const QString &dictionary, const QString &word, int outcome);
+
+signals:
+    void listChanged();
+    void currentChanged();
+    void noticeChanged();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void reload();
+    void loadMemory();
+
+    ProgressStore m_store;
+    QList<ProgressStore::Player> m_players;
+    QHash<qint64, int> m_learned;
+    WordMemory m_memory;
+    qint64 m_current = -1;
+    QString m_notice;
+    QWidget *m_firstPainted = nullptr;
+    int currentIdProperty() const { return int(m_current); }
+};

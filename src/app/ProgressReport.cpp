@@ -1,0 +1,120 @@
+#include "ProgressReport.h"
+
+#include "ProgressExport.h"
+#include "ProgressStore.h"
+#include "WordMemory.h"
+#include "WordStore.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QLocale>
+#include <QStandardPaths>
+#include <QVariantMap>
+
+ProgressReport::ProgressReport(ProgressStore *store, QObject *parent)
+    : QObject(parent)
+    , m_store(store)
+{
+}
+
+void ProgressReport::load(qint64 player, const QString &name)
+{
+    // The answers of the game just played are on the page.
+    m_store->flush();
+    const QList<WordMemory::Answer> answers = m_store->answers(player);
+    WordMemory memory;
+    for (const WordMemory::Answer &answer : answers)
+        memory.add(answer);
+    const QDate today = QDate::currentDate();
+    const WordMemory::Summary summary = WordMemory::summarize(answers, today);
+
+    m_name = name;
+
+    // The dictionaries in use, in the player's order; a word's picture and
+    // recording for the hardest words.
+    const QList<WordStore::Entry> entries = WordStore::instance()->chosenWords();
+    QHash<QString, QHash<QString, const WordStore::Entry *>> inUse;
+    QStringList order;
+    for (const WordStore::Entry &entry : entries) {
+        if (!inUse.contains(entry.dictionary))
+            order.append(entry.dictionary);
+        inUse[entry.dictionary].insert(entry.word, &entry);
+    }
+    m_dictionaries.clear();
+    for (const QString &dictionary : qAsConst(order)) {
+        int learned = 0;
+        int learning = 0;
+        const auto &words = inUse.value(dictionary);
+        for (auto it = words.cbegin(); it != words.cend(); ++it) {
+            if (const WordMemory::State *state = memory.state(dictionary, it.key()))
+                ++(state->learned() ? learned : learning);
+        }
+        m_dictionaries.append(QVariantMap{{QStringLiteral("name"), dictionary},
+                                          {QStringLiteral("learned"), learned},
+                                          {QStringLiteral("learning"), learning},
+                                          {QStringLiteral("notMet"), words.size() - learned - learning}});
+    }
+
+    m_days.clear();
+    m_mostLearned = 0;
+    m_mostMinutes = 0;
+    const QLocale locale;
+    for (int i = 0; i < summary.learnedPerDay.size(); ++i) {
+        const QDate day = summary.firstDay.addDays(i);
+        const int learned = summary.learnedPerDay.at(i);
+        const int minutes = summary.minutesPerDay.value(i);
+        m_mostLearned = qMax(m_mostLearned, learned);
+        m_mostMinutes = qMax(m_mostMinutes, minutes);
+        m_days.append(QVariantMap{{QStringLiteral("day"), day.day()},
+                                  {QStringLiteral("date"), locale.toString(day, QLocale::LongFormat)},
+                                  {QStringLiteral("learned"), learned},
+                                  {QStringLiteral("minutes"), minutes}});
+    }
+
+    // Only words still in use can show their picture; the others are left out.
+    m_hardest.clear();
+    for (const WordMemory::Summary::Trouble &trouble : summary.mostMistakes) {
+        const WordStore::Entry *entry = inUse.value(trouble.dictionary).value(trouble.word);
+        if (!entry || trouble.mistakes == 0)
+            continue;
+        m_hardest.append(QVariantMap{{QStringLiteral("word"), entry->word},
+                                     {QStringLiteral("imagePath"), entry->imagePath},
+                                     {QStringLiteral("soundPath"), entry->soundPath},
+                                     {QStringLiteral("mistakes"), trouble.mistakes}});
+        if (m_hardest.size() == 6)
+            break;
+    }
+    m_lastGame = summary.lastAnswer.isValid() ? locale.toString(summary.lastAnswer.date(), QLocale::LongFormat)
+                                              : QString();
+    if (!m_exportMessage.isEmpty()) {
+        m_exportMessage.clear();
+        emit exportMessageChanged();
+    }
+    emit changed();
+}
+
+void ProgressReport::chooseFileAndExport(QWidget *parent)
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path = QFileDialog::getSaveFileName(parent, tr("Export progress"),
+                                                      QDir(folder).filePath(QStringLiteral("vocalune-progress.csv")),
+                                                      tr("CSV files (*.csv)"));
+    if (!path.isEmpty())
+        exportTo(path);
+}
+
+bool ProgressReport::exportTo(const QString &path)
+{
+    QString error;
+    const bool written = ProgressExport::writeCsv(*m_store, path, &error);
+    m_exportMessage = written ? tr("Saved in %1").arg(QDir::toNativeSeparators(path))
+                              : tr("Could not export: %1").arg(error);
+    emit exportMessageChanged();
+    return written;
+}
+
+void ProgressReport::play(const QString &soundPath)
+{
+    if (!soundPath.isEmpty())
+        emit playSound(soundPath);
+}
