@@ -2,8 +2,14 @@
 // progress page's figures, from answers on days a fake clock names.
 #include "rulesupport.h"
 
+#include "ProgressExport.h"
+#include "ProgressStore.h"
 #include "WordMemory.h"
 
+#include <QDir>
+#include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
 
 #include <algorithm>
@@ -37,6 +43,19 @@ WordMemory memoryOf(const QList<WordMemory::Answer> &answers)
     return memory;
 }
 
+void runSql(const QString &path, const QStringList &statements)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "setup");
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        QSqlQuery query(db);
+        for (const QString &statement : statements)
+            QVERIFY2(query.exec(statement), qPrintable(statement));
+    }
+    QSqlDatabase::removeDatabase("setup");
+}
+
 } // namespace
 
 class TestProgress : public QObject
@@ -44,11 +63,19 @@ class TestProgress : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { TestSupport::initCoreApplication(); }
+    void initTestCase()
+    {
+        qputenv("TZ", "Europe/Helsinki");
+        TestSupport::initCoreApplication();
+    }
     void boxRule_data();
     void boxRule();
     void dueWordsComeFirst();
     void summary();
+    void openFile_data();
+    void openFile();
+    void playersAndAnswers();
+    void csvExport();
 };
 
 void TestProgress::boxRule_data()
@@ -126,6 +153,117 @@ void TestProgress::summary()
     QCOMPARE(summary.mostMistakes[0].word, QString("Ant"));
     QCOMPARE(summary.mostMistakes[0].mistakes, 2);
     QCOMPARE(summary.lastAnswer, answers.last().at);
+}
+
+void TestProgress::openFile_data()
+{
+    QTest::addColumn<QStringList>("sql");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("players");
+    QTest::addColumn<int>("answers");
+
+    const int ready = ProgressStore::Ready;
+    QTest::newRow("no file") << QStringList() << QByteArray() << ready << QStringList("Player 1") << 0;
+    QTest::newRow("empty file") << QStringList() << QByteArray("") << ready << QStringList("Player 1") << 0;
+    QTest::newRow("version 0") << QStringList({"CREATE TABLE players (id INTEGER PRIMARY KEY, name TEXT)",
+                                               "CREATE TABLE answers (player INTEGER, dictionary TEXT, word TEXT,"
+                                               " game INTEGER, outcome INTEGER, at INTEGER)",
+                                               "INSERT INTO players VALUES (4, 'Ann')",
+                                               "INSERT INTO answers VALUES (4, 'Farm', 'Cow', 1, 2, 1000)",
+                                               "INSERT INTO answers VALUES (4, 'Farm', 'Cow', 1, 2, 1000)"})
+                               << QByteArray() << ready << QStringList("Ann") << 2;
+    QTest::newRow("newer") << QStringList({"CREATE TABLE later (x)", "PRAGMA user_version = 2"}) << QByteArray()
+                           << int(ProgressStore::NewerSchema) << QStringList() << 0;
+    QTest::newRow("not a database") << QStringList() << QByteArray(3000, 'x') << ready << QStringList("Player 1") << 0;
+}
+
+void TestProgress::openFile()
+{
+    QFETCH(QStringList, sql);
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, status);
+    QFETCH(QStringList, players);
+    QFETCH(int, answers);
+
+    TestSupport::TemporaryDataLocation data;
+    const QString path = data.filePath("/progress.sqlite");
+    QDir().mkpath(data.path());
+    if (!bytes.isNull())
+        TestSupport::writeFile(path, bytes);
+    runSql(path, sql);
+    const QByteArray before = TestSupport::readFile(path);
+    // The second open finds what the first one left.
+    for (int open = 0; open < 2; ++open) {
+        ProgressStore store;
+        QCOMPARE(store.open("owl.png"), status == ProgressStore::Ready);
+        QCOMPARE(int(store.status()), status);
+        QStringList names;
+        for (const ProgressStore::Player &player : store.players())
+            names << player.name;
+        QCOMPARE(names, players);
+        QCOMPARE(store.answers(store.currentPlayer()).size(), answers);
+        const bool damaged = bytes.size() > 0 && open == 0;
+        QCOMPARE(store.movedAside().isEmpty(), !damaged);
+        if (damaged)
+            QCOMPARE(TestSupport::readFile(store.movedAside()), bytes);
+    }
+    if (status == ProgressStore::NewerSchema)
+        QCOMPARE(TestSupport::readFile(path), before);
+}
+
+void TestProgress::playersAndAnswers()
+{
+    TestSupport::TemporaryDataLocation data;
+    ProgressStore store;
+    QVERIFY(store.open("owl.png"));
+    const qint64 first = store.currentPlayer();
+    QCOMPARE(store.addPlayer(" \t ", "x"), qint64(-1));
+    const qint64 ann = store.addPlayer("  Annabelle-Marguerite ", "cat.png");
+    QCOMPARE(store.players().last().name, QString("Annabelle-Margue"));
+    QVERIFY(store.setCurrentPlayer(ann));
+
+    QSignalSpy written(&store, &ProgressStore::answerWritten);
+    const QList<WordMemory::Answer> answers = history("R0 M1 X2");
+    for (const WordMemory::Answer &answer : answers)
+        store.record(ann, answer);
+    store.record(ann + 100, answers.first());
+    store.flush();
+    QTRY_COMPARE(written.size(), 4);
+    QCOMPARE(written.last().first().toBool(), false);
+    QCOMPARE(written.first().first().toBool(), true);
+    const QList<WordMemory::Answer> read = store.answers(ann);
+    QCOMPARE(read.size(), answers.size());
+    QCOMPARE(read.last().at, answers.last().at);
+    QCOMPARE(int(read.last().outcome), int(WordMemory::Missed));
+
+    QVERIFY(store.removePlayer(ann));
+    QVERIFY(store.answers(ann).isEmpty());
+    QCOMPARE(store.currentPlayer(), first);
+    while (store.players().size() < ProgressStore::MaxPlayers)
+        QVERIFY(store.addPlayer("P", "") > 0);
+    QCOMPARE(store.addPlayer("One more", ""), qint64(-1));
+}
+
+void TestProgress::csvExport()
+{
+    TestSupport::TemporaryDataLocation data;
+    ProgressStore store;
+    QVERIFY(store.open("owl.png"));
+    QVERIFY(store.renamePlayer(store.currentPlayer(), "Zoë, \"Bee\""));
+    QVERIFY(store.insertAnswers(store.currentPlayer(), history("R0 M1", "Cat, \"big\"")));
+    QVERIFY(store.insertAnswers(store.addPlayer("Мария", ""), history("R0 R1")));
+    store.addPlayer("李", "");
+    const QString path = data.filePath("/progress.csv");
+    QString error;
+    QVERIFY(ProgressExport::writeCsv(store, path, &error));
+    QCOMPARE(QString::fromUtf8(TestSupport::readFile(path)),
+             QString("player,dictionary,word,box,right_first_try,mistakes,first_seen,last_seen\r\n"
+                     "\"Zoë, \"\"Bee\"\"\",Animals,\"Cat, \"\"big\"\"\",1,1,1,2024-03-04T12:00:00+02:00,"
+                     "2024-03-05T12:00:00+02:00\r\n"
+                     "Мария,Animals,Cat,2,2,0,2024-03-04T12:00:00+02:00,2024-03-05T12:00:00+02:00\r\n"));
+    QVERIFY(!ProgressExport::writeCsv(store, data.filePath("/no/such/folder/a.csv"), &error));
+    QVERIFY(!error.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestProgress)
