@@ -1,10 +1,11 @@
 // A save killed at any moment leaves the old file or the new one, never a
-// damaged one. A child process of this same program saves in a loop; the
-// test kills it with SIGKILL at random moments and checks every file.
-// VOCALUNE_CRASH_KILLS sets another number of kills.
+// damaged one, and an answer being written is kept whole or not at all. A child process of this same program saves in a
+// loop; the test kills it with SIGKILL at random moments and checks every file. VOCALUNE_CRASH_KILLS sets another
+// number of kills.
 #include "testsupport.h"
 
 #include "DataDirectory.h"
+#include "ProgressStore.h"
 #include "Record.h"
 #include "Settings.h"
 #include "TopTenList.h"
@@ -23,6 +24,7 @@
 namespace {
 
 const char *const SaverVariable = "VOCALUNE_TEST_SAVER_LOCATION";
+const char *const AnswersVariable = "VOCALUNE_TEST_SAVER_ANSWERS";
 
 int killCount()
 {
@@ -67,6 +69,32 @@ int saverMain(int argc, char *argv[])
     }
 }
 
+// Writes answers one after the other, printing "w" as each is committed.
+int answerWriterMain(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    TestSupport::initApplication();
+    const QString location = qEnvironmentVariable(SaverVariable);
+    DataDirectory::setPlatformLocationProvider([location] { return location; });
+    ProgressStore store;
+    if (!store.open(QString()))
+        return 2;
+    QObject::connect(&store, &ProgressStore::answerWritten, [](bool written) {
+        std::printf(written ? "w\n" : "refused\n");
+        std::fflush(stdout);
+    });
+    std::printf("ready\n");
+    std::fflush(stdout);
+    WordMemory::Answer answer;
+    answer.dictionary = QStringLiteral("Animals");
+    answer.word = QStringLiteral("Cat");
+    for (;;) {
+        answer.at = QDateTime::currentDateTime();
+        store.record(store.currentPlayer(), answer);
+        store.flush();
+    }
+}
+
 } // namespace
 
 class TestCrashDuringSave : public QObject
@@ -76,6 +104,7 @@ class TestCrashDuringSave : public QObject
 private slots:
     void initTestCase() { TestSupport::initApplication(); }
     void killedSaverLeavesWholeFiles();
+    void killedWriterKeepsAnswers();
 
 private:
     static void checkSettings(const QString &path);
@@ -165,8 +194,41 @@ void TestCrashDuringSave::killedSaverLeavesWholeFiles()
     QVERIFY(QFile::exists(data.filePath("/dictionaries.dat")));
 }
 
+void TestCrashDuringSave::killedWriterKeepsAnswers()
+{
+    TestSupport::TemporaryDataLocation data;
+    int reported = 0;
+    for (int round = 0; round < killCount(); ++round) {
+        QProcess writer;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(SaverVariable, data.path());
+        environment.insert(AnswersVariable, QStringLiteral("1"));
+        writer.setProcessEnvironment(environment);
+        writer.start(QCoreApplication::applicationFilePath(), QStringList());
+        QVERIFY(writer.waitForReadyRead(30000));
+        QTest::qSleep(QRandomGenerator::global()->bounded(1, 40));
+        writer.kill();
+        QVERIFY(writer.waitForFinished(30000));
+        const QByteArray out = writer.readAllStandardOutput();
+        QVERIFY2(out.startsWith("ready\n") && !out.contains("refused"), out.constData());
+        reported += out.count("w\n");
+
+        // Whole: the integrity check passes; every answer reported is there,
+        // and at most the one being reported when the kill came.
+        ProgressStore store;
+        QVERIFY(store.open(QString()));
+        QVERIFY(store.movedAside().isEmpty());
+        const int kept = store.answers(store.currentPlayer()).size();
+        QVERIFY2(kept >= reported && kept <= reported + 1, qPrintable(QString("%1 %2").arg(kept).arg(reported)));
+        reported = kept;
+    }
+    QVERIFY(reported > 0);
+}
+
 int main(int argc, char *argv[])
 {
+    if (qEnvironmentVariableIsSet(AnswersVariable))
+        return answerWriterMain(argc, argv);
     if (qEnvironmentVariableIsSet(SaverVariable))
         return saverMain(argc, argv);
     // Qt Test stops a test function after 300 s: more kills take longer.

@@ -172,14 +172,20 @@ bool upgrade(const QString &connection)
     });
 }
 
+// Qt binds a null string as NULL, which the NOT NULL columns refuse.
+QString text(const QString &value)
+{
+    return value.isNull() ? QStringLiteral("") : value;
+}
+
 bool bindAnswer(QSqlQuery &query, qint64 player, const QString &id, const WordMemory::Answer &answer)
 {
     if (!query.prepare(QStringLiteral("INSERT OR IGNORE INTO answers (id, player, dictionary, word, game, outcome, at)"
                                       " SELECT ?, id, ?, ?, ?, ?, ? FROM players WHERE id = ?")))
         return false;
     query.addBindValue(id);
-    query.addBindValue(answer.dictionary);
-    query.addBindValue(answer.word);
+    query.addBindValue(text(answer.dictionary));
+    query.addBindValue(text(answer.word));
     query.addBindValue(int(answer.game));
     query.addBindValue(int(answer.outcome));
     query.addBindValue(answer.at.toMSecsSinceEpoch());
@@ -348,7 +354,7 @@ qint64 ProgressStore::addPlayer(const QString &name, const QString &picture)
             return false;
         query.prepare(QStringLiteral("INSERT INTO players (name, picture, added) VALUES (?, ?, ?)"));
         query.addBindValue(kept);
-        query.addBindValue(picture);
+        query.addBindValue(text(picture));
         query.addBindValue(QDateTime::currentMSecsSinceEpoch());
         if (!query.exec())
             return false;
@@ -364,7 +370,7 @@ bool ProgressStore::updatePlayer(qint64 id, const char *column, const QString &v
         return false;
     return writeTransaction(m_connection, [&](QSqlQuery &query) {
         query.prepare(QStringLiteral("UPDATE players SET %1 = ? WHERE id = ?").arg(QLatin1String(column)));
-        query.addBindValue(value);
+        query.addBindValue(text(value));
         query.addBindValue(id);
         return query.exec() && query.numRowsAffected() == 1;
     });
