@@ -178,19 +178,22 @@ QString text(const QString &value)
     return value.isNull() ? QStringLiteral("") : value;
 }
 
-bool bindAnswer(QSqlQuery &query, qint64 player, const QString &id, const WordMemory::Answer &answer)
+bool prepareAnswer(QSqlQuery &query)
 {
-    if (!query.prepare(QStringLiteral("INSERT OR IGNORE INTO answers (id, player, dictionary, word, game, outcome, at)"
-                                      " SELECT ?, id, ?, ?, ?, ?, ? FROM players WHERE id = ?")))
-        return false;
-    query.addBindValue(id);
-    query.addBindValue(text(answer.dictionary));
-    query.addBindValue(text(answer.word));
-    query.addBindValue(int(answer.game));
-    query.addBindValue(int(answer.outcome));
-    query.addBindValue(answer.at.toMSecsSinceEpoch());
-    query.addBindValue(player);
-    return true;
+    return query.prepare(
+        QStringLiteral("INSERT OR IGNORE INTO answers (id, player, dictionary, word, game, outcome, at)"
+                       " SELECT ?, id, ?, ?, ?, ?, ? FROM players WHERE id = ?"));
+}
+
+void bindAnswer(QSqlQuery &query, qint64 player, const QString &id, const WordMemory::Answer &answer)
+{
+    query.bindValue(0, id);
+    query.bindValue(1, text(answer.dictionary));
+    query.bindValue(2, text(answer.word));
+    query.bindValue(3, int(answer.game));
+    query.bindValue(4, int(answer.outcome));
+    query.bindValue(5, answer.at.toMSecsSinceEpoch());
+    query.bindValue(6, player);
 }
 
 // A player's name as it is kept: trimmed and cut to fit; empty is refused.
@@ -215,7 +218,10 @@ public:
     bool write(qint64 player, const QString &id, const WordMemory::Answer &answer)
     {
         return writeTransaction(m_connection, [&](QSqlQuery &query) {
-            return bindAnswer(query, player, id, answer) && query.exec() && query.numRowsAffected() == 1;
+            if (!prepareAnswer(query))
+                return false;
+            bindAnswer(query, player, id, answer);
+            return query.exec() && query.numRowsAffected() == 1;
         });
     }
 
@@ -456,9 +462,11 @@ bool ProgressStore::insertAnswers(qint64 player, const QList<WordMemory::Answer>
     if (m_connection.isEmpty())
         return false;
     return writeTransaction(m_connection, [&](QSqlQuery &query) {
+        if (!prepareAnswer(query))
+            return false;
         for (const WordMemory::Answer &answer : answers) {
-            if (!bindAnswer(query, player, QUuid::createUuid().toString(QUuid::WithoutBraces), answer) || !query.exec()
-                || query.numRowsAffected() != 1)
+            bindAnswer(query, player, QUuid::createUuid().toString(QUuid::WithoutBraces), answer);
+            if (!query.exec() || query.numRowsAffected() != 1)
                 return false;
         }
         return true;
