@@ -196,29 +196,23 @@ void TestFullDisk::failedSaveKeepsThePageOpen()
 void TestFullDisk::refusedAnswerIsReported()
 {
     TestSupport::TemporaryDataLocation data;
-    WordMemory::Answer answer;
-    answer.dictionary = QStringLiteral("Animals");
-    answer.word = QStringLiteral("Cat");
-    answer.at = QDateTime::currentDateTime();
+    const WordMemory::Answer answer{"Animals", "Cat", WordMemory::WordGame, WordMemory::RightFirstTry,
+                                    QDateTime::currentDateTime()};
     {
         ProgressStore store;
         QVERIFY(store.open(QString()));
         QSignalSpy written(&store, &ProgressStore::answerWritten);
         store.record(store.currentPlayer(), answer);
         store.flush();
-        {
-            FullDisk full;
-            store.record(store.currentPlayer(), answer);
-            store.flush();
-            QCOMPARE(store.addPlayer(QStringLiteral("New"), QString()), qint64(-1));
-        }
+        FullDisk full;
+        store.record(store.currentPlayer(), answer);
+        store.flush();
+        QCOMPARE(store.addPlayer(QStringLiteral("New"), QString()), qint64(-1));
         QCOMPARE(written.size(), 2);
-        QCOMPARE(written[0][0].toBool(), true);
-        QCOMPARE(written[1][0].toBool(), false);
+        QVERIFY(written[0][0].toBool() && !written[1][0].toBool());
     }
     ProgressStore reopened;
-    QVERIFY(reopened.open(QString()));
-    QVERIFY(reopened.movedAside().isEmpty());
+    QVERIFY(reopened.open(QString()) && reopened.movedAside().isEmpty());
     QCOMPARE(reopened.players().size(), 1);
     QCOMPARE(reopened.answers(reopened.currentPlayer()).size(), 1);
 }

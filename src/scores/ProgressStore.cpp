@@ -6,6 +6,7 @@
 #include <QAtomicInt>
 #include <QDateTime>
 #include <QFile>
+#include <QHash>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -485,6 +486,18 @@ QList<WordMemory::Answer> ProgressStore::answers(qint64 player) const
     query.addBindValue(player);
     if (!query.exec())
         return answers;
+    // Each conversion to local time asks the C library, which looks at the
+    // zone file every time: a year of answers took seconds. The offset is
+    // looked up once a quarter of an hour (zones change on quarter hours),
+    // and the answer keeps its local time with that offset.
+    QHash<qint64, int> offsets;
+    const auto localTime = [&offsets](qint64 ms) {
+        const qint64 quarter = ms / (15 * 60 * 1000) - (ms < 0 && ms % (15 * 60 * 1000) != 0);
+        auto it = offsets.find(quarter);
+        if (it == offsets.end())
+            it = offsets.insert(quarter, QDateTime::fromMSecsSinceEpoch(quarter * 15 * 60 * 1000).offsetFromUtc());
+        return QDateTime::fromMSecsSinceEpoch(ms, Qt::OffsetFromUTC, *it);
+    };
     while (query.next()) {
         const int game = query.value(2).toInt();
         const int outcome = query.value(3).toInt();
@@ -497,7 +510,7 @@ QList<WordMemory::Answer> ProgressStore::answers(qint64 player) const
         answer.word = query.value(1).toString();
         answer.game = WordMemory::Game(game);
         answer.outcome = WordMemory::Outcome(outcome);
-        answer.at = QDateTime::fromMSecsSinceEpoch(query.value(4).toLongLong());
+        answer.at = localTime(query.value(4).toLongLong());
         answers.append(answer);
     }
     return answers;

