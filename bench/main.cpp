@@ -4,6 +4,8 @@
 #include "GameOptions.h"
 #include "MainWindow.h"
 #include "PairGame.h"
+#include "ProgressExport.h"
+#include "ProgressStore.h"
 #include "Settings.h"
 #include "Word.h"
 #include "WordGame.h"
@@ -318,6 +320,68 @@ QString recordingsInBundle()
     return QStringLiteral("%1 recordings in %2 dictionaries").arg(recordings).arg(dictionaries.size());
 }
 
+// A player who met 305 words 60 times each: a round of every word every
+// sixth day for a year, one answer every ten seconds, a mistake now and then.
+QList<WordMemory::Answer> yearOfAnswers()
+{
+    QList<WordMemory::Answer> answers;
+    const QDateTime start = QDateTime::currentDateTime().addDays(-360);
+    for (int round = 0; round < 60; ++round) {
+        for (int w = 0; w < 305; ++w) {
+            WordMemory::Answer answer;
+            answer.dictionary = QStringLiteral("Dictionary %1").arg(w / 30);
+            answer.word = QStringLiteral("Word %1").arg(w);
+            answer.game = WordMemory::Game(round % 2);
+            answer.outcome = (round + w) % 7 == 0 ? WordMemory::Mistake : WordMemory::RightFirstTry;
+            answer.at = start.addDays(round * 6).addSecs(w * 10);
+            answers.append(answer);
+        }
+    }
+    return answers;
+}
+
+struct ProgressResult
+{
+    std::vector<double> page;
+    std::vector<double> exportMs;
+};
+
+// What the progress page and the export cost with 40 such players.
+ProgressResult progress(const QString &location)
+{
+    ProgressResult result;
+    DataDirectory::setPlatformLocationProvider([location] { return location; });
+    ProgressStore store;
+    if (!store.open(QString()))
+        qFatal("no progress store");
+    const QList<WordMemory::Answer> answers = yearOfAnswers();
+    for (int player = store.players().size(); player < ProgressStore::MaxPlayers; ++player)
+        store.addPlayer(QStringLiteral("Player %1").arg(player + 1), QString());
+    for (const ProgressStore::Player &player : store.players()) {
+        if (!store.insertAnswers(player.id, answers))
+            qFatal("answers not written");
+    }
+    const qint64 id = store.currentPlayer();
+    for (int run = 0; run < 11; ++run) {
+        const Clock::time_point start = Clock::now();
+        WordMemory memory;
+        const QList<WordMemory::Answer> read = store.answers(id);
+        for (const WordMemory::Answer &answer : read)
+            memory.add(answer);
+        const WordMemory::Summary summary = WordMemory::summarize(read, QDate::currentDate());
+        result.page.push_back(msSince(start));
+        if (memory.words().size() != 11 || summary.lastAnswer != answers.last().at)
+            qFatal("the page read other answers");
+    }
+    for (int run = 0; run < 3; ++run) {
+        const Clock::time_point start = Clock::now();
+        if (!ProgressExport::writeCsv(store, location + QStringLiteral("/progress.csv"), nullptr))
+            qFatal("export failed");
+        result.exportMs.push_back(msSince(start));
+    }
+    return result;
+}
+
 void row(const char *what, const Stats &s, const char *unit, const QString &note = QString())
 {
     std::printf("| %-44s | %9.2f | %9.2f | %9.2f | %-4s | %s\n", what, s.median, s.min, s.max, unit, qPrintable(note));
@@ -388,6 +452,8 @@ int main(int argc, char *argv[])
     std::fprintf(stderr, "first start...\n");
     const Stats firstStart = stats(loadLists(true, 11));
     const Stats laterStart = stats(loadLists(false, 11));
+    std::fprintf(stderr, "progress...\n");
+    const ProgressResult progressResult = progress(location + QStringLiteral("/progress"));
     DataDirectory::setPlatformLocationProvider({});
 
     const Stats floorMs = stats(floor.ms), programMs = stats(program.ms);
@@ -417,5 +483,7 @@ int main(int argc, char *argv[])
     row("first start: copying the recordings", firstStart, "ms",
         QStringLiteral("%1; later start + 200 ms at most").arg(bundle));
     row("later start: recordings present", laterStart, "ms", bundle);
+    row("progress page: 305 words met 60 times each", stats(progressResult.page), "ms", "target <= 300");
+    row("export of 40 such players", stats(progressResult.exportMs), "ms", "target <= 2000");
     return 0;
 }

@@ -1,10 +1,12 @@
 // A save killed at any moment leaves the old file or the new one, never a
-// damaged one. A child process of this same program saves in a loop; the
-// test kills it with SIGKILL at random moments and checks every file.
+// damaged one, and loses at most the answer being written. A child process
+// of this same program saves in a loop; the test kills it with SIGKILL at
+// random moments and checks every file.
 // VOCALUNE_CRASH_KILLS sets another number of kills.
 #include "testsupport.h"
 
 #include "DataDirectory.h"
+#include "ProgressStore.h"
 #include "Record.h"
 #include "Settings.h"
 #include "TopTenList.h"
@@ -45,9 +47,22 @@ int saverMain(int argc, char *argv[])
     const QString location = qEnvironmentVariable(SaverVariable);
     DataDirectory::setPlatformLocationProvider([location] { return location; });
     WordStore::instance()->loadLists();
+    ProgressStore progress;
+    progress.open(QString());
+    // Printed on the writer thread as soon as an answer is committed.
+    QObject::connect(&progress, &ProgressStore::answerWritten, [](bool written) {
+        std::printf(written ? "written\n" : "refused\n"); // a refusal is not counted
+        std::fflush(stdout);
+    });
+    WordMemory::Answer answer;
+    answer.word = QStringLiteral("Cat");
     std::printf("ready\n");
     std::fflush(stdout);
     for (int generation = 1;; ++generation) {
+        answer.at = QDateTime::currentDateTime();
+        progress.record(progress.currentPlayer(), answer);
+        progress.flush();
+
         Settings settings;
         settings.setVolumePercent(generation % 101);
         settings.setMute(generation % 2);
@@ -136,6 +151,7 @@ void TestCrashDuringSave::killedSaverLeavesWholeFiles()
     QDir().mkpath(data.path());
     const int kills = killCount();
     int killedWhileSaving = 0;
+    int answersReported = 0;
     for (int round = 0; round < kills; ++round) {
         QProcess saver;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -144,13 +160,23 @@ void TestCrashDuringSave::killedSaverLeavesWholeFiles()
         saver.start(QCoreApplication::applicationFilePath(), QStringList());
         QVERIFY(saver.waitForStarted());
         QVERIFY(saver.waitForReadyRead(30000));
-        QVERIFY(saver.readAll().startsWith("ready"));
+        QByteArray out = saver.readAll();
+        QVERIFY(out.startsWith("ready"));
         // A random moment inside the saving loop.
         QTest::qSleep(QRandomGenerator::global()->bounded(1, 40));
         saver.kill();
         QVERIFY(saver.waitForFinished(30000));
         QCOMPARE(saver.exitStatus(), QProcess::CrashExit);
         ++killedWhileSaving;
+        out += saver.readAll();
+        answersReported += out.count("written\n");
+
+        ProgressStore progress;
+        QVERIFY(progress.open(QString()) && progress.movedAside().isEmpty());
+        const int kept = progress.answers(progress.currentPlayer()).size();
+        QVERIFY(kept >= answersReported && kept <= answersReported + 1);
+        // The one reported as the kill came now counts too.
+        answersReported = kept;
 
         checkSettings(data.filePath("/settings.dat"));
         checkRecords(data.filePath("/wgrecords.dat"));
@@ -163,6 +189,7 @@ void TestCrashDuringSave::killedSaverLeavesWholeFiles()
     QVERIFY(QFile::exists(data.filePath("/settings.dat")));
     QVERIFY(QFile::exists(data.filePath("/wgrecords.dat")));
     QVERIFY(QFile::exists(data.filePath("/dictionaries.dat")));
+    QVERIFY(answersReported > 0);
 }
 
 int main(int argc, char *argv[])

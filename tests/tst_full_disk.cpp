@@ -7,6 +7,7 @@
 #include "DataDirectory.h"
 #include "DataFiles.h"
 #include "MainWindow.h"
+#include "ProgressStore.h"
 #include "Record.h"
 #include "Settings.h"
 #include "TopTenList.h"
@@ -18,6 +19,7 @@
 #include <QProcess>
 #include <QQuickItem>
 #include <QQuickWidget>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <csignal>
@@ -106,6 +108,7 @@ private slots:
     void refusedSaveKeepsOldFile();
     void failedSaveKeepsThePageOpen_data();
     void failedSaveKeepsThePageOpen();
+    void refusedAnswerIsReported();
 };
 
 void TestFullDisk::refusedSaveKeepsOldFile_data()
@@ -188,6 +191,30 @@ void TestFullDisk::failedSaveKeepsThePageOpen()
     QCOMPARE(w.currentPage(), int(MainWindow::PageMain));
     open();
     QVERIFY(!line->isVisible());
+}
+
+void TestFullDisk::refusedAnswerIsReported()
+{
+    TestSupport::TemporaryDataLocation data;
+    const WordMemory::Answer answer{"Animals", "Cat", WordMemory::WordGame, WordMemory::RightFirstTry,
+                                    QDateTime::currentDateTime()};
+    {
+        ProgressStore store;
+        QVERIFY(store.open(QString()));
+        QSignalSpy written(&store, &ProgressStore::answerWritten);
+        store.record(store.currentPlayer(), answer);
+        store.flush();
+        FullDisk full;
+        store.record(store.currentPlayer(), answer);
+        store.flush();
+        QCOMPARE(store.addPlayer(QStringLiteral("New"), QString()), qint64(-1));
+        QCOMPARE(written.size(), 2);
+        QVERIFY(written[0][0].toBool() && !written[1][0].toBool());
+    }
+    ProgressStore reopened;
+    QVERIFY(reopened.open(QString()) && reopened.movedAside().isEmpty());
+    QCOMPARE(reopened.players().size(), 1);
+    QCOMPARE(reopened.answers(reopened.currentPlayer()).size(), 1);
 }
 
 int main(int argc, char *argv[])

@@ -71,6 +71,9 @@ public:
     void flush();
     // A player's answers in the order they were given.
     QList<WordMemory::Answer> answers(qint64 player) const;
+    // Writes many answers of a player at once, in one transaction, on the
+    // caller's thread; false when none was kept.
+    bool insertAnswers(qint64 player, const QList<WordMemory::Answer> &answers);
 
 signals:
     // From the writer thread, delivered queued: false when the disk refused it.
@@ -78,6 +81,10 @@ signals:
 
 private:
     class Writer;
+    Status openDatabase();
+    void close();
+    bool updatePlayer(qint64 id, const char *column, const QString &value);
+
     Status m_status = Closed;
     QString m_movedAside;
     QString m_connection;

@@ -37,7 +37,7 @@ public:
         QString word;
         Game game = WordGame;
         Outcome outcome = RightFirstTry;
-        QDateTime at; // local time of the answer
+        QDateTime at; // local time of the answer (or with the local offset); its date is the day
     };
 
     // One word's state after all its answers.
@@ -79,6 +79,30 @@ public:
     // Every word met, keyed by dictionary, then word.
     const QHash<QString, QHash<QString, State>> &words() const;
     int learnedCount() const;
+
+    // What the progress page shows of one player.
+    struct Summary
+    {
+        QDate firstDay;           // the first of the days below; the last is today
+        QList<int> learnedPerDay; // words that reached the last box on each day
+        // Minutes played on each day: the gaps between one day's answers added
+        // up, and FirstAnswerSeconds for the first answer of a stretch of play.
+        // A gap longer than MaxGapSeconds was a pause: the answer after it
+        // starts a new stretch.
+        QList<int> minutesPerDay;
+        struct Trouble
+        {
+            QString dictionary;
+            QString word;
+            int mistakes = 0;
+        };
+        QList<Trouble> mostMistakes; // over all answers, most first
+        QDateTime lastAnswer;        // invalid when there is none
+    };
+    static constexpr int MaxGapSeconds = 120;
+    static constexpr int FirstAnswerSeconds = 5;
+    // Answers in the order they were given; days ending with today.
+    static Summary summarize(const QList<Answer> &answers, const QDate &today, int days = 30, int top = 10);
 
 private:
     QHash<QString, QHash<QString, State>> m_words;
