@@ -3,7 +3,7 @@ import Vocalune 1.0
 import "components"
 
 // Settings: volume slider and mute switch, and how the games play: what a
-// mistake does and how many pictures a round shows. A choice is written to
+// mistake does, how many pictures a round shows and which words are asked. A choice is written to
 // qtSettings at once; Save keeps it, Cancel reloads the saved ones. A save
 // that fails keeps the page open and says so.
 Page {
@@ -126,7 +126,8 @@ Page {
 
             Column {
                 anchors.verticalCenter: parent.verticalCenter
-                spacing: parent.height / 15
+                // Four rows and their gaps within the six tenths of the page.
+                spacing: parent.height / 25
 
                 Row {
                     id: line
@@ -261,13 +262,25 @@ Page {
                     id: picturesRow
                     objectName: "picturesRow"
                     upItem: mistakesRow.firstChoice
-                    downItem: cancelButton
+                    downItem: wordsRow.firstChoice
                     title: qsTr("Pictures:")
                     choices: ["4", "6", "10"]
                     fitLetters: 3
                     values: [GameOptions.FourPictures, GameOptions.SixPictures, GameOptions.TenPictures]
                     value: qtSettings.pictures
                     onChosen: qtSettings.pictures = value
+                }
+
+                SettingsChoice {
+                    id: wordsRow
+                    objectName: "wordsRow"
+                    upItem: picturesRow.firstChoice
+                    downItem: cancelButton
+                    title: qsTr("Words:")
+                    choices: [qsTr("Any"), qsTr("To learn")]
+                    values: [GameOptions.AnyWords, GameOptions.ToLearn]
+                    value: qtSettings.words
+                    onChosen: qtSettings.words = value
                 }
             }
         }
@@ -286,7 +299,7 @@ Page {
                 PushButton {
                     id: cancelButton
                     objectName: "cancelButton"
-                    KeyNavigation.up: picturesRow.firstChoice
+                    KeyNavigation.up: wordsRow.firstChoice
                     KeyNavigation.right: saveButton
                     width: buttons.width / 2 - buttons.width / 10
                     height: buttons.height
@@ -296,7 +309,7 @@ Page {
                 PushButton {
                     id: saveButton
                     objectName: "saveButton"
-                    KeyNavigation.up: picturesRow.firstChoice
+                    KeyNavigation.up: wordsRow.firstChoice
                     KeyNavigation.left: cancelButton
                     width: buttons.width / 2
                     height: buttons.height

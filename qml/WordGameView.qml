@@ -25,7 +25,8 @@ GamePage {
 
     // Pictures per round (4, 6 or 10) in two columns.
     readonly property int perRound: game ? game.picturesPerRound() : 10
-    readonly property int rows: Math.max(1, Math.floor(perRound / 2))
+    // A round of an odd number of pictures leaves the last tile empty.
+    readonly property int rows: Math.max(1, Math.ceil(perRound / 2))
     // The picture that has (or last had) the keyboard focus; -1 for Back.
     property int focusedPicture: 0
 

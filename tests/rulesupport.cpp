@@ -25,9 +25,36 @@ std::vector<Word *> makeWords(int count)
         word->setWord(name);
         word->setImagePath(":/png/Test/" + name + ".png");
         word->setSoundPath("/sounds/Test/" + name + ".mp3");
+        word->setDictionary("Test");
         words.push_back(word);
     }
     return words;
+}
+
+ListedOrder::ListedOrder(const QStringList &due, const QStringList &waiting)
+    : m_due(due)
+    , m_waiting(waiting)
+{
+}
+
+WordMemory::Kind ListedOrder::kind(const Word &word) const
+{
+    if (m_due.contains(word.word()))
+        return WordMemory::Due;
+    return m_waiting.contains(word.word()) ? WordMemory::Waiting : WordMemory::New;
+}
+
+bool ListedOrder::before(const Word &a, const Word &b) const
+{
+    return m_due.indexOf(a.word()) < m_due.indexOf(b.word());
+}
+
+QStringList answers(const QSignalSpy &spy)
+{
+    QStringList list;
+    for (const QList<QVariant> &answer : spy)
+        list << answer.at(0).toString() + "/" + answer.at(1).toString() + " " + answer.at(2).toString();
+    return list;
 }
 
 bool registerTestDictionaries()

@@ -2,10 +2,12 @@
 
 // What the tests share that needs Qt Core alone: the tests of the rules link
 // this without any window, view or widget.
+#include "DealOrder.h"
 #include "NamePrompt.h"
 
 #include <QByteArray>
 #include <QList>
+#include <QSignalSpy>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -19,8 +21,26 @@ namespace TestSupport {
 // Application name and version as the program sets them. Call first in initTestCase().
 void initCoreApplication();
 
-// count parentless words W00, W01, ... with test picture and recording paths.
+// count parentless words W00, W01, ... of dictionary Test, with test picture
+// and recording paths.
 std::vector<Word *> makeWords(int count);
+
+// A "To learn" order: the due words asked in the listed order, the waiting
+// ones; every other word is new.
+class ListedOrder : public DealOrder
+{
+public:
+    ListedOrder(const QStringList &due, const QStringList &waiting);
+    WordMemory::Kind kind(const Word &word) const override;
+    bool before(const Word &a, const Word &b) const override;
+
+private:
+    QStringList m_due;
+    QStringList m_waiting;
+};
+
+// A game's answered() signals as "dictionary/word outcome".
+QStringList answers(const QSignalSpy &spy);
 
 // Registers (or unregisters) the extra test bundle with the dictionaries
 // Birds (Hen, Owl, Robin) and Farm (Cow, Hen, Pig; Pig has no recording).

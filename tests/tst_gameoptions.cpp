@@ -61,6 +61,16 @@ void TestGameOptions::defaultsAndFileLayout()
     QCOMPARE(reloaded.gameOptions().wordGamePictures(), 4);
     QCOMPARE(reloaded.gameOptions().pairGamePairs(), 3);
     QVERIFY(!reloaded.gameOptions().entersTopTen());
+
+    // "To learn" needs version 2 and a fourth byte; "Any" writes version 1 again.
+    reloaded.setProperty("words", int(GameOptions::ToLearn));
+    reloaded.save();
+    QCOMPARE(readFile(data.filePath("/gameoptions.dat")), QByteArray::fromHex("02010401"));
+    settings.load();
+    QCOMPARE(settings.words(), GameOptions::ToLearn);
+    settings.setWords(GameOptions::AnyWords);
+    settings.save();
+    QCOMPARE(readFile(data.filePath("/gameoptions.dat")), QByteArray::fromHex("010104"));
 }
 
 void TestGameOptions::damagedFilesGiveTheDefaults_data()
@@ -73,7 +83,10 @@ void TestGameOptions::damagedFilesGiveTheDefaults_data()
     QTest::newRow("version only") << QByteArray::fromHex("01") << 0 << 10;
     QTest::newRow("cut short") << QByteArray::fromHex("0101") << 0 << 10;
     QTest::newRow("longer") << QByteArray::fromHex("01010600") << 0 << 10;
-    QTest::newRow("unknown version") << QByteArray::fromHex("020106") << 0 << 10;
+    QTest::newRow("version 2 cut short") << QByteArray::fromHex("020106") << 0 << 10;
+    QTest::newRow("version 2") << QByteArray::fromHex("02010601") << 1 << 6;
+    QTest::newRow("unknown words") << QByteArray::fromHex("02010602") << 0 << 10;
+    QTest::newRow("unknown version") << QByteArray::fromHex("03010601") << 0 << 10;
     QTest::newRow("unknown mistakes") << QByteArray::fromHex("010206") << 0 << 10;
     QTest::newRow("unknown pictures") << QByteArray::fromHex("010105") << 0 << 10;
     QTest::newRow("zero pictures") << QByteArray::fromHex("010100") << 0 << 10;

@@ -95,10 +95,10 @@ private:
 // A game on a fresh pool, in its own data folder, with its own name prompt.
 struct Table
 {
-    explicit Table(int poolSize)
+    explicit Table(int poolSize, const GameOptions &options = GameOptions())
     {
         WordStore::instance()->setPoolForTesting(makeWords(poolSize));
-        game = new PairGame(&prompt);
+        game = new PairGame(&prompt, options);
         recorder.reset(new Recorder(game));
     }
     ~Table()
@@ -169,7 +169,9 @@ private slots:
     void initTestCase() { initCoreApplication(); }
 
     void dealCopiesTheWordsAndReshufflesThePictures();
-    void firstDealFailsWithFiveWords();
+    void firstDealFailsWithTwoWords();
+    void answersOfARound_data();
+    void answersOfARound();
     void secondTapDeselects();
     void tapOnAnotherItemMovesTheSelection();
     void rightPair_data();
@@ -211,19 +213,49 @@ void TestPairGame::dealCopiesTheWordsAndReshufflesThePictures()
     QCOMPARE(t.game->score(), 0);
 }
 
-void TestPairGame::firstDealFailsWithFiveWords()
+void TestPairGame::firstDealFailsWithTwoWords()
 {
-    Table t(5);
+    Table t(2);
     QVERIFY(!t.deal());
     QVERIFY(t.game->wordList().isEmpty());
     QVERIFY(t.game->imageList().isEmpty());
-    QCOMPARE(WordStore::instance()->pool().size(), size_t(5));
+    QCOMPARE(WordStore::instance()->pool().size(), size_t(2));
 
     // Nothing to tap on: the game must neither crash nor react.
     t.game->iconClicked(0);
     t.game->labelClicked(0);
     QCOMPARE(t.events(), QStringList());
     QCOMPARE(t.game->score(), 0);
+}
+
+void TestPairGame::answersOfARound_data()
+{
+    QTest::addColumn<GameOptions::Mistakes>("mistakes");
+    QTest::newRow("end the game") << GameOptions::EndTheGame;
+    QTest::newRow("try again") << GameOptions::TryAgain;
+}
+
+void TestPairGame::answersOfARound()
+{
+    // The first item of a wrong pair names the word: one mistake a round,
+    // however often; each other pair right at the first try.
+    QFETCH(GameOptions::Mistakes, mistakes);
+    GameOptions options;
+    options.mistakes = mistakes;
+    Table t(6, options);
+    QSignalSpy answered(t.game, &PairGame::answered);
+    QVERIFY(t.deal());
+    const QString first = t.word(0);
+    for (int i = 0; i < 2; ++i) {
+        t.game->labelClicked(0);
+        t.game->iconClicked(t.pictureNotOf({first}));
+    }
+    QStringList expected("Test/" + first + " 1");
+    for (int label = 1; label < 6 && mistakes == GameOptions::TryAgain; ++label) {
+        expected << "Test/" + t.word(label) + " 0";
+        t.pair(label);
+    }
+    QCOMPARE(answers(answered), expected);
 }
 
 void TestPairGame::secondTapDeselects()

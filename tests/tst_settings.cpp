@@ -265,10 +265,13 @@ void TestSettings::gameChoicesSaveAndCancel()
     };
     QCOMPARE(chosen("mistakesRow"), QStringList{"End the game"});
     QCOMPARE(chosen("picturesRow"), QStringList{"10"});
+    QCOMPARE(chosen("wordsRow"), QStringList{"Any"});
 
     w.buttonSettingsClicked();
     tap(view, findItem(page, "mistakesRowChoice1"));
     tap(view, findItem(page, "picturesRowChoice0"));
+    tap(view, findItem(page, "wordsRowChoice1"));
+    QCOMPARE(chosen("wordsRow"), QStringList{"To learn"});
     QCOMPARE(chosen("mistakesRow"), QStringList{"Try again"});
     QCOMPARE(chosen("picturesRow"), QStringList{"4"});
     tap(view, findItem(page, "saveButton"));
@@ -279,6 +282,7 @@ void TestSettings::gameChoicesSaveAndCancel()
     saved.load();
     QCOMPARE(saved.gameOptions().mistakes, GameOptions::TryAgain);
     QCOMPARE(saved.gameOptions().pictures, GameOptions::FourPictures);
+    QCOMPARE(saved.gameOptions().words, GameOptions::ToLearn);
 
     w.buttonSettingsClicked();
     tap(view, findItem(page, "mistakesRowChoice0"));

@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <QSet>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -20,11 +21,13 @@ using namespace TestSupport;
 
 namespace {
 
-GameOptions options(GameOptions::Mistakes mistakes, GameOptions::Pictures pictures)
+GameOptions options(GameOptions::Mistakes mistakes, GameOptions::Pictures pictures,
+                    GameOptions::Words words = GameOptions::AnyWords)
 {
     GameOptions result;
     result.mistakes = mistakes;
     result.pictures = pictures;
+    result.words = words;
     return result;
 }
 
@@ -121,6 +124,7 @@ void seedPool(int count)
         word->setWord(name);
         word->setImagePath(":/png/Test/" + name + ".png");
         word->setSoundPath("/recordings/" + name + ".mp3");
+        word->setDictionary("Test");
         words.push_back(word);
     }
     WordStore::instance()->setPoolForTesting(std::move(words));
@@ -159,6 +163,8 @@ private slots:
     void pairGameWrongPair();
     void pairGameDealsAndCompletes_data();
     void pairGameDealsAndCompletes();
+    void lookAlikesNeverMeet_data();
+    void lookAlikesNeverMeet();
 
 private:
     std::unique_ptr<TemporaryDataLocation> m_data;
@@ -249,7 +255,7 @@ void TestTryAgain::wordGameWrongPicks()
 
 void TestTryAgain::missedWordComesBackTwoRoundsLater()
 {
-    // 12 words, 4 pictures: nine fresh rounds, and the word missed in the
+    // 12 words, 4 pictures: twelve fresh rounds, and the word missed in the
     // first one dealt again as the third.
     const auto &prompts = *m_prompt;
     seedPool(12);
@@ -263,12 +269,12 @@ void TestTryAgain::missedWordComesBackTwoRoundsLater()
 
     QStringList answers = {missed};
     answers << playToTheEnd(game);
-    QCOMPARE(answers.size(), 10);
+    QCOMPARE(answers.size(), 13);
     QVERIFY(answers.at(1) != missed);
     QCOMPARE(answers.at(2), missed);
     QCOMPARE(answers.count(missed), 2);
-    QCOMPARE(QSet<QString>(answers.cbegin(), answers.cend()).size(), 9);
-    QCOMPARE(game.score(), 9);
+    QCOMPARE(QSet<QString>(answers.cbegin(), answers.cend()).size(), 12);
+    QCOMPARE(game.score(), 12);
     QCOMPARE(game.missedWords(), QVariantList({QVariantMap{{"imagePath", missedImage}, {"word", missed}}}));
     // Not comparable with the top ten: no prompt, no entry, no file.
     QCOMPARE(prompts.asked.size(), 0);
@@ -278,8 +284,9 @@ void TestTryAgain::missedWordComesBackTwoRoundsLater()
 
 void TestTryAgain::missedWordComesBackAtTheEnd()
 {
-    // 5 words, 4 pictures: two fresh rounds. A word missed in the second
-    // comes back as soon as the pool is used up, and again after a second miss.
+    // 5 words, 4 pictures. A word missed in the second round comes back as
+    // soon as the pool cannot fill a round, and again after a second miss;
+    // then the words left are asked.
     const auto &prompts = *m_prompt;
     seedPool(5);
     WordGame game(m_prompt.get(), options(GameOptions::TryAgain, GameOptions::FourPictures));
@@ -301,11 +308,10 @@ void TestTryAgain::missedWordComesBackAtTheEnd()
     game.iconClicked(indexOf(game.imageList(), missed, false));
     game.iconClicked(indexOf(game.imageList(), missed));
     QCOMPARE(game.word(), missed);
-    log.lines.clear();
     game.iconClicked(indexOf(game.imageList(), missed));
-    QCOMPARE(log.lines, QStringList({missed + " 1", "score", "score", "completed"}));
-    QVERIFY(game.isFinished());
-    QCOMPARE(game.score(), 2);
+    QCOMPARE(playToTheEnd(game).size(), 3);
+    QCOMPARE(log.lines.last(), QString("completed"));
+    QCOMPARE(game.score(), 5);
     QCOMPARE(game.missedWords(), QVariantList({missedEntry(missed)}));
     QVERIFY(!game.playWordSound());
     QCOMPARE(prompts.asked.size(), 0);
@@ -317,11 +323,18 @@ void TestTryAgain::wordGameDealsAndCompletes_data()
     QTest::addColumn<GameOptions::Pictures>("pictures");
     QTest::addColumn<int>("poolSize");
     QTest::addColumn<bool>("ranked");
-    QTest::newRow("end the game, 4") << GameOptions::EndTheGame << GameOptions::FourPictures << 6 << false;
-    QTest::newRow("end the game, 6") << GameOptions::EndTheGame << GameOptions::SixPictures << 8 << false;
-    QTest::newRow("try again, 6") << GameOptions::TryAgain << GameOptions::SixPictures << 7 << false;
-    QTest::newRow("try again, 10") << GameOptions::TryAgain << GameOptions::TenPictures << 11 << false;
-    QTest::newRow("end the game, 10") << GameOptions::EndTheGame << GameOptions::TenPictures << 11 << true;
+    QTest::addColumn<GameOptions::Words>("words");
+    const auto any = GameOptions::AnyWords;
+    QTest::newRow("end the game, 4") << GameOptions::EndTheGame << GameOptions::FourPictures << 6 << false << any;
+    QTest::newRow("end the game, 6") << GameOptions::EndTheGame << GameOptions::SixPictures << 8 << false << any;
+    QTest::newRow("try again, 6") << GameOptions::TryAgain << GameOptions::SixPictures << 7 << false << any;
+    QTest::newRow("try again, 10") << GameOptions::TryAgain << GameOptions::TenPictures << 11 << false << any;
+    QTest::newRow("end the game, 10") << GameOptions::EndTheGame << GameOptions::TenPictures << 11 << true << any;
+    QTest::newRow("end the game, 10 of 8") << GameOptions::EndTheGame << GameOptions::TenPictures << 8 << true << any;
+    QTest::newRow("try again, 10 of 8") << GameOptions::TryAgain << GameOptions::TenPictures << 8 << false << any;
+    QTest::newRow("try again, 6 of 8") << GameOptions::TryAgain << GameOptions::SixPictures << 8 << false << any;
+    QTest::newRow("to learn, 10 of 5") << GameOptions::EndTheGame << GameOptions::TenPictures << 5 << false
+                                       << GameOptions::ToLearn;
 }
 
 void TestTryAgain::wordGameDealsAndCompletes()
@@ -330,26 +343,29 @@ void TestTryAgain::wordGameDealsAndCompletes()
     QFETCH(GameOptions::Pictures, pictures);
     QFETCH(int, poolSize);
     QFETCH(bool, ranked);
+    QFETCH(GameOptions::Words, words);
     const auto &prompts = *m_prompt;
     seedPool(poolSize);
-    WordGame game(m_prompt.get(), options(mistakes, pictures));
+    WordGame game(m_prompt.get(), options(mistakes, pictures, words));
     QVERIFY(game.buildNewLists());
     Log log;
     log.watch(&game);
 
-    // Each round: that many different pictures, the answer among them once.
-    const int rounds = poolSize - int(pictures) + 1;
+    // Each round: that many different pictures (all the words when fewer), the
+    // answer among them once. A practice game asks every word.
+    const int size = std::min(poolSize, int(pictures));
+    const int rounds = game.options().asksEveryWord() ? poolSize : poolSize - size + 1;
     QStringList answers;
     for (int round = 0; round < rounds; ++round) {
-        const QSet<QString> words = [&] {
+        const QSet<QString> shown = [&] {
             QSet<QString> set;
             for (QObject *object : game.imageList())
                 set.insert(qobject_cast<Word *>(object)->word());
             return set;
         }();
-        QCOMPARE(game.imageList().size(), int(pictures));
-        QCOMPARE(words.size(), int(pictures));
-        QVERIFY(words.contains(game.word()));
+        QCOMPARE(game.imageList().size(), size);
+        QCOMPARE(shown.size(), size);
+        QVERIFY(shown.contains(game.word()));
         answers << game.word();
         game.iconClicked(indexOf(game.imageList(), game.word()));
     }
@@ -453,11 +469,15 @@ void TestTryAgain::pairGameDealsAndCompletes_data()
     QTest::addColumn<GameOptions::Pictures>("pictures");
     QTest::addColumn<int>("pairs");
     QTest::addColumn<bool>("ranked");
-    QTest::newRow("end the game, 3 pairs") << GameOptions::EndTheGame << GameOptions::FourPictures << 3 << false;
-    QTest::newRow("try again, 3 pairs") << GameOptions::TryAgain << GameOptions::FourPictures << 3 << false;
-    QTest::newRow("end the game, 4 pairs") << GameOptions::EndTheGame << GameOptions::SixPictures << 4 << false;
-    QTest::newRow("try again, 6 pairs") << GameOptions::TryAgain << GameOptions::TenPictures << 6 << false;
-    QTest::newRow("end the game, 6 pairs") << GameOptions::EndTheGame << GameOptions::TenPictures << 6 << true;
+    QTest::addColumn<int>("poolSize");
+    QTest::newRow("end the game, 3 pairs") << GameOptions::EndTheGame << GameOptions::FourPictures << 3 << false << 8;
+    QTest::newRow("try again, 3 pairs") << GameOptions::TryAgain << GameOptions::FourPictures << 3 << false << 8;
+    QTest::newRow("end the game, 4 pairs") << GameOptions::EndTheGame << GameOptions::SixPictures << 4 << false << 11;
+    QTest::newRow("try again, 6 pairs") << GameOptions::TryAgain << GameOptions::TenPictures << 6 << false << 17;
+    QTest::newRow("end the game, 6 pairs") << GameOptions::EndTheGame << GameOptions::TenPictures << 6 << true << 17;
+    QTest::newRow("try again, 6 pairs of 8") << GameOptions::TryAgain << GameOptions::TenPictures << 6 << false << 8;
+    QTest::newRow("end the game, 6 pairs of 4")
+        << GameOptions::EndTheGame << GameOptions::TenPictures << 6 << true << 4;
 }
 
 void TestTryAgain::pairGameDealsAndCompletes()
@@ -466,32 +486,90 @@ void TestTryAgain::pairGameDealsAndCompletes()
     QFETCH(GameOptions::Pictures, pictures);
     QFETCH(int, pairs);
     QFETCH(bool, ranked);
+    QFETCH(int, poolSize);
     const auto &prompts = *m_prompt;
-    // Two rounds and one word too few for a third.
-    seedPool(2 * pairs + pairs - 1);
+    seedPool(poolSize);
     PairGame game(m_prompt.get(), options(mistakes, pictures));
     QVERIFY(game.buildNewLists());
     Log log;
     log.watch(&game);
 
-    for (int round = 0; round < 2; ++round) {
-        QCOMPARE(game.wordList().size(), pairs);
-        QCOMPARE(game.imageList().size(), pairs);
-        for (int i = 0; i < pairs; ++i) {
+    // A practice game shows every word, its last round filled with words shown before.
+    const bool everyWord = game.options().asksEveryWord();
+    const int size = std::min(pairs, poolSize);
+    const int rounds = everyWord ? (poolSize + size - 1) / size : poolSize / size;
+    QSet<QString> shown;
+    for (int round = 0; round < rounds; ++round) {
+        QCOMPARE(game.wordList().size(), size);
+        QCOMPARE(game.imageList().size(), size);
+        for (int i = 0; i < size; ++i) {
+            shown.insert(item(game.wordList(), i)->word());
             QVERIFY(indexOf(game.imageList(), item(game.wordList(), i)->word()) >= 0);
             game.iconClicked(indexOf(game.imageList(), item(game.wordList(), i)->word()));
             game.labelClicked(i);
             // Each round ends at its last pair, not before.
-            QCOMPARE(log.lines.contains("celebrate"), i == pairs - 1);
+            QCOMPARE(log.lines.contains("celebrate"), i == size - 1);
         }
-        QCOMPARE(game.score(), (round + 1) * pairs);
-        QCOMPARE(log.lines.last(), QString(round == 0 ? "newLists" : "completed"));
+        QCOMPARE(game.score(), (round + 1) * size);
+        QCOMPARE(log.lines.last(), QString(round < rounds - 1 ? "newLists" : "completed"));
         log.lines.clear();
     }
-    QCOMPARE(WordStore::instance()->pool().size(), std::size_t(pairs - 1));
+    QCOMPARE(shown.size(), everyWord ? poolSize : rounds * size);
+    QCOMPARE(WordStore::instance()->pool().size(), std::size_t(poolSize - shown.size()));
     QCOMPARE(prompts.asked.size(), ranked ? 1 : 0);
     QCOMPARE(game.topList().size(), ranked ? 1 : 0);
     QCOMPARE(QFile::exists(m_data->filePath("/pgrecords.dat")), ranked);
+}
+
+void TestTryAgain::lookAlikesNeverMeet_data()
+{
+    QTest::addColumn<bool>("pairGame");
+    QTest::newRow("word game") << false;
+    QTest::newRow("pair game") << true;
+}
+
+void TestTryAgain::lookAlikesNeverMeet()
+{
+    // Two groups among eight words, W00 to W02 and W03 with W04: a Word Game
+    // round leaves out its answer's group-mates, a Pair Game round holds one
+    // word of a group, and every word is still asked.
+    QFETCH(bool, pairGame);
+    const auto groupOf = [](QObject *word) {
+        const int n = qobject_cast<Word *>(word)->word().mid(1).toInt();
+        return n < 3 ? 0 : n < 5 ? 1 : -n;
+    };
+    for (int seed = 0; seed < 100; ++seed) {
+        std::srand(unsigned(seed));
+        seedPool(8);
+        WordStore::instance()->setLookAlikes({{"Test/W00", "Test/W01", "Test/W02"}, {"Test/W03", "Test/W04"}});
+        WordGame words(nullptr, options(GameOptions::TryAgain, GameOptions::FourPictures));
+        PairGame pairs(nullptr, options(GameOptions::TryAgain, GameOptions::FourPictures));
+        QSignalSpy completed(&pairs, &PairGame::gameCompletedSignal);
+        QVERIFY(pairGame ? pairs.buildNewLists() : words.buildNewLists());
+        QSet<QString> asked;
+        for (int round = 0; round < 20 && (pairGame ? completed.isEmpty() : !words.isFinished()); ++round) {
+            const QList<QObject *> shown = pairGame ? pairs.wordList() : words.imageList();
+            QList<int> groups;
+            QStringList names;
+            for (QObject *word : shown) {
+                groups << groupOf(word);
+                names << qobject_cast<Word *>(word)->word();
+            }
+            if (!pairGame) {
+                QCOMPARE(groups.count(groups.at(names.indexOf(words.word()))), 1);
+                asked << words.word();
+                words.iconClicked(names.indexOf(words.word()));
+                continue;
+            }
+            QCOMPARE(QSet<int>(groups.cbegin(), groups.cend()).size(), groups.size());
+            for (const QString &name : names) {
+                asked << name;
+                pairs.labelClicked(indexOf(pairs.wordList(), name));
+                pairs.iconClicked(indexOf(pairs.imageList(), name));
+            }
+        }
+        QCOMPARE(asked.size(), 8);
+    }
 }
 
 QTEST_MAIN(TestTryAgain)

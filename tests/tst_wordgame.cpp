@@ -6,6 +6,7 @@
 #include "TopTenList.h"
 #include "Word.h"
 #include "WordGame.h"
+#include "WordMemory.h"
 #include "WordStore.h"
 
 #include <QDataStream>
@@ -128,7 +129,10 @@ private slots:
     void constructedGame();
     void constructorLoadsTopList();
     void dealsTenPictures();
-    void dealFailsOnNineWords();
+    void dealFailsOnThreeWords();
+    void answerOfARound_data();
+    void answerOfARound();
+    void toLearnAsksDueWordsThenFiveNew();
     void playWordSound();
     void propertiesAndSignals();
     void rightPick();
@@ -219,7 +223,8 @@ void TestWordGame::constructorLoadsTopList()
     }
     QCOMPARE(signalNames,
              QStringList({"gameOverSignal()", "gameCompletedSignal()", "scoreChangedSignal()", "wordChangedSignal()",
-                          "newListsBuiltSignal()", "newTopListBuiltSignal()", "playSound(QString)"}));
+                          "newListsBuiltSignal()", "newTopListBuiltSignal()", "playSound(QString)",
+                          "answered(QString,QString,int)"}));
     QVERIFY(meta->indexOfSlot("iconClicked(int)") >= 0);
 }
 
@@ -261,10 +266,10 @@ void TestWordGame::dealsTenPictures()
         QVERIFY(word->word() != game.word());
 }
 
-void TestWordGame::dealFailsOnNineWords()
+void TestWordGame::dealFailsOnThreeWords()
 {
     TestSupport::TemporaryDataLocation data;
-    seedPool(9);
+    seedPool(3);
     WordGame game(m_prompt);
     SignalLog signalLog(&game);
     QVERIFY(!game.buildNewLists());
@@ -272,12 +277,65 @@ void TestWordGame::dealFailsOnNineWords()
     QCOMPARE(game.word(), QString());
     QCOMPARE(game.imagePath(), QString());
     QVERIFY(signalLog.log.isEmpty());
-    QCOMPARE(WordStore::instance()->pool().size(), std::size_t(9));
+    QCOMPARE(WordStore::instance()->pool().size(), std::size_t(3));
     QVERIFY(!game.playWordSound());
     // Nothing is dealt, so every pick is ignored.
     game.iconClicked(0);
     QVERIFY(signalLog.log.isEmpty());
     QCOMPARE(game.score(), 0);
+}
+
+void TestWordGame::answerOfARound_data()
+{
+    QTest::addColumn<GameOptions::Mistakes>("mistakes");
+    QTest::addColumn<int>("wrongPicks");
+    QTest::addColumn<int>("outcome");
+    QTest::newRow("right") << GameOptions::EndTheGame << 0 << int(WordMemory::RightFirstTry);
+    QTest::newRow("wrong, game over") << GameOptions::EndTheGame << 1 << int(WordMemory::Mistake);
+    QTest::newRow("right, try again") << GameOptions::TryAgain << 0 << int(WordMemory::RightFirstTry);
+    QTest::newRow("one wrong, then right") << GameOptions::TryAgain << 1 << int(WordMemory::Mistake);
+    QTest::newRow("marked, then right") << GameOptions::TryAgain << 3 << int(WordMemory::Missed);
+}
+
+void TestWordGame::answerOfARound()
+{
+    QFETCH(GameOptions::Mistakes, mistakes);
+    QFETCH(int, wrongPicks);
+    QFETCH(int, outcome);
+    TestSupport::TemporaryDataLocation data;
+    WordStore::instance()->setPoolForTesting(TestSupport::makeWords(12));
+    GameOptions options;
+    options.mistakes = mistakes;
+    WordGame game(m_prompt, options);
+    QSignalSpy answered(&game, &WordGame::answered);
+    QVERIFY(game.buildNewLists());
+    const QString word = game.word();
+    for (int i = 0, wrong = 0; wrong < wrongPicks; ++i) {
+        if (picture(game, i)->word() != word && ++wrong)
+            game.iconClicked(i);
+    }
+    QVERIFY(answered.isEmpty() || mistakes == GameOptions::EndTheGame);
+    game.iconClicked(rightIndex(game));
+    QCOMPARE(TestSupport::answers(answered), QStringList("Test/" + word + " " + QString::number(outcome)));
+}
+
+void TestWordGame::toLearnAsksDueWordsThenFiveNew()
+{
+    // Twelve words: two due, three met and waiting, seven new.
+    TestSupport::TemporaryDataLocation data;
+    WordStore::instance()->setPoolForTesting(TestSupport::makeWords(12));
+    GameOptions options;
+    options.words = GameOptions::ToLearn;
+    WordGame game(m_prompt, options);
+    const QStringList waiting = {"W00", "W01", "W02"};
+    game.setDealOrder(std::make_unique<TestSupport::ListedOrder>(QStringList{"W07", "W03"}, waiting));
+    QStringList asked;
+    for (bool dealt = game.buildNewLists(); dealt && !game.isFinished(); game.iconClicked(rightIndex(game)))
+        asked << game.word();
+    QCOMPARE(asked.size(), 12);
+    QCOMPARE(asked.mid(0, 2), QStringList({"W07", "W03"}));
+    for (const QString &word : asked.mid(2, 5))
+        QVERIFY2(!waiting.contains(word), qPrintable(asked.join(' ')));
 }
 
 void TestWordGame::playWordSound()

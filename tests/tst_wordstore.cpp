@@ -140,6 +140,7 @@ private slots:
     void poolFollowsChosenOrderAndKeepsDuplicates();
     void rebuildingPoolReplacesEverything();
     void animalsCatalogue();
+    void lookAlikesNameBundledWords();
     void everyBundledDictionaryWithItsWords_data();
     void everyBundledDictionaryWithItsWords();
     void poolOfTwoDictionariesDealsFromBoth_data();
@@ -476,9 +477,22 @@ void TestWordStore::poolFollowsChosenOrderAndKeepsDuplicates()
     QCOMPARE(owl->imagePath(), QString(":/png/Birds/Owl.png"));
     QCOMPARE(owl->soundPath(), recordingsDir("Birds") + "/Owl.mp3");
     QVERIFY(QFile::exists(owl->soundPath()));
+    QCOMPARE(pig->dictionary() + owl->dictionary(), QString("FarmBirds"));
     for (const Word *word : store()->pool()) {
         QCOMPARE(word->wordState(), 0);
         QCOMPARE(word->parent(), static_cast<QObject *>(nullptr));
+    }
+}
+
+void TestWordStore::lookAlikesNameBundledWords()
+{
+    QFile file(":/png/look-alikes.txt");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QStringList> groups = WordStore::parseLookAlikes(QString::fromUtf8(file.readAll()));
+    QVERIFY2(groups.size() >= 20, qPrintable(QString::number(groups.size())));
+    for (const QStringList &group : groups) {
+        for (const QString &name : group)
+            QVERIFY2(QFile::exists(":/png/" + name + ".png"), qPrintable(name));
     }
 }
 
@@ -557,6 +571,7 @@ void TestWordStore::everyBundledDictionaryWithItsWords()
     for (const Word *word : store()->pool()) {
         words << word->word() + ".png";
         QCOMPARE(word->imagePath(), ":/png/" + dictionary + "/" + word->word() + ".png");
+        QCOMPARE(word->dictionary(), dictionary);
         QVERIFY2(!QImage(word->imagePath()).isNull(), qPrintable(word->imagePath()));
         QCOMPARE(word->soundPath(), recordingsDir(dictionary) + "/" + word->word() + ".mp3");
         QCOMPARE(TestSupport::readFile(word->soundPath()),

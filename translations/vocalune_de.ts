@@ -307,6 +307,18 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
         <source>Sound: on</source>
         <translation>Ton: an</translation>
     </message>
+    <message>
+        <source>Words:</source>
+        <translation>Wörter:</translation>
+    </message>
+    <message>
+        <source>Any</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>To learn</source>
+        <translation>Zum Lernen</translation>
+    </message>
 </context>
 <context>
     <name>WordGame</name>

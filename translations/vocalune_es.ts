@@ -307,6 +307,18 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
         <source>Sound: on</source>
         <translation>Sonido: encendido</translation>
     </message>
+    <message>
+        <source>Words:</source>
+        <translation>Palabras:</translation>
+    </message>
+    <message>
+        <source>Any</source>
+        <translation>Todas</translation>
+    </message>
+    <message>
+        <source>To learn</source>
+        <translation>Por aprender</translation>
+    </message>
 </context>
 <context>
     <name>WordGame</name>

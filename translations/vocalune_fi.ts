@@ -307,6 +307,18 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
         <source>Sound: on</source>
         <translation>Ääni: päällä</translation>
     </message>
+    <message>
+        <source>Words:</source>
+        <translation>Sanat:</translation>
+    </message>
+    <message>
+        <source>Any</source>
+        <translation>Kaikki</translation>
+    </message>
+    <message>
+        <source>To learn</source>
+        <translation>Opeteltavat</translation>
+    </message>
 </context>
 <context>
     <name>WordGame</name>

@@ -307,6 +307,18 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
         <source>Sound: on</source>
         <translation>Son&#xa0;: activé</translation>
     </message>
+    <message>
+        <source>Words:</source>
+        <translation>Mots&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Any</source>
+        <translation>Tous</translation>
+    </message>
+    <message>
+        <source>To learn</source>
+        <translation>À apprendre</translation>
+    </message>
 </context>
 <context>
     <name>WordGame</name>

@@ -307,6 +307,18 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
         <source>Sound: on</source>
         <translation>Ljud: på</translation>
     </message>
+    <message>
+        <source>Words:</source>
+        <translation>Ord:</translation>
+    </message>
+    <message>
+        <source>Any</source>
+        <translation>Alla</translation>
+    </message>
+    <message>
+        <source>To learn</source>
+        <translation>Att lära</translation>
+    </message>
 </context>
 <context>
     <name>WordGame</name>

@@ -9,8 +9,11 @@
 #include <cmath>
 
 // gameoptions.dat: a version byte, then what a mistake does and the pictures
-// per round, one byte each. Any other length, version or value gives the defaults.
+// per round, one byte each; version 2 adds the words asked. "Any" words still
+// writes version 1, so the choices made before keep their bytes. Any other
+// length, version or value gives the defaults.
 static const quint8 GameOptionsVersion = 1;
+static const quint8 GameOptionsWithWordsVersion = 2;
 
 Settings::Settings(QObject *parent)
     : QObject(parent)
@@ -78,6 +81,19 @@ void Settings::setPictures(GameOptions::Pictures pictures)
     emit picturesChanged();
 }
 
+GameOptions::Words Settings::words() const
+{
+    return m_options.words;
+}
+
+void Settings::setWords(GameOptions::Words words)
+{
+    if (!GameOptions::isValidWords(int(words)))
+        return;
+    m_options.words = words;
+    emit wordsChanged();
+}
+
 GameOptions Settings::gameOptions() const
 {
     return m_options;
@@ -143,23 +159,34 @@ void Settings::loadGameOptions()
         quint8 version = 0;
         quint8 mistakes = 0;
         quint8 pictures = 0;
+        quint8 words = GameOptions::AnyWords;
         stream >> version >> mistakes >> pictures;
+        if (version == GameOptionsWithWordsVersion)
+            stream >> words;
         // All or nothing: half of a damaged file is no choice a parent made.
-        if (stream.status() == QDataStream::Ok && stream.atEnd() && version == GameOptionsVersion
-            && GameOptions::isValidMistakes(mistakes) && GameOptions::isValidPictures(pictures)) {
+        const bool knownVersion = version == GameOptionsVersion || version == GameOptionsWithWordsVersion;
+        if (stream.status() == QDataStream::Ok && stream.atEnd() && knownVersion
+            && GameOptions::isValidMistakes(mistakes) && GameOptions::isValidPictures(pictures)
+            && GameOptions::isValidWords(words)) {
             options.mistakes = GameOptions::Mistakes(mistakes);
             options.pictures = GameOptions::Pictures(pictures);
+            options.words = GameOptions::Words(words);
         }
     }
     m_options = options;
     emit mistakesChanged();
     emit picturesChanged();
+    emit wordsChanged();
 }
 
 bool Settings::saveGameOptions() const
 {
     const GameOptions options = m_options;
     return DataDirectory::writeFile(DataDirectory::filePath(DataFiles::GameOptions), [=](QDataStream &stream) {
-        stream << GameOptionsVersion << quint8(options.mistakes) << quint8(options.pictures);
+        if (options.words == GameOptions::AnyWords)
+            stream << GameOptionsVersion << quint8(options.mistakes) << quint8(options.pictures);
+        else
+            stream << GameOptionsWithWordsVersion << quint8(options.mistakes) << quint8(options.pictures)
+                   << quint8(options.words);
     });
 }

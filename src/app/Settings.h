@@ -6,7 +6,7 @@
 
 // The player's volume and mute, kept in settings.dat, and the game options,
 // kept in gameoptions.dat. The settings page works in whole percents; the file
-// and the audio output use a fraction. The page sets mistakes and pictures
+// and the audio output use a fraction. The page sets mistakes, pictures and words
 // before it asks for a save; load() (Cancel) brings back the saved ones.
 class Settings : public QObject
 {
@@ -15,6 +15,7 @@ class Settings : public QObject
     Q_PROPERTY(bool mute READ mute WRITE setMute NOTIFY muteChanged)
     Q_PROPERTY(GameOptions::Mistakes mistakes READ mistakes WRITE setMistakes NOTIFY mistakesChanged)
     Q_PROPERTY(GameOptions::Pictures pictures READ pictures WRITE setPictures NOTIFY picturesChanged)
+    Q_PROPERTY(GameOptions::Words words READ words WRITE setWords NOTIFY wordsChanged)
 
 public:
     explicit Settings(QObject *parent = nullptr);
@@ -30,6 +31,8 @@ public:
     void setMistakes(GameOptions::Mistakes mistakes);
     GameOptions::Pictures pictures() const;
     void setPictures(GameOptions::Pictures pictures);
+    GameOptions::Words words() const;
+    void setWords(GameOptions::Words words);
     // What a game started now plays by.
     GameOptions gameOptions() const;
 
@@ -42,6 +45,7 @@ signals:
     void muteChanged();
     void mistakesChanged();
     void picturesChanged();
+    void wordsChanged();
 
 private:
     double volumeProperty() const;

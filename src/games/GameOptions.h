@@ -3,8 +3,8 @@
 #include <QMetaType>
 #include <QObject>
 
-// How a parent set the games up: what a mistake does and how many pictures a
-// round shows. The window hands a copy to each game when it starts, so a
+// How a parent set the games up: what a mistake does, how many pictures a
+// round shows and which words are asked. The window hands a copy to each game when it starts, so a
 // change applies from the next game on.
 class GameOptions
 {
@@ -18,11 +18,19 @@ public:
     // The values are the Word Game's pictures per round.
     enum Pictures : int { FourPictures = 4, SixPictures = 6, TenPictures = 10 };
     Q_ENUM(Pictures)
+    // "To learn" asks the player's due words first, then a few new ones.
+    enum Words : int { AnyWords = 0, ToLearn = 1 };
+    Q_ENUM(Words)
 
     Mistakes mistakes = EndTheGame;
     Pictures pictures = TenPictures;
+    Words words = AnyWords;
 
     bool tryAgain() const { return mistakes == TryAgain; }
+    bool toLearn() const { return words == ToLearn; }
+    // A practice game asks every word in use before it ends, even when the
+    // pool left cannot fill a round.
+    bool asksEveryWord() const { return tryAgain() || toLearn(); }
     int wordGamePictures() const { return int(pictures); }
     int pairGamePairs() const
     {
@@ -38,13 +46,14 @@ public:
     }
     // Only games under the original rules are comparable with the scores
     // already in the top-ten lists.
-    bool entersTopTen() const { return mistakes == EndTheGame && pictures == TenPictures; }
+    bool entersTopTen() const { return mistakes == EndTheGame && pictures == TenPictures && words == AnyWords; }
 
     static bool isValidMistakes(int mistakes) { return mistakes == EndTheGame || mistakes == TryAgain; }
     static bool isValidPictures(int pictures)
     {
         return pictures == FourPictures || pictures == SixPictures || pictures == TenPictures;
     }
+    static bool isValidWords(int words) { return words == AnyWords || words == ToLearn; }
 };
 
 Q_DECLARE_METATYPE(GameOptions)

@@ -1,10 +1,26 @@
 #include "PairGame.h"
 
 #include "DataFiles.h"
+#include "DealOrder.h"
 #include "Word.h"
+#include "WordMemory.h"
 #include "WordStore.h"
 
 #include <QVariantMap>
+
+#include <algorithm>
+
+namespace {
+
+// Fewer pairs make no game: the last pair would need no thought.
+const int MinimumPairs = 3;
+
+QString keyOf(const Word &word)
+{
+    return word.dictionary() + QLatin1Char('/') + word.word();
+}
+
+} // namespace
 
 PairGame::PairGame(NamePrompt *prompt, const GameOptions &options, QObject *parent)
     : QObject(parent)
@@ -31,6 +47,16 @@ PairGame::~PairGame()
     m_imageList.clear();
 }
 
+void PairGame::setMemory(const WordMemory *memory, const QDate &today)
+{
+    setDealOrder(memory ? std::make_unique<MemoryOrder>(memory, today) : nullptr);
+}
+
+void PairGame::setDealOrder(std::unique_ptr<DealOrder> order)
+{
+    dealOrder = std::move(order);
+}
+
 int PairGame::score() const
 {
     return m_score;
@@ -48,7 +74,7 @@ bool PairGame::tryAgain() const
 
 int PairGame::pairsPerRound() const
 {
-    return m_options.pairGamePairs();
+    return int(std::min(std::size_t(m_options.pairGamePairs()), WordStore::instance()->wordsInUse().size()));
 }
 
 QVariantList PairGame::missedWords() const
@@ -82,21 +108,31 @@ bool PairGame::buildNewLists()
 
     WordStore *store = WordStore::instance();
     const unsigned roundSize = unsigned(pairsPerRound());
-    if (!store->dealPairGameList(roundSize))
+    const bool everyWord = m_options.asksEveryWord();
+    mistakesThisRound.clear();
+    if (roundSize < unsigned(MinimumPairs))
         return false;
-    pairsLeft = int(roundSize);
+    WordStore::Choice choose;
+    if (m_options.toLearn() && dealOrder) {
+        choose = [this](const std::vector<Word *> &candidates) { return dealOrder->choose(candidates, newWordsAsked); };
+    }
+    if (!store->dealPairGameList(roundSize, everyWord, choose))
+        return false;
+    const unsigned dealt = unsigned(store->round().size());
+    pairsLeft = int(dealt);
 
-    for (unsigned i = 0; i < roundSize; ++i) {
+    for (unsigned i = 0; i < dealt; ++i) {
         const Word *item = store->roundItem(i);
         Word *copy = new Word;
         copy->setWord(item->word());
         copy->setImagePath(item->imagePath());
         copy->setSoundPath(item->soundPath());
+        copy->setDictionary(item->dictionary());
         m_wordList.append(copy);
     }
 
     store->shuffleRoundList();
-    for (unsigned i = 0; i < roundSize; ++i)
+    for (unsigned i = 0; i < dealt; ++i)
         m_imageList.append(store->roundItem(i));
     return true;
 }
@@ -140,9 +176,12 @@ void PairGame::tap(const QList<QObject *> &column, int index, int &selected, Wor
         return;
     }
 
-    if (selectedWord->word() == otherWord->word())
+    if (selectedWord->word() == otherWord->word()) {
         makePair();
-    else if (m_options.tryAgain())
+        return;
+    }
+    noteMistake(*otherWord);
+    if (m_options.tryAgain())
         wrongPairToTryAgain(otherWord);
     else
         endGame(failedList, otherSelected);
@@ -160,6 +199,8 @@ void PairGame::labelClicked(int index)
 
 void PairGame::makePair()
 {
+    if (!mistakesThisRound.contains(keyOf(*selectedLabelWord)))
+        emit answered(selectedLabelWord->dictionary(), selectedLabelWord->word(), WordMemory::RightFirstTry);
     ++m_score;
     emit scoreChangedSignal();
     emit playSound(selectedLabelWord->soundPath());
@@ -184,6 +225,16 @@ void PairGame::makePair()
     enterTopListIfQualified();
     emit scoreChangedSignal();
     emit gameCompletedSignal();
+}
+
+// One answer a word a round, however often its pair goes wrong.
+void PairGame::noteMistake(const Word &firstSelected)
+{
+    const QString key = keyOf(firstSelected);
+    if (mistakesThisRound.contains(key))
+        return;
+    mistakesThisRound.append(key);
+    emit answered(firstSelected.dictionary(), firstSelected.word(), WordMemory::Mistake);
 }
 
 void PairGame::wrongPairToTryAgain(const Word *firstSelected)

@@ -6,10 +6,16 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QVariantList>
 
+#include <memory>
+
+class DealOrder;
 class NamePrompt;
+class QDate;
 class Word;
+class WordMemory;
 
 // One Pair Game from its start to its end: six pictures and the same six
 // words in another order (three or four with fewer pictures chosen); the
@@ -19,6 +25,10 @@ class Word;
 // Under "Try again" a wrong pair clears both selections, emits
 // wrongPairSignal for the view to shake the two items and speaks the word of
 // the pair; selecting a word speaks it too.
+//
+// Under "Try again" and "To learn" every word in use is shown before the game
+// ends; under "To learn" a round takes a player's due words first, then a few
+// new ones. With fewer words in use than the pairs chosen, a round holds them all.
 class PairGame : public QObject
 {
     Q_OBJECT
@@ -29,13 +39,20 @@ public:
     explicit PairGame(NamePrompt *prompt, const GameOptions &options = GameOptions(), QObject *parent = nullptr);
     ~PairGame() override;
 
-    // Deals a round of pairsPerRound() pairs; false when fewer words are left.
+    // The player's memory that orders a "To learn" deal; nullptr deals as "Any".
+    // memory must outlive the game.
+    void setMemory(const WordMemory *memory, const QDate &today);
+    void setDealOrder(std::unique_ptr<DealOrder> order);
+
+    // Deals a round of pairsPerRound() pairs; false when fewer words are left
+    // (under "Try again" and "To learn": none) or fewer than three are in use.
     bool buildNewLists();
 
     int score() const;
 
     const GameOptions &options() const;
     Q_INVOKABLE bool tryAgain() const;
+    // The pairs chosen, or all the words in use when they are fewer.
     Q_INVOKABLE int pairsPerRound() const;
     // The words that needed more than one try (the first item of each wrong
     // pair), in the order they were first missed, each once: maps of
@@ -60,6 +77,8 @@ signals:
     // Under "Try again": the word (label) and picture (icon) indexes of a
     // wrong pair, both deselected already.
     void wrongPairSignal(int labelIndex, int iconIndex);
+    // A word answered: outcome is a WordMemory::Outcome.
+    void answered(QString dictionary, QString word, int outcome);
 
 public slots:
     void labelClicked(int index);
@@ -69,6 +88,7 @@ private:
     void tap(const QList<QObject *> &column, int index, int &selected, Word *&selectedWord, int otherSelected,
              const Word *otherWord, bool failedList);
     void makePair();
+    void noteMistake(const Word &firstSelected);
     void wrongPairToTryAgain(const Word *firstSelected);
     void endGame(bool failedList, int wordNumber);
     void enterTopListIfQualified();
@@ -92,4 +112,7 @@ private:
     NamePrompt *m_prompt;
     int pairsLeft = 0; // in the current round
     QVariantList missed;
+    QStringList mistakesThisRound; // "dictionary/word"
+    std::unique_ptr<DealOrder> dealOrder;
+    int newWordsAsked = 0;
 };

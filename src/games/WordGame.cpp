@@ -1,7 +1,9 @@
 #include "WordGame.h"
 
 #include "DataFiles.h"
+#include "DealOrder.h"
 #include "Word.h"
+#include "WordMemory.h"
 #include "WordStore.h"
 
 #include <QVariantMap>
@@ -10,12 +12,16 @@
 
 namespace {
 
+// Fewer pictures make no game: the answer would be too easy to guess.
+const int MinimumPictures = 4;
+
 Word *copyOf(const Word *word)
 {
     Word *copy = new Word;
     copy->setWord(word->word());
     copy->setImagePath(word->imagePath());
     copy->setSoundPath(word->soundPath());
+    copy->setDictionary(word->dictionary());
     return copy;
 }
 
@@ -46,6 +52,16 @@ WordGame::~WordGame()
     qDeleteAll(missed);
 }
 
+void WordGame::setMemory(const WordMemory *memory, const QDate &today)
+{
+    setDealOrder(memory ? std::make_unique<MemoryOrder>(memory, today) : nullptr);
+}
+
+void WordGame::setDealOrder(std::unique_ptr<DealOrder> order)
+{
+    dealOrder = std::move(order);
+}
+
 bool WordGame::buildNewLists()
 {
     // The items retired at the previous deal are no longer published (the
@@ -57,17 +73,24 @@ bool WordGame::buildNewLists()
 
     WordStore *store = WordStore::instance();
     const unsigned count = unsigned(picturesPerRound());
+    const bool everyWord = m_options.asksEveryWord();
     wrongPicks = 0;
     // A missed word comes back when its turn is due, or earlier when the
     // pool cannot deal a fresh round any more.
     const bool comebackNow = !comebacks.isEmpty()
         && (comebacks.first().dueRound <= dealtRounds + 1 || store->pool().size() < count);
-    if (comebackNow) {
-        currentWord = store->dealWordGameListAround(count, *comebacks.first().word);
+    if (count < unsigned(MinimumPictures)) {
+        currentWord = nullptr;
+    } else if (comebackNow) {
+        currentWord = store->dealWordGameListAround(count, *comebacks.first().word, everyWord);
         if (currentWord)
             delete comebacks.takeFirst().word;
+    } else if (m_options.toLearn() && dealOrder) {
+        currentWord = store->dealWordGameList(count, everyWord, [this](const std::vector<Word *> &candidates) {
+            return dealOrder->choose(candidates, newWordsAsked);
+        });
     } else {
-        currentWord = store->dealWordGameList(count);
+        currentWord = store->dealWordGameList(count, everyWord);
     }
     if (!currentWord)
         return false;
@@ -76,11 +99,12 @@ bool WordGame::buildNewLists()
     emit playSound(currentWord->soundPath());
 
     store->shuffleRoundList();
-    for (unsigned i = 0; i < count; ++i) {
+    for (unsigned i = 0; i < store->round().size(); ++i) {
         const Word *source = store->roundItem(i);
         Word *picture = new Word;
         picture->setWord(source->word());
         picture->setImagePath(source->imagePath());
+        picture->setDictionary(source->dictionary());
         pictureList.append(picture);
     }
     return true;
@@ -106,7 +130,7 @@ bool WordGame::tryAgain() const
 
 int WordGame::picturesPerRound() const
 {
-    return m_options.wordGamePictures();
+    return int(std::min(std::size_t(m_options.wordGamePictures()), WordStore::instance()->wordsInUse().size()));
 }
 
 QVariantList WordGame::missedWords() const
@@ -163,6 +187,13 @@ void WordGame::iconClicked(int index)
     pickedWord = picked;
     pickedWord->setWordState(Word::Selected);
 
+    if (!right)
+        emitAnswered(WordMemory::Mistake);
+    else if (wrongPicks == 0)
+        emitAnswered(WordMemory::RightFirstTry);
+    else
+        emitAnswered(wrongPicks == 1 ? WordMemory::Mistake : WordMemory::Missed);
+
     if (right) {
         // Under "Try again" only a round without a mistake scores.
         if (wrongPicks == 0) {
@@ -212,6 +243,11 @@ void WordGame::wrongPickToTryAgain(Word *picked)
         }
     }
     emit playSound(currentWord->soundPath());
+}
+
+void WordGame::emitAnswered(int outcome)
+{
+    emit answered(currentWord->dictionary(), currentWord->word(), outcome);
 }
 
 // Runs the name prompt when the score enters the top ten. The prompt is modal

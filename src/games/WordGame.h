@@ -8,8 +8,13 @@
 #include <QString>
 #include <QVariantList>
 
+#include <memory>
+
+class DealOrder;
 class NamePrompt;
+class QDate;
 class Word;
+class WordMemory;
 
 // One Word Game from its start to its end: deals the rounds from the word
 // store, judges each pick, keeps the score and the game's top-ten list.
@@ -19,6 +24,10 @@ class Word;
 // the word again; the second one in a round marks the right picture
 // (Word::Marked). Such a round scores nothing and its word is dealt again two
 // rounds later, or once the pool cannot deal a fresh round.
+//
+// Under "Try again" and "To learn" every word in use is asked before the game
+// ends; under "To learn" a player's due words come first, then a few new ones.
+// With fewer words in use than the pictures chosen, a round shows them all.
 class WordGame : public QObject
 {
     Q_OBJECT
@@ -31,11 +40,16 @@ public:
     explicit WordGame(NamePrompt *prompt, const GameOptions &options = GameOptions(), QObject *parent = nullptr);
     ~WordGame() override;
 
+    // The player's memory that orders a "To learn" deal; nullptr deals as "Any".
+    // memory must outlive the game.
+    void setMemory(const WordMemory *memory, const QDate &today);
+    void setDealOrder(std::unique_ptr<DealOrder> order);
+
     WordGame(const WordGame &) = delete;
     WordGame &operator=(const WordGame &) = delete;
 
     // Deals a round of picturesPerRound() pictures; false when the pool holds
-    // too few words and no missed word waits. Emits playSound for the new
+    // too few words and no missed word waits, or fewer than four words are in use. Emits playSound for the new
     // word, nothing else.
     bool buildNewLists();
     // Asks for the current word's recording; false when there is no word.
@@ -44,6 +58,7 @@ public:
 
     const GameOptions &options() const;
     Q_INVOKABLE bool tryAgain() const;
+    // The pictures chosen, or all the words in use when they are fewer.
     Q_INVOKABLE int picturesPerRound() const;
     // The words that needed more than one try, in the order they were first
     // missed, each once: maps of "imagePath" and "word". For the end panel.
@@ -70,6 +85,8 @@ signals:
     void newListsBuiltSignal();
     void newTopListBuiltSignal();
     void playSound(QString path);
+    // A round's word resolved: outcome is a WordMemory::Outcome.
+    void answered(QString dictionary, QString word, int outcome);
 
 public slots:
     // The player picked picture index (0 to picturesPerRound() - 1). Ignored
@@ -87,6 +104,7 @@ private:
 
     void checkTopList();
     void wrongPickToTryAgain(Word *picked);
+    void emitAnswered(int outcome);
 
     QList<QObject *> pictureList;
     TopTenList topTenList;
@@ -106,4 +124,6 @@ private:
     int wrongPicks = 0;        // in the current round
     QList<Comeback> comebacks; // by dueRound
     QList<Word *> missed;      // copies this game owns
+    std::unique_ptr<DealOrder> dealOrder;
+    int newWordsAsked = 0;
 };

@@ -58,7 +58,7 @@ bool isSetName(const QString &name)
 
 QStringList bundledNames()
 {
-    return QDir(QStringLiteral(":/png/")).entryList();
+    return QDir(QStringLiteral(":/png/")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
 }
 
 bool isBundledName(const QString &name)

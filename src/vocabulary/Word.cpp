@@ -23,6 +23,11 @@ QString Word::soundPath() const
     return m_soundPath;
 }
 
+QString Word::dictionary() const
+{
+    return m_dictionary;
+}
+
 int Word::wordState() const
 {
     return m_wordState;
@@ -49,4 +54,9 @@ void Word::setWordState(int wordState)
 void Word::setSoundPath(const QString &soundPath)
 {
     m_soundPath = soundPath;
+}
+
+void Word::setDictionary(const QString &dictionary)
+{
+    m_dictionary = dictionary;
 }

@@ -29,6 +29,8 @@ public:
     QString imagePath() const;
     QString word() const;
     QString soundPath() const;
+    // The dictionary the word comes from; a player's memory keeps words by it.
+    QString dictionary() const;
     int wordState() const;
 
     // The views re-read a property on every change signal, so these emit
@@ -38,6 +40,7 @@ public:
     void setWordState(int wordState);
     // Only the games need it, to ask for the recording: no signal.
     void setSoundPath(const QString &soundPath);
+    void setDictionary(const QString &dictionary);
 
 signals:
     void imagePathChanged();
@@ -48,5 +51,6 @@ private:
     QString m_word;
     QString m_imagePath;
     QString m_soundPath;
+    QString m_dictionary;
     int m_wordState;
 };

@@ -12,6 +12,7 @@
 #include <QSet>
 #include <QUrl>
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 #include <utility>
@@ -30,6 +31,9 @@ public:
     using QResource::children;
 };
 
+// Beside the dictionaries, so a new dictionary's look-alikes go in with it.
+const char LookAlikesFile[] = ":/png/look-alikes.txt";
+
 } // namespace
 
 WordStore *WordStore::instance()
@@ -42,12 +46,16 @@ WordStore *WordStore::instance()
 WordStore::WordStore()
 {
     srand(static_cast<unsigned>(time(0)));
+    QFile file(QString::fromLatin1(LookAlikesFile));
+    if (file.open(QIODevice::ReadOnly | QIODevice::Text))
+        setLookAlikes(parseLookAlikes(QString::fromUtf8(file.readAll())));
 }
 
 WordStore::~WordStore()
 {
     destroyAll(wordPool);
     destroyAll(roundList);
+    destroyAll(inUse);
     // Lets instance() build a fresh store after the window deleted this one.
     if (s_instance == this)
         s_instance = nullptr;
@@ -63,7 +71,7 @@ void WordStore::destroyAll(std::vector<Word *> &words)
 bool WordStore::scanDictionaries()
 {
     chosenList.clear();
-    const QStringList bundled = QDir(":/png/").entryList();
+    const QStringList bundled = QDir(":/png/").entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QString &dictionary : bundled)
         copySounds(dictionary);
     // The player's own sets follow the bundled ones.
@@ -175,7 +183,7 @@ QList<WordStore::Entry> WordStore::chosenWords() const
         const QString recordings = DataDirectory::recordingsDirectory(dictionary);
         const QStringList words = bundledWords(dictionary);
         for (const QString &name : words)
-            entries.append({pictures + "/" + name + ".png", name, recordings + "/" + name + ".mp3"});
+            entries.append({pictures + "/" + name + ".png", name, recordings + "/" + name + ".mp3", dictionary});
     }
     return entries;
 }
@@ -184,6 +192,7 @@ bool WordStore::buildWordPool()
 {
     destroyAll(wordPool);
     destroyAll(roundList);
+    destroyAll(inUse);
 
     const QList<Entry> entries = chosenWords();
     for (const Entry &entry : entries) {
@@ -191,7 +200,9 @@ bool WordStore::buildWordPool()
         word->setImagePath(entry.imagePath);
         word->setSoundPath(entry.soundPath);
         word->setWord(entry.word);
+        word->setDictionary(entry.dictionary);
         wordPool.push_back(word);
+        inUse.push_back(copyOf(*word));
     }
     return true;
 }
@@ -203,7 +214,7 @@ void WordStore::appendImportedWords(const QString &set, QList<Entry> &entries)
     for (const QString &name : words) {
         // The views take anything but a resource path as an address.
         entries.append({QUrl::fromLocalFile(pictures + "/" + name + ".png").toString(), name,
-                        ImportedSets::recordingPath(set, name)});
+                        ImportedSets::recordingPath(set, name), set});
     }
 }
 
@@ -248,25 +259,29 @@ void WordStore::shuffle(std::vector<Word *> &words)
     }
 }
 
-Word *WordStore::dealWordGameList(unsigned count)
+Word *WordStore::dealWordGameList(unsigned count, bool everyWord, const Choice &choose)
 {
     // A round needs at least its target.
-    if (count == 0 || count > wordPool.size())
+    if (count == 0 || wordPool.empty() || (!everyWord && count > wordPool.size()))
         return nullptr;
 
     shuffle(wordPool);
     destroyAll(roundList);
 
-    Word *target = wordPool.back();
-    wordPool.pop_back();
+    // The plain deal asks the last word of the shuffled pool.
+    const int chosen = choose ? choose(wordPool) : -1;
+    const std::size_t index = chosen >= 0 && std::size_t(chosen) < wordPool.size() ? std::size_t(chosen)
+                                                                                   : wordPool.size() - 1;
+    Word *target = wordPool[index];
+    wordPool.erase(wordPool.begin() + std::ptrdiff_t(index));
     roundList.push_back(target);
     appendOthers(count - 1);
     return target;
 }
 
-Word *WordStore::dealWordGameListAround(unsigned count, const Word &target)
+Word *WordStore::dealWordGameListAround(unsigned count, const Word &target, bool everyWord)
 {
-    if (count == 0 || count - 1 > wordPool.size())
+    if (count == 0 || (!everyWord && count - 1 > wordPool.size()))
         return nullptr;
 
     shuffle(wordPool);
@@ -284,6 +299,7 @@ Word *WordStore::copyOf(const Word &word)
     copy->setWord(word.word());
     copy->setImagePath(word.imagePath());
     copy->setSoundPath(word.soundPath());
+    copy->setDictionary(word.dictionary());
     return copy;
 }
 
@@ -291,22 +307,68 @@ Word *WordStore::copyOf(const Word &word)
 // shuffled pool, which keeps its own.
 void WordStore::appendOthers(unsigned count)
 {
-    for (unsigned i = 0; i < count; ++i)
-        roundList.push_back(copyOf(*wordPool[i]));
+    const std::size_t total = count + roundList.size();
+    for (std::size_t i = 0; i < wordPool.size() && roundList.size() < total; ++i) {
+        if (fitsRound(*wordPool[i], false))
+            roundList.push_back(copyOf(*wordPool[i]));
+    }
+    fillFromWordsInUse(unsigned(total), false);
 }
 
-bool WordStore::dealPairGameList(unsigned count)
+// Fills a round the pool could not with copies of words asked already; one
+// picture a word, so a round never shows two right answers.
+void WordStore::fillFromWordsInUse(unsigned count, bool pairs)
 {
-    if (count > wordPool.size())
+    if (roundList.size() >= count)
+        return;
+    std::vector<Word *> others = inUse;
+    shuffle(others);
+    for (const Word *word : others) {
+        if (roundList.size() >= count)
+            break;
+        const bool shown = std::any_of(roundList.cbegin(), roundList.cend(),
+                                       [word](const Word *item) { return item->word() == word->word(); });
+        if (!shown && fitsRound(*word, pairs))
+            roundList.push_back(copyOf(*word));
+    }
+}
+
+// A Word Game round leaves out its answer's look-alikes; a Pair Game round
+// holds at most one word of a group.
+bool WordStore::fitsRound(const Word &word, bool pairs) const
+{
+    if (roundList.empty())
+        return true;
+    if (!pairs)
+        return !lookAlike(*roundList.front(), word);
+    return std::none_of(roundList.cbegin(), roundList.cend(), [&](const Word *item) { return lookAlike(*item, word); });
+}
+
+bool WordStore::dealPairGameList(unsigned count, bool everyWord, const Choice &choose)
+{
+    if (count > wordPool.size() && (!everyWord || wordPool.empty()))
         return false;
 
     shuffle(wordPool);
     destroyAll(roundList);
 
-    for (unsigned i = 0; i < count; ++i) {
-        roundList.push_back(wordPool.back());
-        wordPool.pop_back();
+    // The plain deal takes the pool's words from its end.
+    std::vector<Word *> candidates;
+    while (roundList.size() < count) {
+        candidates.clear();
+        for (Word *word : wordPool) {
+            if (fitsRound(*word, true))
+                candidates.push_back(word);
+        }
+        if (candidates.empty())
+            break;
+        const int chosen = choose ? choose(candidates) : -1;
+        Word *word = chosen >= 0 && std::size_t(chosen) < candidates.size() ? candidates[std::size_t(chosen)]
+                                                                            : candidates.back();
+        wordPool.erase(std::find(wordPool.begin(), wordPool.end(), word));
+        roundList.push_back(word);
     }
+    fillFromWordsInUse(count, true);
     return true;
 }
 
@@ -359,9 +421,60 @@ const std::vector<Word *> &WordStore::round() const
     return roundList;
 }
 
+const std::vector<Word *> &WordStore::wordsInUse() const
+{
+    return inUse;
+}
+
+QString WordStore::key(const Word &word)
+{
+    return word.dictionary() + QLatin1Char('/') + word.word();
+}
+
+bool WordStore::lookAlike(const Word &a, const Word &b) const
+{
+    const auto mates = lookAlikes.constFind(key(a));
+    return mates != lookAlikes.cend() && mates->contains(key(b));
+}
+
+QList<QStringList> WordStore::parseLookAlikes(const QString &text)
+{
+    QList<QStringList> groups;
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (const QString &line : lines) {
+        if (line.trimmed().startsWith(QLatin1Char('#')))
+            continue;
+        QStringList group;
+        const QStringList names = line.split(QLatin1Char(','));
+        for (const QString &name : names) {
+            if (!name.trimmed().isEmpty())
+                group.append(name.trimmed());
+        }
+        if (group.size() > 1)
+            groups.append(group);
+    }
+    return groups;
+}
+
+void WordStore::setLookAlikes(const QList<QStringList> &groups)
+{
+    lookAlikes.clear();
+    for (const QStringList &group : groups) {
+        for (const QString &word : group) {
+            for (const QString &mate : group) {
+                if (mate != word)
+                    lookAlikes[word].insert(mate);
+            }
+        }
+    }
+}
+
 void WordStore::setPoolForTesting(std::vector<Word *> words)
 {
     destroyAll(wordPool);
     destroyAll(roundList);
+    destroyAll(inUse);
     wordPool = std::move(words);
+    for (const Word *word : wordPool)
+        inUse.push_back(copyOf(*word));
 }

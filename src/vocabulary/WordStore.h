@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
+#include <QSet>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 class Word;
@@ -42,6 +45,7 @@ public:
         QString imagePath;
         QString word;
         QString soundPath;
+        QString dictionary;
     };
     // The words of the chosen dictionaries, dictionary by dictionary in the
     // player's order, each in name order: the words a new pool is built from.
@@ -50,13 +54,23 @@ public:
     // index alone (without touching the pictures).
     static QStringList bundledWords(const QString &dictionary);
 
-    // Round deals; every shuffle draws from rand().
-    Word *dealWordGameList(unsigned count);
+    // Picks the word a round asks among candidates (the shuffled pool, less
+    // what the round cannot hold): an index, or -1 for the plain deal's pick.
+    using Choice = std::function<int(const std::vector<Word *> &candidates)>;
+
+    // Round deals; every shuffle draws from rand(). The words besides the
+    // answer come from the pool, or from every word in use once the pool runs
+    // short. With everyWord a round is dealt while the pool holds any word;
+    // without it the pool must hold count words, as ever. A round never
+    // holds the answer's look-alikes (Pair Game: two look-alikes), so it may
+    // come out smaller than count when few words are in use.
+    Word *dealWordGameList(unsigned count, bool everyWord = false, const Choice &choose = Choice());
     // A round around a word dealt before (the store keeps a copy of target as
     // the answer), its other count - 1 pictures from the pool, which keeps
-    // all its words. nullptr when the pool holds fewer than count - 1.
-    Word *dealWordGameListAround(unsigned count, const Word &target);
-    bool dealPairGameList(unsigned count);
+    // all its words. nullptr when the pool holds fewer than count - 1 and
+    // not everyWord.
+    Word *dealWordGameListAround(unsigned count, const Word &target, bool everyWord = false);
+    bool dealPairGameList(unsigned count, bool everyWord = false, const Choice &choose = Choice());
     void shuffleRoundList();
     Word *roundItem(unsigned index);
 
@@ -68,6 +82,15 @@ public:
     const QStringList &chosenDictionaries() const;
     const std::vector<Word *> &pool() const;
     const std::vector<Word *> &round() const;
+    // Every word the pool was built from, the ones asked already too.
+    const std::vector<Word *> &wordsInUse() const;
+
+    // Look-alikes: words a child could take for one another (Dog, Bulldog).
+    // The bundle's groups are read once from its look-alikes file, one group
+    // a line, each word as "dictionary/word", separated by commas.
+    bool lookAlike(const Word &a, const Word &b) const;
+    static QList<QStringList> parseLookAlikes(const QString &text);
+    void setLookAlikes(const QList<QStringList> &groups);
 
     // Replaces the pool (and empties the round list) with the given words,
     // taking ownership of them.
@@ -81,6 +104,9 @@ private:
     static void shuffle(std::vector<Word *> &words);
     static Word *copyOf(const Word &word);
     void appendOthers(unsigned count);
+    void fillFromWordsInUse(unsigned count, bool pairs);
+    bool fitsRound(const Word &word, bool pairs) const;
+    static QString key(const Word &word);
     static QStringList readSavedChoice(const QString &path);
     static void appendImportedWords(const QString &set, QList<Entry> &entries);
     static void destroyAll(std::vector<Word *> &words);
@@ -90,6 +116,8 @@ private:
     QStringList chosenList;
     std::vector<Word *> wordPool;
     std::vector<Word *> roundList;
+    std::vector<Word *> inUse; // copies
+    QHash<QString, QSet<QString>> lookAlikes;
 
     static WordStore *s_instance;
 };
