@@ -125,13 +125,14 @@ Page {
             height: settingsView.height * 6 / 10
 
             Column {
-                anchors.verticalCenter: parent.verticalCenter
-                // Four rows and their gaps within the six tenths of the page.
+                // Four rows from the top, clear of the line a failed save shows below them.
+                anchors.top: parent.top
+                anchors.topMargin: parent.height / 60
                 spacing: parent.height / 25
 
                 Row {
                     id: line
-                    height: settingsView.height * 6 / 50
+                    height: settingsView.height * 11 / 100
 
                     Item {
                         width: settingsView.width / 4

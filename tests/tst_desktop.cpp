@@ -453,7 +453,7 @@ void TestDesktop::settingsByKeys()
     QCOMPARE(focusedItem(w), w.item(MainWindow::PageSettings, "muteSwitch"));
     press(w, Qt::Key_Space);
     QCOMPARE(settings->mute(), !muted);
-    // Down through the two rows of choices: Right and Space pick "Try again".
+    // Down through the three rows of choices: Right and Space pick "Try again".
     press(w, Qt::Key_Down);
     QCOMPARE(focusedItem(w), w.item(MainWindow::PageSettings, "mistakesRowChoice0"));
     press(w, Qt::Key_Right);
@@ -462,6 +462,8 @@ void TestDesktop::settingsByKeys()
     QCOMPARE(int(settings->mistakes()), int(GameOptions::TryAgain));
     press(w, Qt::Key_Down);
     QCOMPARE(focusedItem(w), w.item(MainWindow::PageSettings, "picturesRowChoice0"));
+    press(w, Qt::Key_Down);
+    QCOMPARE(focusedItem(w), w.item(MainWindow::PageSettings, "wordsRowChoice0"));
     press(w, Qt::Key_Down);
     QCOMPARE(focusedItem(w), w.item(MainWindow::PageSettings, "cancelButton"));
     press(w, Qt::Key_Right);
