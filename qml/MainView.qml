@@ -32,8 +32,10 @@ Page {
         readonly property QtObject players: typeof qtPlayers !== "undefined" ? qtPlayers : null
         x: mainView.height / 40
         y: mainView.height / 40
+        // In the quarter left of the menu; in a tall window, less high than
+        // the menu buttons so the name keeps half of it.
         width: Math.min(mainView.width / 4 - 2 * x, mainView.height / 2.2)
-        height: mainView.height / 6.9
+        height: Math.min(mainView.height / 6.9, width / 2)
         radius: height / 4
         accessibleName: qsTr("Who is playing? %1").arg(playerName.text)
         KeyNavigation.down: continueButton.enabled ? continueButton : newGameButton

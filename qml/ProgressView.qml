@@ -29,7 +29,7 @@ Page {
         Text {
             objectName: "progressTitle"
             x: progressView.margin
-            width: progressView.width / 2 - x
+            width: exportButton.x - x - progressView.margin
             height: header.height
             verticalAlignment: Text.AlignVCenter
             text: qsTr("Progress: %1").arg(progressView.report ? progressView.report.playerName : "")
@@ -67,7 +67,7 @@ Page {
 
     // The dictionaries, the last game and what the export did, on the left.
     Item {
-        id: left
+        id: bars
         anchors.top: header.bottom
         anchors.bottom: parent.bottom
         anchors.left: parent.left
@@ -78,8 +78,8 @@ Page {
 
         Row {
             id: legend
-            spacing: left.width / 30
-            height: left.lineHeight
+            spacing: bars.width / 30
+            height: bars.lineHeight
             Repeater {
                 model: [{ "text": qsTr("Learned"), "color": Theme.progressLearned },
                         { "text": qsTr("Learning"), "color": Theme.progressLearning },
@@ -87,6 +87,7 @@ Page {
                 Row {
                     spacing: legend.height / 5
                     height: legend.height
+                    width: (bars.width - 2 * legend.spacing) / 3
                     Rectangle {
                         anchors.verticalCenter: parent.verticalCenter
                         width: legend.height / 2
@@ -96,7 +97,10 @@ Page {
                     }
                     Text {
                         height: legend.height
+                        width: parent.width - legend.height * 0.7
                         verticalAlignment: Text.AlignVCenter
+                        fontSizeMode: Text.HorizontalFit
+                        minimumPixelSize: 1
                         text: modelData.text
                         color: Theme.textColor
                         font.pixelSize: Theme.fontSize(legend.height * 0.55)
@@ -109,16 +113,16 @@ Page {
             id: dictionaryBars
             objectName: "dictionaryBars"
             anchors.top: legend.bottom
-            anchors.topMargin: left.lineHeight / 4
+            anchors.topMargin: bars.lineHeight / 4
             anchors.bottom: lastGame.top
-            width: left.width
+            width: bars.width
             clip: true
             boundsBehavior: Flickable.StopAtBounds
             model: progressView.report ? progressView.report.dictionaries : []
-            spacing: left.lineHeight / 5
+            spacing: bars.lineHeight / 5
             delegate: Item {
                 width: dictionaryBars.width
-                height: left.lineHeight * 1.6
+                height: bars.lineHeight * 1.6
                 readonly property int total: Math.max(1, modelData.learned + modelData.learning + modelData.notMet)
                 Accessible.role: Accessible.StaticText
                 Accessible.name: qsTr("%1: %2 learned, %3 learning, %4 not met yet").arg(modelData.name)
@@ -130,8 +134,9 @@ Page {
                     verticalAlignment: Text.AlignVCenter
                     text: modelData.name + "  " + modelData.learned + " / " + parent.total
                     color: Theme.textColor
-                    elide: Text.ElideRight
                     font.pixelSize: Theme.fontSize(height * 0.8)
+                    fontSizeMode: Text.HorizontalFit
+                    minimumPixelSize: 1
                 }
                 Row {
                     anchors.top: dictionaryName.bottom
@@ -147,8 +152,8 @@ Page {
             id: lastGame
             objectName: "lastGame"
             anchors.bottom: exportLine.top
-            width: left.width
-            height: left.lineHeight
+            width: bars.width
+            height: bars.lineHeight
             verticalAlignment: Text.AlignVCenter
             text: progressView.report && progressView.report.lastGame !== ""
                   ? qsTr("Last game: %1").arg(progressView.report.lastGame) : qsTr("No games yet")
@@ -161,12 +166,12 @@ Page {
             id: exportLine
             objectName: "exportMessage"
             anchors.bottom: parent.bottom
-            width: left.width
-            height: text === "" ? 0 : left.lineHeight * 1.6
+            width: bars.width
+            height: text === "" ? 0 : bars.lineHeight * 1.6
             text: progressView.report ? progressView.report.exportMessage : ""
             color: Theme.secondaryText
             wrapMode: Text.WrapAtWordBoundaryOrAnywhere
-            font.pixelSize: Theme.fontSize(left.lineHeight * 0.45)
+            font.pixelSize: Theme.fontSize(bars.lineHeight * 0.45)
             fontSizeMode: Text.Fit
             minimumPixelSize: 1
             Accessible.role: Accessible.StaticText
@@ -176,9 +181,9 @@ Page {
 
     // The two charts and the hardest words, on the right.
     Column {
-        id: right
+        id: charts
         anchors.top: header.bottom
-        anchors.left: left.right
+        anchors.left: bars.right
         anchors.right: parent.right
         anchors.margins: progressView.margin
         spacing: progressView.margin / 2
@@ -190,7 +195,7 @@ Page {
             Column {
                 id: chart
                 objectName: "chart_" + modelData.key
-                width: right.width
+                width: charts.width
                 readonly property string key: modelData.key
                 readonly property color barColor: modelData.color
                 readonly property int most: progressView.report
@@ -205,7 +210,7 @@ Page {
                 }
                 Rectangle {
                     width: chart.width
-                    height: right.chartHeight
+                    height: charts.chartHeight
                     color: Theme.listFace
                     radius: height / 20
                     Row {
@@ -233,18 +238,38 @@ Page {
             }
         }
 
+        // The days the charts run over.
+        Item {
+            width: charts.width
+            height: progressView.height / 30
+            readonly property var days: progressView.report ? progressView.report.days : []
+            Text {
+                objectName: "firstDay"
+                text: parent.days.length > 0 ? parent.days[0].shortDate : ""
+                color: Theme.secondaryText
+                font.pixelSize: Theme.fontSize(parent.height * 0.8)
+            }
+            Text {
+                anchors.right: parent.right
+                text: qsTr("Today")
+                color: Theme.secondaryText
+                font.pixelSize: Theme.fontSize(parent.height * 0.8)
+            }
+        }
         Text {
-            width: right.width
+            width: charts.width
             text: qsTr("Most mistakes")
             color: Theme.textColor
             font.pixelSize: Theme.fontSize(progressView.height / 30)
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: 1
         }
         ListView {
             id: hardestRow
             objectName: "hardestWords"
-            width: right.width
-            height: progressView.height - header.height - 2 * (right.chartHeight + progressView.height / 22)
-                    - progressView.height / 22 - 5 * right.spacing - progressView.margin
+            width: charts.width
+            height: progressView.height - header.height - 2 * (charts.chartHeight + progressView.height / 22)
+                    - progressView.height / 22 - progressView.height / 30 - 6 * charts.spacing - progressView.margin
             orientation: ListView.Horizontal
             spacing: width / 40
             clip: true
@@ -254,8 +279,10 @@ Page {
             KeyNavigation.up: backButton
             Accessible.role: Accessible.List
             Accessible.name: qsTr("Most mistakes")
+            // All of them side by side, none cut at the edge.
+            readonly property real itemWidth: Math.min(height * 0.75, (width - spacing * (count - 1)) / Math.max(1, count))
             delegate: Column {
-                width: hardestRow.height * 0.75
+                width: hardestRow.itemWidth
                 Icon {
                     objectName: "hardestPicture" + index
                     width: parent.width
@@ -269,7 +296,7 @@ Page {
                 }
                 Text {
                     width: parent.width
-                    height: hardestRow.height * 0.22
+                    height: Math.min(hardestRow.height * 0.22, hardestRow.itemWidth / 3)
                     horizontalAlignment: Text.AlignHCenter
                     verticalAlignment: Text.AlignVCenter
                     text: modelData.word + " (" + modelData.mistakes + ")"

@@ -219,7 +219,11 @@ void TestPairGameScreen::wrongPairShowsTheSelectedItemsAnswer()
     REQUIRE_ANIMALS();
     QFETCH(bool, wordFirst);
     QFETCH(int, pairsBefore);
-    Screen s;
+    // A fixed deal: in a few deals in a thousand every item left stands
+    // beside its own pair, and the case below cannot be set up.
+    Screen s(QSize(800, 480), false);
+    srand(5);
+    s.window.buttonStartGameClicked(0);
     for (int k = 0; k < pairsBefore; ++k)
         s.makePair(k);
 
@@ -318,7 +322,8 @@ void TestPairGameScreen::completedGameShowsSuccess()
 
 void TestPairGameScreen::undealtFirstRoundOffersAWayBack()
 {
-    // Birds alone has three words: not enough for a round of six.
+    // Birds alone has three words: a Pair Game round of its three pairs, but
+    // too few for the Word Game's four pictures, whose page offers a way back.
     QVERIFY(registerTestDictionaries());
     {
         TemporaryDataLocation data;
@@ -333,17 +338,18 @@ void TestPairGameScreen::undealtFirstRoundOffersAWayBack()
         TestWindow w;
         w.buttonStartGameClicked(0);
         QCOMPARE(w.currentPage(), int(MainWindow::PagePairGame));
-        QVERIFY(!w.openPairGame());
+        QVERIFY(w.openPairGame());
+        QCOMPARE(w.openPairGame()->wordList().size(), 3);
 
-        QQuickWidget *view = w.view(MainWindow::PagePairGame);
+        w.buttonNewGameClicked();
+        w.buttonStartGameClicked(1);
+        QCOMPARE(w.currentPage(), int(MainWindow::PageWordGame));
+        QVERIFY(!w.openWordGame());
+        QQuickWidget *view = w.view(MainWindow::PageWordGame);
         QQuickItem *root = view->rootObject();
         QVERIFY(root);
         QCOMPARE(findItem(root, "scoreText")->property("text").toString(), QString("Score: 0"));
-        QVERIFY(findItem(root, "owlImage")->isVisible());
         QVERIFY(findItemByText(root, "Not enough words!")->isVisible());
-        for (int k = 0; k < 6; ++k)
-            QVERIFY(!findItem(root, QString("icon%1").arg(k))->isEnabled());
-
         tap(view, findItem(root, "backButton"));
         QCOMPARE(w.currentPage(), int(MainWindow::PageMain));
     }

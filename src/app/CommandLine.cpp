@@ -17,6 +17,13 @@ namespace {
 const char *const ImportOption = "import-word-set";
 const char *const ExportOption = "export-progress";
 
+void print(FILE *stream, const QString &line)
+{
+    std::fputs(line.toUtf8().constData(), stream);
+    std::fputc('\n', stream);
+    std::fflush(stream);
+}
+
 bool isOption(const QByteArray &argument, const char *option)
 {
     return argument == QByteArray("--") + option || argument.startsWith(QByteArray("--") + option + "=");
@@ -39,12 +46,6 @@ int exportProgress(const QString &path)
     return 1;
 }
 
-void print(FILE *stream, const QString &line)
-{
-    std::fputs(line.toUtf8().constData(), stream);
-    std::fputc('\n', stream);
-    std::fflush(stream);
-}
 
 } // namespace
 

@@ -67,6 +67,7 @@ void ProgressReport::load(qint64 player, const QString &name)
         m_mostMinutes = qMax(m_mostMinutes, minutes);
         m_days.append(QVariantMap{{QStringLiteral("day"), day.day()},
                                   {QStringLiteral("date"), locale.toString(day, QLocale::LongFormat)},
+                                  {QStringLiteral("shortDate"), locale.toString(day, QLocale::ShortFormat)},
                                   {QStringLiteral("learned"), learned},
                                   {QStringLiteral("minutes"), minutes}});
     }
@@ -81,7 +82,7 @@ void ProgressReport::load(qint64 player, const QString &name)
                                      {QStringLiteral("imagePath"), entry->imagePath},
                                      {QStringLiteral("soundPath"), entry->soundPath},
                                      {QStringLiteral("mistakes"), trouble.mistakes}});
-        if (m_hardest.size() == 6)
+        if (m_hardest.size() == 5)
             break;
     }
     m_lastGame = summary.lastAnswer.isValid() ? locale.toString(summary.lastAnswer.date(), QLocale::LongFormat)

@@ -18,7 +18,7 @@ class ProgressReport : public QObject
     // Maps of name, learned, learning, notMet.
     Q_PROPERTY(QVariantList dictionaries READ dictionaries NOTIFY changed)
     // Maps of day (the day of the month), date (the whole date, for screen
-    // readers), learned and minutes, oldest first, today last.
+    // readers), shortDate, learned and minutes, oldest first, today last.
     Q_PROPERTY(QVariantList days READ days NOTIFY changed)
     Q_PROPERTY(int mostLearned READ mostLearned NOTIFY changed)
     Q_PROPERTY(int mostMinutes READ mostMinutes NOTIFY changed)

@@ -3,6 +3,8 @@
 #include "DataDirectory.h"
 #include "MainWindow.h"
 #include "PairGame.h"
+#include "Players.h"
+#include "WordStore.h"
 #include "Settings.h"
 #include "Translations.h"
 #include "Word.h"
@@ -116,6 +118,53 @@ static void gentlePlay(MainWindow &window)
     save(window, "picture-book-open");
 }
 
+// Three players, one of whom has played on most of the last 30 days: the
+// players page, a player's editor, her progress and the settings.
+static void playersAndProgress(MainWindow &window, const QString &suffix)
+{
+    Players *players = window.players();
+    players->open();
+    players->add(QStringLiteral("Leo"), QStringLiteral(":/png/Animals/Lion.png"));
+    const int mia = players->add(QStringLiteral("Mia"), QStringLiteral(":/png/Animals/Fox.png"));
+    QStringList words;
+    for (const char *dictionary : {"Animals", "Food"}) {
+        const QStringList all = WordStore::bundledWords(QLatin1String(dictionary));
+        for (int i = 0; i < all.size() && i < 16; ++i)
+            words.append(QLatin1String(dictionary) + '/' + all[i]);
+    }
+    srand(3);
+    const QDate today = QDate::currentDate();
+    for (int day = 29; day >= 0; --day) {
+        if (rand() % 3 == 0)
+            continue;
+        QDateTime at(today.addDays(-day), QTime(17, 0));
+        for (int k = 0; k < 14; ++k) {
+            const QString entry = words[(day * 5 + k) % words.size()];
+            WordMemory::Answer answer;
+            answer.dictionary = entry.section('/', 0, 0);
+            answer.word = entry.section('/', 1);
+            answer.outcome = rand() % 7 == 0 ? WordMemory::Mistake : WordMemory::RightFirstTry;
+            answer.at = at = at.addSecs(15 + rand() % 20);
+            players->store()->record(mia, answer);
+        }
+    }
+    players->store()->flush();
+    players->choose(players->list().first().toMap().value("id").toInt());
+    players->choose(mia);
+
+    window.buttonPlayersClicked();
+    save(window, "players" + suffix);
+    QQuickItem *editor = TestSupport::findItem(window.view(MainWindow::PagePlayers)->rootObject(), "playerEditor");
+    QMetaObject::invokeMethod(window.view(MainWindow::PagePlayers)->rootObject(), "openEditor", Q_ARG(QVariant, mia),
+                              Q_ARG(QVariant, "Mia"), Q_ARG(QVariant, ":/png/Animals/Fox.png"));
+    save(window, "player-editor" + suffix);
+    editor->setVisible(false);
+    window.buttonProgressClicked(mia);
+    save(window, "progress" + suffix);
+    window.buttonProgressBackClicked();
+    window.buttonPlayersBackClicked();
+}
+
 int main(int argc, char *argv[])
 {
     QFont font(QStringLiteral("Arial"), 30, QFont::Normal, false);
@@ -144,6 +193,14 @@ int main(int argc, char *argv[])
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
+    // A large window: only the pages a parent reads, beside their small shots.
+    if (width >= 1920) {
+        playersAndProgress(window, "-large");
+        window.buttonSettingsClicked();
+        save(window, "settings-large");
+        DataDirectory::setPlatformLocationProvider({});
+        return 0;
+    }
     save(window, "main-menu");
 
     window.buttonNewGameClicked();
@@ -250,6 +307,8 @@ int main(int argc, char *argv[])
     window.buttonDictionariesCancelClicked();
     window.buttonSettingsClicked();
     save(window, "settings");
+    window.buttonSettingsCancelClicked();
+    playersAndProgress(window, QString());
     DataDirectory::setPlatformLocationProvider({});
     return 0;
 }
