@@ -146,7 +146,7 @@ Page {
                 horizontalAlignment: Text.AlignHCenter
                 verticalAlignment: Text.AlignVCenter
                 text: modelData.name + (modelData.learned >= 0
-                      ? "\n" + qsTr("%n words learned", "", modelData.learned) : "")
+                      ? "\n" + qsTr("Words learned: %1").arg(modelData.learned) : "")
                 color: Theme.textColor
                 font.pixelSize: Theme.fontSize(height / 2.6)
                 fontSizeMode: Text.Fit

@@ -3,8 +3,8 @@
 
 #include "GameOptions.h"
 #include "MainWindow.h"
-#include "Players.h"
 #include "NamePromptDialog.h"
+#include "Players.h"
 #include "Settings.h"
 #include "TopTenList.h"
 #include "WindowMode.h"
@@ -157,10 +157,28 @@ void TestDesktop::everyPageLaysOutAtEverySize_data()
     QTest::addColumn<QString>("page");
     QTest::addColumn<QSize>("size");
     for (const QSize size : windowSizes()) {
-        for (const char *page : {"menu", "game mode", "word 10", "word 6", "word 4", "word end", "word practice end",
-                                 "pair 6", "pair 4", "pair 3", "pair end", "dictionaries", "importProgress",
-                                 "importReport", "confirmRemove", "settings", "book", "close-up", "players",
-                                 "playerEditor", "confirmRemovePlayer", "progress"})
+        for (const char *page : {"menu",
+                                 "game mode",
+                                 "word 10",
+                                 "word 6",
+                                 "word 4",
+                                 "word end",
+                                 "word practice end",
+                                 "pair 6",
+                                 "pair 4",
+                                 "pair 3",
+                                 "pair end",
+                                 "dictionaries",
+                                 "importProgress",
+                                 "importReport",
+                                 "confirmRemove",
+                                 "settings",
+                                 "book",
+                                 "close-up",
+                                 "players",
+                                 "playerEditor",
+                                 "confirmRemovePlayer",
+                                 "progress"})
             QTest::newRow(qPrintable(QString("%1 %2x%3").arg(page).arg(size.width()).arg(size.height())))
                 << QString(page) << size;
     }

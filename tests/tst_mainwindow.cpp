@@ -6,8 +6,8 @@
 #include "MainWindow.h"
 #include "Players.h"
 #include "ProgressReport.h"
-#include "Word.h"
 #include "Settings.h"
+#include "Word.h"
 #include "WordGame.h"
 
 #include <QApplication>

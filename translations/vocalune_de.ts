@@ -32,6 +32,26 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
         <source>folder</source>
         <translation>Ordner</translation>
     </message>
+    <message>
+        <source>the progress was saved by a newer Vocalune</source>
+        <translation>der Fortschritt wurde von einem neueren Vocalune gespeichert</translation>
+    </message>
+    <message>
+        <source>the progress could not be opened</source>
+        <translation>der Fortschritt konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Could not export: %1</source>
+        <translation>Export nicht möglich: %1</translation>
+    </message>
+    <message>
+        <source>Write every player&apos;s words as CSV to the file and exit (exit code 1 when it could not).</source>
+        <translation>Die Wörter aller Spieler als CSV in die Datei schreiben und beenden (Exit-Code 1, wenn das nicht ging).</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>Datei</translation>
+    </message>
 </context>
 <context>
     <name>DictionariesView</name>
@@ -174,6 +194,10 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
         <source>Exit</source>
         <translation>Beenden</translation>
     </message>
+    <message>
+        <source>Who is playing? %1</source>
+        <translation>Wer spielt? %1</translation>
+    </message>
 </context>
 <context>
     <name>NewGameView</name>
@@ -240,10 +264,166 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
     </message>
 </context>
 <context>
+    <name>Players</name>
+    <message>
+        <source>This memory was made by a newer Vocalune. Play goes on, but answers are not kept.</source>
+        <translation>Dieses Gedächtnis stammt von einem neueren Vocalune. Das Spiel geht weiter, aber Antworten werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The memory of words could not be opened. Play goes on, but answers are not kept.</source>
+        <translation>Das Wortgedächtnis konnte nicht geöffnet werden. Das Spiel geht weiter, aber Antworten werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The memory of words was damaged and starts afresh. The old file was kept beside it.</source>
+        <translation>Das Wortgedächtnis war beschädigt und beginnt neu. Die alte Datei liegt daneben.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayersView</name>
+    <message>
+        <source>Who is playing?</source>
+        <translation>Wer spielt?</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Words learned: %1</source>
+        <translation>Gelernte Wörter: %1</translation>
+    </message>
+    <message>
+        <source>New player</source>
+        <translation>Neuer Spieler</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Picture %1</source>
+        <translation>Bild %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Remove %1?</source>
+        <translation>%1 entfernen?</translation>
+    </message>
+    <message>
+        <source>Every word this player learned is forgotten.</source>
+        <translation>Alle Wörter, die dieser Spieler gelernt hat, werden vergessen.</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Behalten</translation>
+    </message>
+</context>
+<context>
     <name>PracticeBadge</name>
     <message>
         <source>Practice</source>
         <translation>Üben</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressReport</name>
+    <message>
+        <source>Export progress</source>
+        <translation>Fortschritt exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Saved in %1</source>
+        <translation>Gespeichert in %1</translation>
+    </message>
+    <message>
+        <source>Could not export: %1</source>
+        <translation>Export nicht möglich: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressView</name>
+    <message>
+        <source>Progress: %1</source>
+        <translation>Fortschritt: %1</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Learned</source>
+        <translation>Gelernt</translation>
+    </message>
+    <message>
+        <source>Learning</source>
+        <translation>Am Lernen</translation>
+    </message>
+    <message>
+        <source>Not met yet</source>
+        <translation>Noch nicht gesehen</translation>
+    </message>
+    <message>
+        <source>%1: %2 learned, %3 learning, %4 not met yet</source>
+        <translation>%1: %2 gelernt, %3 am Lernen, %4 noch nicht gesehen</translation>
+    </message>
+    <message>
+        <source>Last game: %1</source>
+        <translation>Letztes Spiel: %1</translation>
+    </message>
+    <message>
+        <source>No games yet</source>
+        <translation>Noch keine Spiele</translation>
+    </message>
+    <message>
+        <source>Words learned per day</source>
+        <translation>Gelernte Wörter pro Tag</translation>
+    </message>
+    <message>
+        <source>Minutes played per day</source>
+        <translation>Gespielte Minuten pro Tag</translation>
+    </message>
+    <message>
+        <source>most: %1</source>
+        <translation>höchstens %1</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Most mistakes</source>
+        <translation>Die meisten Fehler</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,26 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
         <source>folder</source>
         <translation>carpeta</translation>
     </message>
+    <message>
+        <source>the progress was saved by a newer Vocalune</source>
+        <translation>el progreso lo guardó un Vocalune más nuevo</translation>
+    </message>
+    <message>
+        <source>the progress could not be opened</source>
+        <translation>no se pudo abrir el progreso</translation>
+    </message>
+    <message>
+        <source>Could not export: %1</source>
+        <translation>No se pudo exportar: %1</translation>
+    </message>
+    <message>
+        <source>Write every player&apos;s words as CSV to the file and exit (exit code 1 when it could not).</source>
+        <translation>Escribir las palabras de todos los jugadores como CSV en el archivo y salir (código de salida 1 si no se pudo).</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>archivo</translation>
+    </message>
 </context>
 <context>
     <name>DictionariesView</name>
@@ -174,6 +194,10 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
         <source>Exit</source>
         <translation>Salir</translation>
     </message>
+    <message>
+        <source>Who is playing? %1</source>
+        <translation>¿Quién juega? %1</translation>
+    </message>
 </context>
 <context>
     <name>NewGameView</name>
@@ -240,10 +264,166 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
     </message>
 </context>
 <context>
+    <name>Players</name>
+    <message>
+        <source>This memory was made by a newer Vocalune. Play goes on, but answers are not kept.</source>
+        <translation>Esta memoria la creó un Vocalune más nuevo. Se puede jugar, pero las respuestas no se guardan.</translation>
+    </message>
+    <message>
+        <source>The memory of words could not be opened. Play goes on, but answers are not kept.</source>
+        <translation>No se pudo abrir la memoria de palabras. Se puede jugar, pero las respuestas no se guardan.</translation>
+    </message>
+    <message>
+        <source>The memory of words was damaged and starts afresh. The old file was kept beside it.</source>
+        <translation>La memoria de palabras estaba dañada y empieza de nuevo. El archivo antiguo se guardó al lado.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayersView</name>
+    <message>
+        <source>Who is playing?</source>
+        <translation>¿Quién juega?</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Words learned: %1</source>
+        <translation>Palabras aprendidas: %1</translation>
+    </message>
+    <message>
+        <source>New player</source>
+        <translation>Nuevo jugador</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renombrar</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>Picture %1</source>
+        <translation>Dibujo %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Remove %1?</source>
+        <translation>¿Quitar a %1?</translation>
+    </message>
+    <message>
+        <source>Every word this player learned is forgotten.</source>
+        <translation>Se olvidan todas las palabras que aprendió este jugador.</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Conservar</translation>
+    </message>
+</context>
+<context>
     <name>PracticeBadge</name>
     <message>
         <source>Practice</source>
         <translation>Práctica</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressReport</name>
+    <message>
+        <source>Export progress</source>
+        <translation>Exportar el progreso</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Saved in %1</source>
+        <translation>Guardado en %1</translation>
+    </message>
+    <message>
+        <source>Could not export: %1</source>
+        <translation>No se pudo exportar: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressView</name>
+    <message>
+        <source>Progress: %1</source>
+        <translation>Progreso: %1</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Learned</source>
+        <translation>Aprendidas</translation>
+    </message>
+    <message>
+        <source>Learning</source>
+        <translation>Aprendiendo</translation>
+    </message>
+    <message>
+        <source>Not met yet</source>
+        <translation>Aún no vistas</translation>
+    </message>
+    <message>
+        <source>%1: %2 learned, %3 learning, %4 not met yet</source>
+        <translation>%1: %2 aprendidas, %3 aprendiendo, %4 aún no vistas</translation>
+    </message>
+    <message>
+        <source>Last game: %1</source>
+        <translation>Última partida: %1</translation>
+    </message>
+    <message>
+        <source>No games yet</source>
+        <translation>Aún no hay partidas</translation>
+    </message>
+    <message>
+        <source>Words learned per day</source>
+        <translation>Palabras aprendidas por día</translation>
+    </message>
+    <message>
+        <source>Minutes played per day</source>
+        <translation>Minutos jugados por día</translation>
+    </message>
+    <message>
+        <source>most: %1</source>
+        <translation>máximo: %1</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hoy</translation>
+    </message>
+    <message>
+        <source>Most mistakes</source>
+        <translation>Más errores</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,26 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
         <source>folder</source>
         <translation>kansio</translation>
     </message>
+    <message>
+        <source>the progress was saved by a newer Vocalune</source>
+        <translation>edistymisen tallensi uudempi Vocalune</translation>
+    </message>
+    <message>
+        <source>the progress could not be opened</source>
+        <translation>edistymistä ei voitu avata</translation>
+    </message>
+    <message>
+        <source>Could not export: %1</source>
+        <translation>Vienti epäonnistui: %1</translation>
+    </message>
+    <message>
+        <source>Write every player&apos;s words as CSV to the file and exit (exit code 1 when it could not).</source>
+        <translation>Kirjoita kaikkien pelaajien sanat CSV-tiedostoon ja lopeta (paluuarvo 1, jos se ei onnistunut).</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>tiedosto</translation>
+    </message>
 </context>
 <context>
     <name>DictionariesView</name>
@@ -174,6 +194,10 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
         <source>Exit</source>
         <translation>Lopeta</translation>
     </message>
+    <message>
+        <source>Who is playing? %1</source>
+        <translation>Kuka pelaa? %1</translation>
+    </message>
 </context>
 <context>
     <name>NewGameView</name>
@@ -240,10 +264,166 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
     </message>
 </context>
 <context>
+    <name>Players</name>
+    <message>
+        <source>This memory was made by a newer Vocalune. Play goes on, but answers are not kept.</source>
+        <translation>Tämän muistin teki uudempi Vocalune. Pelata voi, mutta vastauksia ei tallenneta.</translation>
+    </message>
+    <message>
+        <source>The memory of words could not be opened. Play goes on, but answers are not kept.</source>
+        <translation>Sanamuistia ei voitu avata. Pelata voi, mutta vastauksia ei tallenneta.</translation>
+    </message>
+    <message>
+        <source>The memory of words was damaged and starts afresh. The old file was kept beside it.</source>
+        <translation>Sanamuisti oli vahingoittunut ja alkaa alusta. Vanha tiedosto säilytettiin sen vieressä.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayersView</name>
+    <message>
+        <source>Who is playing?</source>
+        <translation>Kuka pelaa?</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Paluu</translation>
+    </message>
+    <message>
+        <source>Words learned: %1</source>
+        <translation>Opitut sanat: %1</translation>
+    </message>
+    <message>
+        <source>New player</source>
+        <translation>Uusi pelaaja</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Edistyminen</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Nimeä</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Poista</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nimi:</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Kuva</translation>
+    </message>
+    <message>
+        <source>Picture %1</source>
+        <translation>Kuva %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Peruuta</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Remove %1?</source>
+        <translation>Poistetaanko %1?</translation>
+    </message>
+    <message>
+        <source>Every word this player learned is forgotten.</source>
+        <translation>Kaikki tämän pelaajan oppimat sanat unohdetaan.</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Säilytä</translation>
+    </message>
+</context>
+<context>
     <name>PracticeBadge</name>
     <message>
         <source>Practice</source>
         <translation>Harjoitus</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressReport</name>
+    <message>
+        <source>Export progress</source>
+        <translation>Vie edistyminen</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-tiedostot (*.csv)</translation>
+    </message>
+    <message>
+        <source>Saved in %1</source>
+        <translation>Tallennettu: %1</translation>
+    </message>
+    <message>
+        <source>Could not export: %1</source>
+        <translation>Vienti epäonnistui: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressView</name>
+    <message>
+        <source>Progress: %1</source>
+        <translation>Edistyminen: %1</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Vie</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Paluu</translation>
+    </message>
+    <message>
+        <source>Learned</source>
+        <translation>Opitut</translation>
+    </message>
+    <message>
+        <source>Learning</source>
+        <translation>Opettelussa</translation>
+    </message>
+    <message>
+        <source>Not met yet</source>
+        <translation>Ei vielä nähty</translation>
+    </message>
+    <message>
+        <source>%1: %2 learned, %3 learning, %4 not met yet</source>
+        <translation>%1: %2 opittu, %3 opettelussa, %4 ei vielä nähty</translation>
+    </message>
+    <message>
+        <source>Last game: %1</source>
+        <translation>Viimeisin peli: %1</translation>
+    </message>
+    <message>
+        <source>No games yet</source>
+        <translation>Ei vielä pelejä</translation>
+    </message>
+    <message>
+        <source>Words learned per day</source>
+        <translation>Opitut sanat päivässä</translation>
+    </message>
+    <message>
+        <source>Minutes played per day</source>
+        <translation>Pelatut minuutit päivässä</translation>
+    </message>
+    <message>
+        <source>most: %1</source>
+        <translation>enintään %1</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Tänään</translation>
+    </message>
+    <message>
+        <source>Most mistakes</source>
+        <translation>Eniten virheitä</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,26 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
         <source>folder</source>
         <translation>dossier</translation>
     </message>
+    <message>
+        <source>the progress was saved by a newer Vocalune</source>
+        <translation>la progression a été enregistrée par un Vocalune plus récent</translation>
+    </message>
+    <message>
+        <source>the progress could not be opened</source>
+        <translation>impossible d’ouvrir la progression</translation>
+    </message>
+    <message>
+        <source>Could not export: %1</source>
+        <translation>Exportation impossible : %1</translation>
+    </message>
+    <message>
+        <source>Write every player&apos;s words as CSV to the file and exit (exit code 1 when it could not).</source>
+        <translation>Écrire les mots de chaque joueur en CSV dans le fichier et quitter (code de sortie 1 en cas d’échec).</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>fichier</translation>
+    </message>
 </context>
 <context>
     <name>DictionariesView</name>
@@ -174,6 +194,10 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
         <source>Exit</source>
         <translation>Quitter</translation>
     </message>
+    <message>
+        <source>Who is playing? %1</source>
+        <translation>Qui joue ? %1</translation>
+    </message>
 </context>
 <context>
     <name>NewGameView</name>
@@ -240,10 +264,166 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
     </message>
 </context>
 <context>
+    <name>Players</name>
+    <message>
+        <source>This memory was made by a newer Vocalune. Play goes on, but answers are not kept.</source>
+        <translation>Cette mémoire a été créée par un Vocalune plus récent. Le jeu continue, mais les réponses ne sont pas gardées.</translation>
+    </message>
+    <message>
+        <source>The memory of words could not be opened. Play goes on, but answers are not kept.</source>
+        <translation>Impossible d’ouvrir la mémoire des mots. Le jeu continue, mais les réponses ne sont pas gardées.</translation>
+    </message>
+    <message>
+        <source>The memory of words was damaged and starts afresh. The old file was kept beside it.</source>
+        <translation>La mémoire des mots était abîmée et repart de zéro. L’ancien fichier a été gardé à côté.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayersView</name>
+    <message>
+        <source>Who is playing?</source>
+        <translation>Qui joue ?</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Words learned: %1</source>
+        <translation>Mots appris : %1</translation>
+    </message>
+    <message>
+        <source>New player</source>
+        <translation>Nouveau joueur</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progrès</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Picture %1</source>
+        <translation>Image %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Remove %1?</source>
+        <translation>Retirer %1 ?</translation>
+    </message>
+    <message>
+        <source>Every word this player learned is forgotten.</source>
+        <translation>Tous les mots appris par ce joueur sont oubliés.</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Garder</translation>
+    </message>
+</context>
+<context>
     <name>PracticeBadge</name>
     <message>
         <source>Practice</source>
         <translation>Entraînement</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressReport</name>
+    <message>
+        <source>Export progress</source>
+        <translation>Exporter la progression</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Saved in %1</source>
+        <translation>Enregistré dans %1</translation>
+    </message>
+    <message>
+        <source>Could not export: %1</source>
+        <translation>Exportation impossible : %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressView</name>
+    <message>
+        <source>Progress: %1</source>
+        <translation>Progrès : %1</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Learned</source>
+        <translation>Appris</translation>
+    </message>
+    <message>
+        <source>Learning</source>
+        <translation>En cours</translation>
+    </message>
+    <message>
+        <source>Not met yet</source>
+        <translation>Pas encore vus</translation>
+    </message>
+    <message>
+        <source>%1: %2 learned, %3 learning, %4 not met yet</source>
+        <translation>%1 : %2 appris, %3 en cours, %4 pas encore vus</translation>
+    </message>
+    <message>
+        <source>Last game: %1</source>
+        <translation>Dernière partie : %1</translation>
+    </message>
+    <message>
+        <source>No games yet</source>
+        <translation>Pas encore de partie</translation>
+    </message>
+    <message>
+        <source>Words learned per day</source>
+        <translation>Mots appris par jour</translation>
+    </message>
+    <message>
+        <source>Minutes played per day</source>
+        <translation>Minutes jouées par jour</translation>
+    </message>
+    <message>
+        <source>most: %1</source>
+        <translation>max. : %1</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Aujourd’hui</translation>
+    </message>
+    <message>
+        <source>Most mistakes</source>
+        <translation>Le plus d’erreurs</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,26 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
         <source>folder</source>
         <translation>mapp</translation>
     </message>
+    <message>
+        <source>the progress was saved by a newer Vocalune</source>
+        <translation>framstegen sparades av en nyare Vocalune</translation>
+    </message>
+    <message>
+        <source>the progress could not be opened</source>
+        <translation>framstegen kunde inte öppnas</translation>
+    </message>
+    <message>
+        <source>Could not export: %1</source>
+        <translation>Kunde inte exportera: %1</translation>
+    </message>
+    <message>
+        <source>Write every player&apos;s words as CSV to the file and exit (exit code 1 when it could not).</source>
+        <translation>Skriv alla spelares ord som CSV till filen och avsluta (slutkod 1 om det inte gick).</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>fil</translation>
+    </message>
 </context>
 <context>
     <name>DictionariesView</name>
@@ -174,6 +194,10 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
         <source>Exit</source>
         <translation>Avsluta</translation>
     </message>
+    <message>
+        <source>Who is playing? %1</source>
+        <translation>Vem spelar? %1</translation>
+    </message>
 </context>
 <context>
     <name>NewGameView</name>
@@ -240,10 +264,166 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
     </message>
 </context>
 <context>
+    <name>Players</name>
+    <message>
+        <source>This memory was made by a newer Vocalune. Play goes on, but answers are not kept.</source>
+        <translation>Det här minnet gjordes av en nyare Vocalune. Spelet fortsätter, men svaren sparas inte.</translation>
+    </message>
+    <message>
+        <source>The memory of words could not be opened. Play goes on, but answers are not kept.</source>
+        <translation>Ordminnet kunde inte öppnas. Spelet fortsätter, men svaren sparas inte.</translation>
+    </message>
+    <message>
+        <source>The memory of words was damaged and starts afresh. The old file was kept beside it.</source>
+        <translation>Ordminnet var skadat och börjar om. Den gamla filen sparades bredvid.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayersView</name>
+    <message>
+        <source>Who is playing?</source>
+        <translation>Vem spelar?</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Bakåt</translation>
+    </message>
+    <message>
+        <source>Words learned: %1</source>
+        <translation>Inlärda ord: %1</translation>
+    </message>
+    <message>
+        <source>New player</source>
+        <translation>Ny spelare</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Framsteg</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Byt namn</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Ta bort</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Namn:</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Picture %1</source>
+        <translation>Bild %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Remove %1?</source>
+        <translation>Ta bort %1?</translation>
+    </message>
+    <message>
+        <source>Every word this player learned is forgotten.</source>
+        <translation>Alla ord som den här spelaren har lärt sig glöms bort.</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Behåll</translation>
+    </message>
+</context>
+<context>
     <name>PracticeBadge</name>
     <message>
         <source>Practice</source>
         <translation>Övning</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressReport</name>
+    <message>
+        <source>Export progress</source>
+        <translation>Exportera framsteg</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-filer (*.csv)</translation>
+    </message>
+    <message>
+        <source>Saved in %1</source>
+        <translation>Sparat i %1</translation>
+    </message>
+    <message>
+        <source>Could not export: %1</source>
+        <translation>Kunde inte exportera: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressView</name>
+    <message>
+        <source>Progress: %1</source>
+        <translation>Framsteg: %1</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportera</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Bakåt</translation>
+    </message>
+    <message>
+        <source>Learned</source>
+        <translation>Inlärda</translation>
+    </message>
+    <message>
+        <source>Learning</source>
+        <translation>Lär sig</translation>
+    </message>
+    <message>
+        <source>Not met yet</source>
+        <translation>Inte mötta än</translation>
+    </message>
+    <message>
+        <source>%1: %2 learned, %3 learning, %4 not met yet</source>
+        <translation>%1: %2 inlärda, %3 lär sig, %4 inte mötta än</translation>
+    </message>
+    <message>
+        <source>Last game: %1</source>
+        <translation>Senaste spelet: %1</translation>
+    </message>
+    <message>
+        <source>No games yet</source>
+        <translation>Inga spel än</translation>
+    </message>
+    <message>
+        <source>Words learned per day</source>
+        <translation>Inlärda ord per dag</translation>
+    </message>
+    <message>
+        <source>Minutes played per day</source>
+        <translation>Spelade minuter per dag</translation>
+    </message>
+    <message>
+        <source>most: %1</source>
+        <translation>högst %1</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>I dag</translation>
+    </message>
+    <message>
+        <source>Most mistakes</source>
+        <translation>Flest misstag</translation>
     </message>
 </context>
 <context>

@@ -46,7 +46,6 @@ int exportProgress(const QString &path)
     return 1;
 }
 
-
 } // namespace
 
 namespace CommandLine {

@@ -4,11 +4,11 @@
 #include "MainWindow.h"
 #include "PairGame.h"
 #include "Players.h"
-#include "WordStore.h"
 #include "Settings.h"
 #include "Translations.h"
 #include "Word.h"
 #include "WordGame.h"
+#include "WordStore.h"
 #include "testsupport.h"
 
 #include <QApplication>
