@@ -25,11 +25,13 @@ Page {
     }
 
     // Who is playing, in the top-left corner clear of the menu and the owl:
-    // a child finds their own picture; it opens "Who is playing?".
-    Tile {
+    // a child finds their own picture; it opens "Who is playing?". Plain
+    // items rather than a tile: the menu's first frame waits for each one.
+    Rectangle {
         id: playerButton
         objectName: "playerButton"
         readonly property QtObject players: typeof qtPlayers !== "undefined" ? qtPlayers : null
+        readonly property string accessibleName: Accessible.name
         x: mainView.height / 40
         y: mainView.height / 40
         // In the quarter left of the menu; in a tall window, less high than
@@ -37,22 +39,33 @@ Page {
         width: Math.min(mainView.width / 4 - 2 * x, mainView.height / 2.2)
         height: Math.min(mainView.height / 6.9, width / 2)
         radius: height / 4
-        accessibleName: qsTr("Who is playing? %1").arg(playerName.text)
+        color: Theme.tileFace
+        border.width: Theme.tileBorderWidth
+        border.color: Theme.tileBorder
+
+        activeFocusOnTab: true
+        Keys.onReturnPressed: mainView.qmlPlayersSignal()
+        Keys.onEnterPressed: mainView.qmlPlayersSignal()
+        Keys.onSpacePressed: mainView.qmlPlayersSignal()
+        Accessible.role: Accessible.Button
+        Accessible.name: qsTr("Who is playing? %1").arg(playerName.text)
+        Accessible.onPressAction: mainView.qmlPlayersSignal()
         KeyNavigation.down: continueButton.enabled ? continueButton : newGameButton
         KeyNavigation.right: continueButton.enabled ? continueButton : newGameButton
-        onClicked: mainView.qmlPlayersSignal()
 
-        Icon {
+        // The menu's own owl until a player chooses an animal: the same
+        // picture as the owl above, so the first frame decodes nothing more.
+        Image {
             id: playerPicture
             x: playerButton.height * 0.08
             anchors.verticalCenter: parent.verticalCenter
             width: playerButton.height * 0.84
             height: width
-            border.width: 0
-            iconPath: playerButton.players ? playerButton.players.currentPicture : ""
-            decodeAhead: false
-            activeFocusOnTab: false
-            enabled: false
+            readonly property string picture: playerButton.players ? playerButton.players.currentPicture : ""
+            source: picture.indexOf(":/") === 0 ? "qrc" + picture : picture
+            asynchronous: true
+            fillMode: Image.PreserveAspectFit
+            smooth: true
         }
         Text {
             id: playerName
@@ -64,12 +77,15 @@ Page {
             verticalAlignment: Text.AlignVCenter
             text: playerButton.players ? playerButton.players.currentName : ""
             color: Theme.textColor
-            font.pixelSize: Theme.fontSize(height * 0.32)
-            fontSizeMode: Text.Fit
+            font.pixelSize: Theme.fontSize(height * 0.3)
+            fontSizeMode: Text.HorizontalFit
             minimumPixelSize: 1
-            wrapMode: Text.WrapAtWordBoundaryOrAnywhere
-            maximumLineCount: 2
         }
+        MouseArea {
+            anchors.fill: parent
+            onClicked: mainView.qmlPlayersSignal()
+        }
+        FocusRing {}
     }
 
     Column {
