@@ -55,17 +55,36 @@ Page {
 
         // The menu's own owl until a player chooses an animal: the same
         // picture as the owl above, so the first frame decodes nothing more.
-        Image {
+        // An animal comes through the picture provider, which trims its
+        // clear border as on every tile.
+        Item {
             id: playerPicture
+            readonly property string picture: playerButton.players ? playerButton.players.currentPicture : ""
+            readonly property bool owl: picture === "" || picture === ":/images/oma_pollo.png"
             x: playerButton.height * 0.08
             anchors.verticalCenter: parent.verticalCenter
             width: playerButton.height * 0.84
             height: width
-            readonly property string picture: playerButton.players ? playerButton.players.currentPicture : ""
-            source: picture.indexOf(":/") === 0 ? "qrc" + picture : picture
-            asynchronous: true
-            fillMode: Image.PreserveAspectFit
-            smooth: true
+
+            Image {
+                anchors.fill: parent
+                visible: playerPicture.owl
+                source: visible ? "../images/oma_pollo.png" : ""
+                fillMode: Image.PreserveAspectFit
+                smooth: true
+            }
+            Image {
+                anchors.fill: parent
+                visible: !playerPicture.owl
+                source: !visible ? ""
+                      : playerPicture.picture.indexOf(":/") === 0
+                        ? "image://vocalune/" + playerPicture.picture.substring(2) + "?alone" : playerPicture.picture
+                sourceSize.width: Math.ceil(width)
+                sourceSize.height: Math.ceil(height)
+                asynchronous: true
+                fillMode: Image.PreserveAspectFit
+                smooth: true
+            }
         }
         Text {
             id: playerName

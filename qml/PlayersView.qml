@@ -40,7 +40,8 @@ Page {
     width: qtMainWindow.screenWidth
     height: qtMainWindow.screenHeight
 
-    Keys.onEscapePressed: goBack()
+    // Escape closes an open card first, then leaves the page.
+    Keys.onEscapePressed: editor.visible || confirmRemove.visible ? closePanels() : goBack()
 
     Item {
         id: header
@@ -139,18 +140,27 @@ Page {
                 focus: cell.GridView.isCurrentItem
                 onIconClickedSignal: playersView.players.choose(modelData.id)
             }
-            Text {
+            // The name, and beneath it the words learned once counted.
+            Column {
                 anchors.top: tile.bottom
-                anchors.bottom: parent.bottom
-                width: cell.width
-                horizontalAlignment: Text.AlignHCenter
-                verticalAlignment: Text.AlignVCenter
-                text: modelData.name + (modelData.learned >= 0
-                      ? "\n" + qsTr("Words learned: %1").arg(modelData.learned) : "")
-                color: Theme.textColor
-                font.pixelSize: Theme.fontSize(height / 2.6)
-                fontSizeMode: Text.Fit
-                minimumPixelSize: 1
+                anchors.topMargin: cell.height * 0.02
+                anchors.horizontalCenter: parent.horizontalCenter
+                width: cell.width * 0.94
+                Repeater {
+                    model: [modelData.name,
+                             modelData.learned >= 0 ? qsTr("Words learned: %1").arg(modelData.learned) : ""]
+                    Text {
+                        width: parent.width
+                        height: cell.height * 0.1
+                        horizontalAlignment: Text.AlignHCenter
+                        verticalAlignment: Text.AlignVCenter
+                        text: modelData
+                        color: Theme.textColor
+                        font.pixelSize: Theme.fontSize(height * 0.8)
+                        fontSizeMode: Text.HorizontalFit
+                        minimumPixelSize: 1
+                    }
+                }
             }
         }
     }

@@ -199,7 +199,9 @@ Page {
                 readonly property string key: modelData.key
                 readonly property color barColor: modelData.color
                 readonly property int most: progressView.report
-                    ? Math.max(1, key === "learned" ? progressView.report.mostLearned : progressView.report.mostMinutes) : 1
+                    ? (key === "learned" ? progressView.report.mostLearned : progressView.report.mostMinutes) : 0
+                // The tallest bar fills the chart.
+                readonly property int scale: Math.max(1, most)
                 Text {
                     width: chart.width
                     text: modelData.title + "  (" + qsTr("most: %1").arg(chart.most) + ")"
@@ -228,7 +230,7 @@ Page {
                                     anchors.bottom: parent.bottom
                                     width: parent.width
                                     height: Math.max(modelData[chart.key] > 0 ? 2 : 1,
-                                                     parent.height * modelData[chart.key] / chart.most)
+                                                     parent.height * modelData[chart.key] / chart.scale)
                                     color: modelData[chart.key] > 0 ? chart.barColor : Theme.progressNotMet
                                 }
                             }

@@ -215,9 +215,13 @@ void TestDesktop::everyPageLaysOutAtEverySize()
         w.buttonSettingsClicked();
     else if (page == "book" || page == "close-up")
         w.buttonPictureBookClicked();
-    else if (page.contains("layer") || page == "progress")
+    else if (page.contains("layer") || page == "progress") {
+        // The widest names, and a grid of more than one row.
+        QVERIFY(w.players()->open());
+        for (int k = 0; k < 6; ++k)
+            w.players()->add("WWWWWWWWWWWWWWWW", ":/png/Animals/Fox.png");
         w.buttonPlayersClicked();
-    else if (page != "menu" && page != "game mode")
+    } else if (page != "menu" && page != "game mode")
         w.buttonDictionariesClicked();
     QQuickItem *shown = w.root(MainWindow::Page(w.currentPage()));
     // The save that failed says so on both pages that save; a panel opens as its import or removal would.

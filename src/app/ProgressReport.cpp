@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QLocale>
 #include <QStandardPaths>
 #include <QVariantMap>
@@ -96,12 +97,18 @@ void ProgressReport::load(qint64 player, const QString &name)
 
 void ProgressReport::chooseFileAndExport(QWidget *parent)
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path = QFileDialog::getSaveFileName(parent, tr("Export progress"),
-                                                      QDir(folder).filePath(QStringLiteral("vocalune-progress.csv")),
-                                                      tr("CSV files (*.csv)"));
-    if (!path.isEmpty())
-        exportTo(path);
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QDir(folder).exists())
+        folder = QDir::homePath();
+    QFileDialog dialog(parent, tr("Export progress"), QDir(folder).filePath(QStringLiteral("vocalune-progress.csv")),
+                       tr("CSV files (*.csv)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    // As the import's dialog: the desktop's own font, the window's size at most.
+    dialog.setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
+    dialog.resize(dialog.sizeHint().boundedTo(parent->size() * 9 / 10));
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        exportTo(dialog.selectedFiles().constFirst());
 }
 
 bool ProgressReport::exportTo(const QString &path)
