@@ -805,7 +805,8 @@ void TestWordSets::commandLine()
     environment.insert("HOME", home);
     environment.insert("XDG_DATA_HOME", home + "/share");
     environment.insert("PATH", home);
-    auto run = [&environment](const QStringList &arguments, QString *out) {
+    QString errors;
+    auto run = [&environment, &errors](const QStringList &arguments, QString *out) {
         QProcess program;
         program.setProcessEnvironment(environment);
         program.start(QStringLiteral(VOCALUNE_PROGRAM), arguments);
@@ -815,6 +816,7 @@ void TestWordSets::commandLine()
             return -1;
         }
         *out = QString::fromUtf8(program.readAllStandardOutput());
+        errors = QString::fromUtf8(program.readAllStandardError());
         return program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -2;
     };
 
@@ -850,6 +852,16 @@ void TestWordSets::commandLine()
                      "Huge.png: picture too large (more than 40 megapixels)\n"));
     QVERIFY(run({"--import-word-set"}, &out) > 0);
     QCOMPARE(ImportedSets::names(), QStringList({"Lesson 3"}));
+
+    // Every player's words as CSV, without a window; where it cannot write: 1 and why, in a line.
+    QCOMPARE(run({"--export-progress", home + "/progress.csv"}, &out), 0);
+    QFile csv(home + "/progress.csv");
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    QCOMPARE(csv.readAll(), QByteArray("player,dictionary,word,box,right_first_try,mistakes,first_seen,last_seen\r\n"));
+    QCOMPARE(run({"--export-progress", home + "/no such folder/progress.csv"}, &out), 1);
+    QVERIFY2(errors.endsWith("\n")
+                 && errors.split('\n').value(errors.count('\n') - 1) == "Could not export: No such file or directory",
+             qPrintable(errors));
 }
 
 QTEST_MAIN(TestWordSets)
