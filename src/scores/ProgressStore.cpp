@@ -24,8 +24,9 @@ QAtomicInt connectionCount;
 // The tables of version 1 that version 0 had no form of. Player ids are never
 // reused, so an answer still queued for a removed player cannot go to a new one.
 const char *const NewTables[] = {
-    "CREATE TABLE answers (id TEXT PRIMARY KEY, player INTEGER NOT NULL, dictionary TEXT NOT NULL,"
-    " word TEXT NOT NULL, game INTEGER NOT NULL, outcome INTEGER NOT NULL, at INTEGER NOT NULL)",
+    // One statement over two lines (the parentheses say so to the compiler).
+    ("CREATE TABLE answers (id TEXT PRIMARY KEY, player INTEGER NOT NULL, dictionary TEXT NOT NULL,"
+     " word TEXT NOT NULL, game INTEGER NOT NULL, outcome INTEGER NOT NULL, at INTEGER NOT NULL)"),
     "CREATE INDEX answers_by_player ON answers (player, at)",
     "CREATE TABLE meta (one INTEGER PRIMARY KEY CHECK (one = 1), current_player INTEGER)",
     "INSERT INTO meta (one) VALUES (1)",
@@ -41,8 +42,8 @@ const char *const FromVersion0Before[] = {
     "ALTER TABLE answers RENAME TO answers_version0",
 };
 const char *const FromVersion0After[] = {
-    "INSERT INTO answers SELECT lower(hex(randomblob(16))), player, dictionary, word, game, outcome, at"
-    " FROM answers_version0 ORDER BY rowid",
+    ("INSERT INTO answers SELECT lower(hex(randomblob(16))), player, dictionary, word, game, outcome, at"
+     " FROM answers_version0 ORDER BY rowid"),
     "DROP TABLE answers_version0",
 };
 
