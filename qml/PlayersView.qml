@@ -327,7 +327,9 @@ Page {
                 iconPath: modelData
                 decodeAhead: false
                 chosen: modelData === editor.picture
-                accessibleName: qsTr("Picture %1").arg(index + 1)
+                // The animal's English name, as the picture book says it.
+                accessibleName: index === 0 ? qsTr("Owl")
+                                            : modelData.substring(modelData.lastIndexOf("/") + 1).replace(".png", "")
                 activeFocusOnTab: false
                 focus: GridView.isCurrentItem
                 onIconClickedSignal: editor.picture = modelData

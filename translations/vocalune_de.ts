@@ -317,10 +317,6 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
         <translation>Bild</translation>
     </message>
     <message>
-        <source>Picture %1</source>
-        <translation>Bild %1</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -339,6 +335,10 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
     <message>
         <source>Keep</source>
         <translation>Behalten</translation>
+    </message>
+    <message>
+        <source>Owl</source>
+        <translation>Eule</translation>
     </message>
 </context>
 <context>

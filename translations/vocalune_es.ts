@@ -317,10 +317,6 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
         <translation>Imagen</translation>
     </message>
     <message>
-        <source>Picture %1</source>
-        <translation>Dibujo %1</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
@@ -339,6 +335,10 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
     <message>
         <source>Keep</source>
         <translation>Conservar</translation>
+    </message>
+    <message>
+        <source>Owl</source>
+        <translation>Búho</translation>
     </message>
 </context>
 <context>

@@ -317,10 +317,6 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
         <translation>Kuva</translation>
     </message>
     <message>
-        <source>Picture %1</source>
-        <translation>Kuva %1</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Peruuta</translation>
     </message>
@@ -339,6 +335,10 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
     <message>
         <source>Keep</source>
         <translation>Säilytä</translation>
+    </message>
+    <message>
+        <source>Owl</source>
+        <translation>Pöllö</translation>
     </message>
 </context>
 <context>

@@ -317,10 +317,6 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
         <translation>Image</translation>
     </message>
     <message>
-        <source>Picture %1</source>
-        <translation>Image %1</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
@@ -339,6 +335,10 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
     <message>
         <source>Keep</source>
         <translation>Garder</translation>
+    </message>
+    <message>
+        <source>Owl</source>
+        <translation>Hibou</translation>
     </message>
 </context>
 <context>

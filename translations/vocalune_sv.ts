@@ -317,10 +317,6 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
         <translation>Bild</translation>
     </message>
     <message>
-        <source>Picture %1</source>
-        <translation>Bild %1</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Avbryt</translation>
     </message>
@@ -339,6 +335,10 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
     <message>
         <source>Keep</source>
         <translation>Behåll</translation>
+    </message>
+    <message>
+        <source>Owl</source>
+        <translation>Uggla</translation>
     </message>
 </context>
 <context>
