@@ -35,6 +35,7 @@ private slots:
     void pressedButtonReversesAndReleaseOutsideIsNoClick();
     void menuButtonsOpenTheirPages();
     void playersKeepTheirOwnProgress();
+    void damagedMemoryIsSaidOnce();
     void gameModePageBackLeavesContinueAlone();
     void unknownGameModeChangesNothing();
     void continueFollowsTheOpenGame();
@@ -246,6 +247,24 @@ void TestMainWindow::playersKeepTheirOwnProgress()
     const QString csv = QString::fromUtf8(file.readAll());
     QVERIFY2(csv.contains(QString("\"Zoë, \"\"Bee\"\"\",%1,%2,1,1,0,").arg(dictionary, asked)), qPrintable(csv));
     QCOMPARE(csv.count("\r\n"), 2);
+}
+
+// A memory that is not a database is kept aside; the players page says so
+// once, and play goes on with a fresh one.
+void TestMainWindow::damagedMemoryIsSaidOnce()
+{
+    TemporaryDataLocation data;
+    QDir().mkpath(data.path());
+    writeFile(data.filePath("/progress.sqlite"), QByteArray(4096, 'x'));
+    TestWindow w;
+    QVERIFY(w.players()->open());
+    w.buttonPlayersClicked();
+    QQuickItem *notice = w.item(MainWindow::PagePlayers, "playersNotice");
+    QVERIFY(notice->property("text").toString().startsWith("The memory of words was damaged"));
+    QCOMPARE(QDir(data.path()).entryList({"progress.sqlite.damaged-*"}).size(), 1);
+    QVERIFY(w.tap(MainWindow::PagePlayers, "backButton"));
+    w.buttonPlayersClicked();
+    QCOMPARE(notice->property("text").toString(), QString());
 }
 
 void TestMainWindow::gameModePageBackLeavesContinueAlone()
