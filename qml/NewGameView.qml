@@ -68,8 +68,9 @@ Page {
                         KeyNavigation.down: wordGameButton
                         anchors.horizontalCenter: parent.horizontalCenter
                         width: parent.width * 39 / 40
-                        height: Math.min(newGameView.height / 8, width / 2.5)
+                        height: Math.min(newGameView.height / 6, width / 2.5)
                         buttonText: qsTr("Pair Game")
+                        leadingPicture: ":/png/Clothes/Socks.png"
                         onClicked: newGameView.qmlStartGameSignal(Navigator.PairGameMode)
                     }
                     PushButton {
@@ -79,8 +80,9 @@ Page {
                         KeyNavigation.down: pictureBookButton
                         anchors.horizontalCenter: parent.horizontalCenter
                         width: parent.width * 39 / 40
-                        height: Math.min(newGameView.height / 8, width / 2.5)
+                        height: Math.min(newGameView.height / 6, width / 2.5)
                         buttonText: qsTr("Word Game")
+                        leadingPicture: ":/png/School/Magnifying glass.png"
                         onClicked: newGameView.qmlStartGameSignal(Navigator.WordGameMode)
                     }
                     PushButton {
@@ -90,8 +92,9 @@ Page {
                         KeyNavigation.down: backButton
                         anchors.horizontalCenter: parent.horizontalCenter
                         width: parent.width * 39 / 40
-                        height: Math.min(newGameView.height / 8, width / 2.5)
+                        height: Math.min(newGameView.height / 6, width / 2.5)
                         buttonText: qsTr("Picture Book")
+                        leadingPicture: ":/png/School/Book.png"
                         onClicked: newGameView.qmlPictureBookSignal()
                     }
                 }

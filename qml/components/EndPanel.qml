@@ -26,9 +26,13 @@ Page {
     // Down over the page; shown at all once it first came down.
     property bool down: false
     property bool opened: false
+    // A practice game (under "Try again", "To learn" or with fewer pictures):
+    // a line says why its score is not in the top ten.
+    property bool practice: false
 
-    // Its "Back to Main" button.
+    // Its "Back to Main" and "Play again" buttons.
     signal backToMainClicked()
+    signal playAgainClicked()
 
     // Comes down and takes the keyboard: "Back to Main" has it, and Escape
     // presses it too.
@@ -226,18 +230,31 @@ Page {
                 }
             }
 
-            Item {
+            // A child who wants another go needs no grown-up: Play again
+            // starts the same game with the same settings.
+            Row {
                 anchors.bottom: parent.bottom
                 anchors.bottomMargin: column1.height / 20
                 width: column1.width
                 height: column1.height / 10
+                spacing: column1.width / 30
 
+                PushButton {
+                    id: playAgain
+                    objectName: "playAgainButton"
+                    buttonText: qsTr("Play again")
+                    buttonWidth: (parent.width - parent.spacing) / 2
+                    buttonHeigth: parent.height
+                    KeyNavigation.right: backToMain
+                    onClicked: panel.playAgainClicked()
+                }
                 PushButton {
                     id: backToMain
                     objectName: "backToMainButton"
                     buttonText: qsTr("Back to Main")
-                    buttonWidth: parent.width
+                    buttonWidth: (parent.width - parent.spacing) / 2
                     buttonHeigth: parent.height
+                    KeyNavigation.left: playAgain
                     onClicked: panel.backToMainClicked()
                 }
             }
@@ -255,8 +272,30 @@ Page {
             anchors.fill: parent
             anchors.leftMargin: rightHalf.height / 20
             anchors.rightMargin: rightHalf.height / 20
+            anchors.bottomMargin: panel.practice ? practiceLine.height + rightHalf.height / 20 : 0
             trailingRoom: rightHalf.height / 20
             records: panel.records
+        }
+
+        Text {
+            id: practiceLine
+            objectName: "practiceLine"
+            visible: panel.practice
+            anchors.bottom: parent.bottom
+            anchors.bottomMargin: rightHalf.height / 20
+            x: rightHalf.height / 20
+            width: rightHalf.width - 2 * x
+            height: rightHalf.height / 10
+            text: qsTr("Practice games do not enter the top ten.")
+            color: Theme.secondaryText
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+            wrapMode: Text.WordWrap
+            font.pixelSize: Theme.fontSize(height / 3)
+            fontSizeMode: Text.Fit
+            minimumPixelSize: 1
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
         }
     }
 }

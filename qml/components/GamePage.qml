@@ -28,6 +28,8 @@ Page {
     // panel's "Back to Main" (the game is over).
     signal qmlBackToMainSignal()
     signal qmlGameOverSignal()
+    // To the window: the end panel's "Play again" (a new game of this kind).
+    signal qmlPlayAgainSignal()
     // To the page: an arrow key, as columns right and rows down (-1, 0 or 1);
     // the page moves the keyboard focus among its tiles.
     signal arrowPressed(int columns, int rowsDown)
@@ -52,6 +54,7 @@ Page {
         if (!failed)
             endPanel.text = qsTr("Success!")
         endPanel.showMissed = tryAgain
+        endPanel.practice = game ? !game.entersTopTen() : false
         endPanel.missedWords = game ? game.missedWords() : []
         endPanel.open()
     }
@@ -85,5 +88,6 @@ Page {
     Connections {
         target: gamePage.endPanel
         function onBackToMainClicked() { gamePage.qmlGameOverSignal() }
+        function onPlayAgainClicked() { gamePage.qmlPlayAgainSignal() }
     }
 }

@@ -10,6 +10,10 @@ Item {
     property alias buttonHeigth: button.height
     property alias buttonImage: picture.source
     property alias buttonImageRotation: picture.rotation
+    // A small picture at the start of the button, the caption beside it: a
+    // child who cannot read yet knows the button by it. A bundled picture's
+    // path (":/png/...").
+    property string leadingPicture
     readonly property alias pressed: mouseArea.pressed
 
     signal clicked()
@@ -56,12 +60,30 @@ Item {
         smooth: true
     }
 
+    Image {
+        id: lead
+        objectName: "leadingPicture"
+        visible: button.leadingPicture !== ""
+        x: button.height / 4
+        anchors.verticalCenter: parent.verticalCenter
+        width: button.height * 0.8
+        height: width
+        source: visible ? "image://vocalune/" + button.leadingPicture.substring(2) + "?alone" : ""
+        sourceSize.width: Math.ceil(width)
+        sourceSize.height: Math.ceil(height)
+        fillMode: Image.PreserveAspectFit
+        smooth: true
+    }
+
     // Three quarters of the height, unless the caption would then run into
-    // the rounded ends: it shrinks to fit between them instead.
+    // the rounded ends (or the leading picture): it shrinks to fit between
+    // them instead.
     Text {
         id: caption
-        anchors.centerIn: parent
-        width: Math.max(1, button.width - button.height / 2)
+        readonly property real start: lead.visible ? lead.x + lead.width + button.height / 10 : button.height / 4
+        x: start
+        anchors.verticalCenter: parent.verticalCenter
+        width: Math.max(1, button.width - start - button.height / 4)
         height: button.height
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter

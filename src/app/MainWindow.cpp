@@ -25,6 +25,7 @@
 #include <QQuickWidget>
 #include <QResizeEvent>
 #include <QStackedWidget>
+#include <QTimer>
 
 MainWindow::MainWindow(QRect screen, QWidget *parent)
     : QMainWindow(parent)
@@ -268,6 +269,11 @@ void MainWindow::attachMemory(QObject *game)
         attach(wordGame, WordMemory::WordGame);
     else if (auto *pairGame = qobject_cast<PairGame *>(game))
         attach(pairGame, WordMemory::PairGame);
+}
+
+void MainWindow::buttonPlayAgainClicked()
+{
+    QTimer::singleShot(0, navigator, &Navigator::playAgain);
 }
 
 void MainWindow::buttonPlayersClicked()

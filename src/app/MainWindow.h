@@ -93,6 +93,9 @@ public slots:
     void buttonBackToMainClicked();
     void buttonPairGameEndGameClicked();
     void buttonWordGameEndGameClicked();
+    // The end panel's "Play again"; the new game starts once the button's
+    // page, which the new game replaces, has returned.
+    void buttonPlayAgainClicked();
     void playSound(QString path);
     void buttonAddListClicked(int index);
     void buttonRemoveListClicked(int index);

@@ -118,6 +118,17 @@ void Navigator::endGame()
     discard<WordGame>();
 }
 
+void Navigator::playAgain()
+{
+    if (m_page != PagePairGame && m_page != PageWordGame)
+        return;
+    const int mode = m_page == PagePairGame ? PairGameMode : WordGameMode;
+    emit continueEnabled(false);
+    discard<PairGame>();
+    discard<WordGame>();
+    startGame(mode);
+}
+
 // Deals the first round and hands the game to its page. A game whose first
 // round cannot be dealt is of no use to keep: its page gets no game, so the
 // player sees the owl and a way back.

@@ -52,6 +52,9 @@ public:
     void backToMain();
     // The end panel's way out: the game is over and goes.
     void endGame();
+    // The end panel's "Play again": the game is over, and a new game of the
+    // same kind starts with the settings of now. Nothing outside a game page.
+    void playAgain();
 
 signals:
     void pageChanged(int page);

@@ -52,6 +52,8 @@ public:
 
     const GameOptions &options() const;
     Q_INVOKABLE bool tryAgain() const;
+    // False for a practice game, whose score stays out of the top ten.
+    Q_INVOKABLE bool entersTopTen() const { return options().entersTopTen(); }
     // The pairs chosen, or all the words in use when they are fewer.
     Q_INVOKABLE int pairsPerRound() const;
     // The words that needed more than one try (the first item of each wrong

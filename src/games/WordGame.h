@@ -58,6 +58,8 @@ public:
 
     const GameOptions &options() const;
     Q_INVOKABLE bool tryAgain() const;
+    // False for a practice game, whose score stays out of the top ten.
+    Q_INVOKABLE bool entersTopTen() const { return options().entersTopTen(); }
     // The pictures chosen, or all the words in use when they are fewer.
     Q_INVOKABLE int picturesPerRound() const;
     // The words that needed more than one try, in the order they were first
