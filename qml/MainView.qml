@@ -19,6 +19,18 @@ Page {
     // nothing here, so a child cannot quit by accident.
     property Item firstFocus: continueButton.enabled ? continueButton : newGameButton
 
+    // With the parent lock on, the adult pages (and Exit while a game is
+    // open) wait for a grown-up's step; without it they open at once.
+    readonly property bool locked: typeof qtSettings !== "undefined" && qtSettings.parentLock
+    function guarded(action) {
+        if (!locked) {
+            action()
+            return
+        }
+        gate.active = true
+        gate.item.open(action)
+    }
+
     Connections {
         target: qtMainWindow
         function onEnableContinueButtonSignal(enable) { continueButton.enabled = enable }
@@ -44,12 +56,13 @@ Page {
         border.color: Theme.tileBorder
 
         activeFocusOnTab: true
-        Keys.onReturnPressed: mainView.qmlPlayersSignal()
-        Keys.onEnterPressed: mainView.qmlPlayersSignal()
-        Keys.onSpacePressed: mainView.qmlPlayersSignal()
+        Keys.onReturnPressed: clicked()
+        Keys.onEnterPressed: clicked()
+        Keys.onSpacePressed: clicked()
+        function clicked() { mainView.guarded(mainView.qmlPlayersSignal) }
         Accessible.role: Accessible.Button
         Accessible.name: qsTr("Who is playing? %1").arg(playerName.text)
-        Accessible.onPressAction: mainView.qmlPlayersSignal()
+        Accessible.onPressAction: clicked()
         KeyNavigation.down: continueButton.enabled ? continueButton : newGameButton
         KeyNavigation.right: continueButton.enabled ? continueButton : newGameButton
 
@@ -102,7 +115,7 @@ Page {
         }
         MouseArea {
             anchors.fill: parent
-            onClicked: mainView.qmlPlayersSignal()
+            onClicked: playerButton.clicked()
         }
         FocusRing {}
     }
@@ -162,7 +175,7 @@ Page {
             width: menu.width
             height: mainView.height / 6.9
             buttonText: qsTr("Dictionaries")
-            onClicked: mainView.qmlDictionariesSignal()
+            onClicked: mainView.guarded(mainView.qmlDictionariesSignal)
         }
         PushButton {
             id: settingsButton
@@ -172,7 +185,7 @@ Page {
             width: menu.width
             height: mainView.height / 6.9
             buttonText: qsTr("Settings")
-            onClicked: mainView.qmlSettingsSignal()
+            onClicked: mainView.guarded(mainView.qmlSettingsSignal)
         }
         PushButton {
             id: exitButton
@@ -181,7 +194,21 @@ Page {
             width: menu.width
             height: mainView.height / 6.9
             buttonText: qsTr("Exit")
-            onClicked: mainView.qmlExitSignal()
+            // A game in progress is not ended by a child's stray tap.
+            onClicked: continueButton.enabled ? mainView.guarded(mainView.qmlExitSignal) : mainView.qmlExitSignal()
+        }
+    }
+
+    // Made the first time it is needed: the menu's first frame does not wait for it.
+    Loader {
+        id: gate
+        anchors.fill: parent
+        z: 10
+        active: false
+        sourceComponent: Component {
+            ParentGate {
+                onClosed: mainView.firstFocus.forceActiveFocus()
+            }
         }
     }
 }

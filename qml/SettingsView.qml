@@ -34,6 +34,7 @@ Page {
         // Where Up and Down lead from this row's tiles.
         property Item upItem
         property Item downItem
+        property Item trailing: null
         // count is read so the binding follows the tiles as they are made.
         readonly property Item firstChoice: choiceTiles.count > 0 ? choiceTiles.itemAt(0) : null
         signal chosen(int value)
@@ -86,6 +87,22 @@ Page {
                 }
             }
         }
+
+        // The row's last quarter: a switch of its own, if any.
+        Item {
+            width: settingsView.width / 4
+            height: choiceRow.height
+            data: choiceRow.trailing ? [choiceRow.trailing] : []
+        }
+    }
+
+    // A switch in the last quarter of a row, as the mute switch is: tapping
+    // it turns it over.
+    component Switch: Label {
+        anchors.horizontalCenter: parent ? parent.horizontalCenter : undefined
+        width: settingsView.width / 4 * 3 / 4
+        height: line.height
+        fitLetters: 16
     }
 
     // A drag breaks the handle's binding; every reload or save puts it back,
@@ -257,6 +274,15 @@ Page {
                     values: [GameOptions.EndTheGame, GameOptions.TryAgain]
                     value: qtSettings.mistakes
                     onChosen: qtSettings.mistakes = value
+                    trailing: Switch {
+                        id: owlSwitch
+                        objectName: "owlTalksSwitch"
+                        text: qtSettings.owlTalks ? qsTr("Owl talks: On") : qsTr("Owl talks: Off")
+                        accessibleName: text
+                        KeyNavigation.up: muteSwitch
+                        KeyNavigation.down: lockSwitch
+                        onLabelClickedSignal: qtSettings.owlTalks = !qtSettings.owlTalks
+                    }
                 }
 
                 SettingsChoice {
@@ -270,6 +296,15 @@ Page {
                     values: [GameOptions.FourPictures, GameOptions.SixPictures, GameOptions.TenPictures]
                     value: qtSettings.pictures
                     onChosen: qtSettings.pictures = value
+                    trailing: Switch {
+                        id: lockSwitch
+                        objectName: "parentLockSwitch"
+                        text: qtSettings.parentLock ? qsTr("Parent lock: On") : qsTr("Parent lock: Off")
+                        accessibleName: text
+                        KeyNavigation.up: owlSwitch
+                        KeyNavigation.down: wordsRow.firstChoice
+                        onLabelClickedSignal: qtSettings.parentLock = !qtSettings.parentLock
+                    }
                 }
 
                 SettingsChoice {

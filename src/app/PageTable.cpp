@@ -11,7 +11,7 @@ const char *const Window = "qtMainWindow";
 const PageRow rows[] = {
     {"pageMain",
      "qrc:/qml/MainView.qml",
-     {Window, "qtPlayers"},
+     {Window, "qtPlayers", "qtSettings"},
      {{SIGNAL(qmlExitSignal()), SLOT(close())},
       {SIGNAL(qmlNewGameSignal()), SLOT(buttonNewGameClicked())},
       {SIGNAL(qmlContinueSignal()), SLOT(buttonContinueClicked())},

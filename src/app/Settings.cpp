@@ -55,6 +55,18 @@ void Settings::setMute(bool mute)
     emit muteChanged();
 }
 
+void Settings::setOwlTalks(bool talks)
+{
+    m_owlTalks = talks;
+    emit owlTalksChanged();
+}
+
+void Settings::setParentLock(bool lock)
+{
+    m_parentLock = lock;
+    emit parentLockChanged();
+}
+
 GameOptions::Mistakes Settings::mistakes() const
 {
     return m_options.mistakes;
@@ -117,11 +129,15 @@ void Settings::load()
     loadGameOptions();
 
     QFile file(DataDirectory::path() + DataFiles::Settings);
+    m_owlTalks = true;
+    m_parentLock = false;
     if (!file.open(QIODevice::ReadOnly)) {
         m_volume = 0.5;
         emit volumeChanged();
         m_mute = false;
         emit muteChanged();
+        emit owlTalksChanged();
+        emit parentLockChanged();
         return;
     }
     QDataStream stream(&file);
@@ -135,17 +151,35 @@ void Settings::load()
     }
     if (!stream.atEnd())
         stream >> m_mute;
+    // Both or neither: a file cut short keeps the defaults.
+    bool owlTalks = true;
+    bool parentLock = false;
+    stream >> owlTalks >> parentLock;
+    if (stream.status() == QDataStream::Ok) {
+        m_owlTalks = owlTalks;
+        m_parentLock = parentLock;
+    }
     file.close();
     emit volumeChanged();
     emit muteChanged();
+    emit owlTalksChanged();
+    emit parentLockChanged();
 }
 
 bool Settings::save()
 {
     const double volume = m_volume;
     const bool mute = m_mute;
-    const bool saved = DataDirectory::writeFile(DataDirectory::filePath(DataFiles::Settings),
-                                                [=](QDataStream &stream) { stream << volume << mute; });
+    const bool owlTalks = m_owlTalks;
+    const bool parentLock = m_parentLock;
+    // The owl and the lock follow as two more bytes only when they differ
+    // from the defaults: the file keeps the 9 bytes it always had otherwise.
+    const bool defaults = owlTalks && !parentLock;
+    const bool saved = DataDirectory::writeFile(DataDirectory::filePath(DataFiles::Settings), [=](QDataStream &stream) {
+        stream << volume << mute;
+        if (!defaults)
+            stream << owlTalks << parentLock;
+    });
     // Both are tried: one file refused leaves the other to be saved.
     return saveGameOptions() && saved;
 }

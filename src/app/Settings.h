@@ -13,6 +13,9 @@ class Settings : public QObject
     Q_OBJECT
     Q_PROPERTY(double volume READ volumeProperty WRITE setVolumeProperty NOTIFY volumeChanged)
     Q_PROPERTY(bool mute READ mute WRITE setMute NOTIFY muteChanged)
+    // The owl's spoken instructions; the adult pages behind the parent gate.
+    Q_PROPERTY(bool owlTalks READ owlTalks WRITE setOwlTalks NOTIFY owlTalksChanged)
+    Q_PROPERTY(bool parentLock READ parentLock WRITE setParentLock NOTIFY parentLockChanged)
     Q_PROPERTY(GameOptions::Mistakes mistakes READ mistakes WRITE setMistakes NOTIFY mistakesChanged)
     Q_PROPERTY(GameOptions::Pictures pictures READ pictures WRITE setPictures NOTIFY picturesChanged)
     Q_PROPERTY(GameOptions::Words words READ words WRITE setWords NOTIFY wordsChanged)
@@ -25,6 +28,10 @@ public:
     double outputVolume() const;
     bool mute() const;
     void setMute(bool mute);
+    bool owlTalks() const { return m_owlTalks; }
+    void setOwlTalks(bool talks);
+    bool parentLock() const { return m_parentLock; }
+    void setParentLock(bool lock);
 
     GameOptions::Mistakes mistakes() const;
     // A value outside the enumeration is refused and changes nothing.
@@ -43,6 +50,8 @@ public:
 signals:
     void volumeChanged();
     void muteChanged();
+    void owlTalksChanged();
+    void parentLockChanged();
     void mistakesChanged();
     void picturesChanged();
     void wordsChanged();
@@ -56,5 +65,7 @@ private:
     // Defaults, so that a file shorter than its fields still leaves sane values.
     double m_volume = 0.5;
     bool m_mute = false;
+    bool m_owlTalks = true;
+    bool m_parentLock = false;
     GameOptions m_options;
 };
