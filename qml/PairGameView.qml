@@ -229,6 +229,7 @@ GamePage {
                 AnimatedImage {
                     id: owlImage
                     objectName: "owlImage"
+                    transform: [gameView.owlLift, gameView.owlSwell]
                     source: "../images/elava_pollo.gif"
                     fillMode: Image.PreserveAspectFit
                     width: middleColumn.width

@@ -89,6 +89,7 @@ GamePage {
 
             // Above the score, which has the bottom tenth.
             BranchOwl {
+                transform: [gameView.owlLift, gameView.owlSwell]
                 width: parent.width
                 height: parent.height * 9 / 10
                 boxName: "wordBox"

@@ -39,6 +39,24 @@ Page {
     // opens again where it puts its focus now.
     signal leaving()
 
+    // The owl's moves, for the page to put on its owl (transform: [owlLift,
+    // owlSwell]): a little hop for a right answer, a swell when the child
+    // seems stuck. Neither holds anything up.
+    readonly property Translate owlLift: Translate {}
+    readonly property Scale owlSwell: Scale { yScale: xScale }
+    SequentialAnimation {
+        id: hopping
+        objectName: "owlHop"
+        NumberAnimation { target: gamePage.owlLift; property: "y"; to: -gamePage.height / 30; duration: 120; easing.type: Easing.OutQuad }
+        NumberAnimation { target: gamePage.owlLift; property: "y"; to: 0; duration: 180; easing.type: Easing.InQuad }
+    }
+    SequentialAnimation {
+        id: pulsing
+        objectName: "owlPulse"
+        NumberAnimation { target: gamePage.owlSwell; property: "xScale"; to: 1.08; duration: 250 }
+        NumberAnimation { target: gamePage.owlSwell; property: "xScale"; to: 1; duration: 250 }
+    }
+
     // Back, by its button, Escape or the window.
     function goBack() {
         leaving()
@@ -83,6 +101,13 @@ Page {
         target: gamePage.game
         ignoreUnknownSignals: true
         function onGameCompletedSignal() { gamePage.showEnd(false) }
+        function onRightAnswerSignal() { hopping.restart() }
+    }
+
+    Connections {
+        target: qtMainWindow
+        ignoreUnknownSignals: true
+        function onHintSignal() { pulsing.restart() }
     }
 
     Connections {

@@ -1,8 +1,10 @@
 #include "MainWindow.h"
 
 #include "DictionaryChoice.h"
+#include "IdleHint.h"
 #include "InterruptedSaves.h"
 #include "Navigator.h"
+#include "OwlVoice.h"
 #include "PageTable.h"
 #include "PageViews.h"
 #include "PairGame.h"
@@ -60,8 +62,18 @@ MainWindow::MainWindow(QRect screen, QWidget *parent)
 
     navigator = new Navigator([this] { return settings->gameOptions(); }, &m_namePrompt, this);
     connect(navigator, &Navigator::gameCreated, this, &MainWindow::attachMemory);
+    owl = new OwlVoice(settings, sound, this);
+    idleHint = new IdleHint({}, this);
+    connect(idleHint, &IdleHint::hint, this, &MainWindow::giveHint);
     connect(navigator, &Navigator::pageChanged, this, &MainWindow::showPage);
-    connect(navigator, &Navigator::continueEnabled, this, &MainWindow::enableContinueButtonSignal);
+    // After the page is up: its instruction comes before a first word.
+    connect(navigator, &Navigator::pageChanged, this, [this](int page) {
+        owl->pageShown(page);
+        // A game that ended waits on its end panel: no hint there.
+        const auto *wordGame = navigator->wordGame();
+        idleHint->setWatching((page == PageWordGame && wordGame && !wordGame->isFinished())
+                              || (page == PagePairGame && navigator->pairGame() && !navigator->pairGame()->isFinished()));
+    });    connect(navigator, &Navigator::continueEnabled, this, &MainWindow::enableContinueButtonSignal);
     connect(navigator, &Navigator::pageReset, this, &MainWindow::resetGamePage);
     connect(navigator, &Navigator::playSound, sound, &SoundPlayer::play);
 
@@ -196,6 +208,9 @@ void MainWindow::resizeEvent(QResizeEvent *event)
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     bool shown = m_keyboardFocusShown;
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress
+        || event->type() == QEvent::TouchBegin)
+        idleHint->restart();
     if (event->type() == QEvent::KeyPress)
         shown = true;
     else if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::TouchBegin)
@@ -259,6 +274,11 @@ void MainWindow::attachMemory(QObject *game)
 {
     // Both games answer alike; only their game numbers differ.
     const auto attach = [this](auto *game, WordMemory::Game kind) {
+        using Game = std::remove_pointer_t<decltype(game)>;
+        connect(game, &Game::rightAnswerSignal, owl, &OwlVoice::praise);
+        connect(game, &Game::tryAgainSignal, owl, &OwlVoice::comfort);
+        connect(game, &Game::gameOverSignal, idleHint, [this] { idleHint->setWatching(false); });
+        connect(game, &Game::gameCompletedSignal, idleHint, [this] { idleHint->setWatching(false); });
         game->setMemory(m_players->memory(), QDate::currentDate());
         connect(game, &std::remove_pointer_t<decltype(game)>::answered, m_players,
                 [this, kind](const QString &dictionary, const QString &word, int outcome) {
@@ -269,6 +289,17 @@ void MainWindow::attachMemory(QObject *game)
         attach(wordGame, WordMemory::WordGame);
     else if (auto *pairGame = qobject_cast<PairGame *>(game))
         attach(pairGame, WordMemory::PairGame);
+}
+
+void MainWindow::giveHint()
+{
+    if (currentPage() == PageWordGame && navigator->wordGame())
+        navigator->wordGame()->playWordSound();
+    else if (currentPage() == PagePairGame && navigator->pairGame())
+        owl->repeat(OwlVoice::FindPairs);
+    else
+        return;
+    emit hintSignal();
 }
 
 void MainWindow::buttonPlayAgainClicked()

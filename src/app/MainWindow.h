@@ -13,7 +13,9 @@ class AudioOutput;
 class MediaObject;
 }
 class DictionaryChoice;
+class IdleHint;
 class Navigator;
+class OwlVoice;
 class PageViews;
 class PairGame;
 class PictureBook;
@@ -73,6 +75,7 @@ public:
     WordSetImport *wordSetImport() const;
     Players *players() const { return m_players; }
     ProgressReport *progressReport() const { return report; }
+    IdleHint *hint() const { return idleHint; }
 
 signals:
     void enableContinueButtonSignal(bool enable);
@@ -83,6 +86,8 @@ signals:
     void dictionariesPageShown();
     void screenSizeChanged();
     void keyboardFocusShownChanged();
+    // Nothing was tapped for a while in a game: the owl draws the eye.
+    void hintSignal();
 
 public slots:
     void buttonNewGameClicked();
@@ -131,8 +136,12 @@ private:
     // Leaves a page after its save; a save that failed keeps the page open,
     // and the page says so.
     void leaveAfterSave(bool saved);
-    // Gives a new game the player's memory and keeps its answers.
+    // Gives a new game the player's memory and keeps its answers; lets the
+    // owl cheer, comfort and help.
     void attachMemory(QObject *game);
+    // The owl's hint for the game on screen: its word again (the Pair Game's
+    // instruction), and the owl swells.
+    void giveHint();
 
     double m_screenHeight = 0;
     double m_screenWidth = 0;
@@ -148,5 +157,7 @@ private:
     PageViews *pages = nullptr;
     DictionaryChoice *dictionaryChoice = nullptr;
     Players *m_players = nullptr;
+    OwlVoice *owl = nullptr;
+    IdleHint *idleHint = nullptr;
     ProgressReport *report = nullptr;
 };

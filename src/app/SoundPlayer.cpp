@@ -42,6 +42,12 @@ void SoundPlayer::start()
     m_media = new Phonon::MediaObject(this);
     m_output = new Phonon::AudioOutput(Phonon::MusicCategory, this);
     Phonon::createPath(m_media, m_output);
+    // The instruction is over once its recording (or the one queued behind it) ends.
+    connect(m_media, &Phonon::MediaObject::currentSourceChanged, this, [this](const Phonon::MediaSource &source) {
+        if (source.url() != m_instruction)
+            m_saying = false;
+    });
+    connect(m_media, &Phonon::MediaObject::finished, this, [this] { m_saying = false; });
 }
 
 Phonon::MediaObject *SoundPlayer::mediaObject()
@@ -61,6 +67,13 @@ void SoundPlayer::play(const QString &path)
     if (m_settings->mute())
         return;
     start();
+    if (m_saying && m_media->state() != Phonon::StoppedState && m_media->state() != Phonon::ErrorState) {
+        // Only the newest recording waits behind the instruction.
+        m_media->clearQueue();
+        m_media->enqueue(Phonon::MediaSource(QUrl::fromLocalFile(path)));
+        qDebug() << path;
+        return;
+    }
     // One media object for every recording, stopped before the next source:
     // two words never sound over each other.
     stop();
@@ -71,10 +84,37 @@ void SoundPlayer::play(const QString &path)
     m_media->play();
 }
 
+void SoundPlayer::say(const QString &path)
+{
+    play(path);
+    m_instruction = QUrl::fromLocalFile(path);
+    m_saying = !m_settings->mute();
+}
+
+void SoundPlayer::cue(const QString &path)
+{
+    if (m_settings->mute())
+        return;
+    start();
+    if (!m_cueMedia) {
+        m_cueMedia = new Phonon::MediaObject(this);
+        m_cueOutput = new Phonon::AudioOutput(Phonon::GameCategory, this);
+        Phonon::createPath(m_cueMedia, m_cueOutput);
+    }
+    m_cueMedia->stop();
+    m_cueMedia->setCurrentSource(Phonon::MediaSource(QUrl::fromLocalFile(path)));
+    m_cueOutput->setVolume(static_cast<float>(m_settings->outputVolume()));
+    qDebug() << path;
+    m_cueMedia->play();
+}
+
 void SoundPlayer::stop()
 {
-    if (m_media)
+    m_saying = false;
+    if (m_media) {
+        m_media->clearQueue();
         m_media->stop();
+    }
 }
 
 void SoundPlayer::logStateChange(Phonon::State newState, Phonon::State oldState)

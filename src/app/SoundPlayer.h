@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QUrl>
 
 #include <phonon/phononnamespace.h>
 
@@ -31,6 +32,12 @@ public:
 
 public slots:
     void play(const QString &path);
+    // An instruction of the owl's: a recording played next while it is
+    // still being said waits for its end instead of cutting it short.
+    void say(const QString &path);
+    // A short sound beside the words (praise, comfort), on a path of its own:
+    // it never holds up the next word.
+    void cue(const QString &path);
     // Ends the recording that is playing, if any; every new one starts after this.
     void stop();
     // Diagnostic: the two state numbers, old first.
@@ -46,4 +53,9 @@ private:
     QPointer<QWidget> m_firstPainted;
     Phonon::MediaObject *m_media = nullptr;
     Phonon::AudioOutput *m_output = nullptr;
+    Phonon::MediaObject *m_cueMedia = nullptr;
+    Phonon::AudioOutput *m_cueOutput = nullptr;
+    // The instruction being said, until it ends or is stopped.
+    bool m_saying = false;
+    QUrl m_instruction;
 };

@@ -203,6 +203,7 @@ void PairGame::makePair()
         emit answered(selectedLabelWord->dictionary(), selectedLabelWord->word(), WordMemory::RightFirstTry);
     ++m_score;
     emit scoreChangedSignal();
+    emit rightAnswerSignal();
     emit playSound(selectedLabelWord->soundPath());
 
     selectedIconWord->setWordState(Word::Matched);
@@ -255,6 +256,7 @@ void PairGame::wrongPairToTryAgain(const Word *firstSelected)
     selectedIcon = -1;
 
     emit wrongPairSignal(label, icon);
+    emit tryAgainSignal();
     emit playSound(sound);
 }
 

@@ -49,6 +49,8 @@ public:
     bool buildNewLists();
 
     int score() const;
+    // True once a wrong pair or the end of the words ended the game.
+    bool isFinished() const { return ended; }
 
     const GameOptions &options() const;
     Q_INVOKABLE bool tryAgain() const;
@@ -76,6 +78,10 @@ signals:
     void newTopListBuiltSignal();
     void celebrateSignal();
     void playSound(QString path);
+    // A right pick (or pair), before the next word is asked for: the owl cheers.
+    void rightAnswerSignal();
+    // A wrong pick (or pair) under "Try again": a kind sound, never a buzzer.
+    void tryAgainSignal();
     // Under "Try again": the word (label) and picture (icon) indexes of a
     // wrong pair, both deselected already.
     void wrongPairSignal(int labelIndex, int iconIndex);

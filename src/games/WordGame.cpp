@@ -195,6 +195,7 @@ void WordGame::iconClicked(int index)
         emitAnswered(wrongPicks == 1 ? WordMemory::Mistake : WordMemory::Missed);
 
     if (right) {
+        emit rightAnswerSignal();
         // Under "Try again" only a round without a mistake scores.
         if (wrongPicks == 0) {
             ++m_score;
@@ -242,6 +243,7 @@ void WordGame::wrongPickToTryAgain(Word *picked)
                 word->setWordState(Word::Marked);
         }
     }
+    emit tryAgainSignal();
     emit playSound(currentWord->soundPath());
 }
 

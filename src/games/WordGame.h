@@ -87,6 +87,10 @@ signals:
     void newListsBuiltSignal();
     void newTopListBuiltSignal();
     void playSound(QString path);
+    // A right pick (or pair), before the next word is asked for: the owl cheers.
+    void rightAnswerSignal();
+    // A wrong pick (or pair) under "Try again": a kind sound, never a buzzer.
+    void tryAgainSignal();
     // A round's word resolved: outcome is a WordMemory::Outcome.
     void answered(QString dictionary, QString word, int outcome);
 
