@@ -137,6 +137,14 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
         <source>Game Over!</source>
         <translation>Spiel vorbei!</translation>
     </message>
+    <message>
+        <source>Play again</source>
+        <translation>Nochmal spielen</translation>
+    </message>
+    <message>
+        <source>Practice games do not enter the top ten.</source>
+        <translation>Übungsspiele kommen nicht in die Top 10.</translation>
+    </message>
 </context>
 <context>
     <name>GamePage</name>
@@ -223,6 +231,14 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
     </message>
 </context>
 <context>
+    <name>OwlVoice</name>
+    <message>
+        <source>en</source>
+        <comment>the language of the owl&apos;s recordings: en, de, es, fi, fr or sv</comment>
+        <translation>de</translation>
+    </message>
+</context>
+<context>
     <name>PairGame</name>
     <message>
         <source>You made it to top 10!</source>
@@ -250,6 +266,61 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
     <message>
         <source>Picture %1</source>
         <translation>Bild %1</translation>
+    </message>
+</context>
+<context>
+    <name>ParentGate</name>
+    <message>
+        <source>Tap one</source>
+        <translation>Tippe auf eins</translation>
+    </message>
+    <message>
+        <source>Tap two</source>
+        <translation>Tippe auf zwei</translation>
+    </message>
+    <message>
+        <source>Tap three</source>
+        <translation>Tippe auf drei</translation>
+    </message>
+    <message>
+        <source>Tap four</source>
+        <translation>Tippe auf vier</translation>
+    </message>
+    <message>
+        <source>Tap five</source>
+        <translation>Tippe auf fünf</translation>
+    </message>
+    <message>
+        <source>Tap six</source>
+        <translation>Tippe auf sechs</translation>
+    </message>
+    <message>
+        <source>Tap seven</source>
+        <translation>Tippe auf sieben</translation>
+    </message>
+    <message>
+        <source>Tap eight</source>
+        <translation>Tippe auf acht</translation>
+    </message>
+    <message>
+        <source>Tap nine</source>
+        <translation>Tippe auf neun</translation>
+    </message>
+    <message>
+        <source>For grown-ups</source>
+        <translation>Für Erwachsene</translation>
+    </message>
+    <message>
+        <source>For grown-ups: hold the circle for three seconds</source>
+        <translation>Für Erwachsene: den Kreis drei Sekunden lang gedrückt halten</translation>
+    </message>
+    <message>
+        <source>Hold for three seconds</source>
+        <translation>Drei Sekunden gedrückt halten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -498,6 +569,22 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
     <message>
         <source>To learn</source>
         <translation>Zum Lernen</translation>
+    </message>
+    <message>
+        <source>Owl talks: On</source>
+        <translation>Eule spricht: An</translation>
+    </message>
+    <message>
+        <source>Owl talks: Off</source>
+        <translation>Eule spricht: Aus</translation>
+    </message>
+    <message>
+        <source>Parent lock: On</source>
+        <translation>Elternsperre: An</translation>
+    </message>
+    <message>
+        <source>Parent lock: Off</source>
+        <translation>Elternsperre: Aus</translation>
     </message>
 </context>
 <context>

@@ -137,6 +137,14 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
         <source>Game Over!</source>
         <translation>¡Fin del juego!</translation>
     </message>
+    <message>
+        <source>Play again</source>
+        <translation>Jugar otra vez</translation>
+    </message>
+    <message>
+        <source>Practice games do not enter the top ten.</source>
+        <translation>Las partidas de práctica no entran entre los 10 mejores.</translation>
+    </message>
 </context>
 <context>
     <name>GamePage</name>
@@ -223,6 +231,14 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
     </message>
 </context>
 <context>
+    <name>OwlVoice</name>
+    <message>
+        <source>en</source>
+        <comment>the language of the owl&apos;s recordings: en, de, es, fi, fr or sv</comment>
+        <translation>es</translation>
+    </message>
+</context>
+<context>
     <name>PairGame</name>
     <message>
         <source>You made it to top 10!</source>
@@ -250,6 +266,61 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
     <message>
         <source>Picture %1</source>
         <translation>Dibujo %1</translation>
+    </message>
+</context>
+<context>
+    <name>ParentGate</name>
+    <message>
+        <source>Tap one</source>
+        <translation>Toca el uno</translation>
+    </message>
+    <message>
+        <source>Tap two</source>
+        <translation>Toca el dos</translation>
+    </message>
+    <message>
+        <source>Tap three</source>
+        <translation>Toca el tres</translation>
+    </message>
+    <message>
+        <source>Tap four</source>
+        <translation>Toca el cuatro</translation>
+    </message>
+    <message>
+        <source>Tap five</source>
+        <translation>Toca el cinco</translation>
+    </message>
+    <message>
+        <source>Tap six</source>
+        <translation>Toca el seis</translation>
+    </message>
+    <message>
+        <source>Tap seven</source>
+        <translation>Toca el siete</translation>
+    </message>
+    <message>
+        <source>Tap eight</source>
+        <translation>Toca el ocho</translation>
+    </message>
+    <message>
+        <source>Tap nine</source>
+        <translation>Toca el nueve</translation>
+    </message>
+    <message>
+        <source>For grown-ups</source>
+        <translation>Para adultos</translation>
+    </message>
+    <message>
+        <source>For grown-ups: hold the circle for three seconds</source>
+        <translation>Para adultos: mantén pulsado el círculo tres segundos</translation>
+    </message>
+    <message>
+        <source>Hold for three seconds</source>
+        <translation>Mantén pulsado tres segundos</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -498,6 +569,22 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
     <message>
         <source>To learn</source>
         <translation>Por aprender</translation>
+    </message>
+    <message>
+        <source>Owl talks: On</source>
+        <translation>Búho habla: Sí</translation>
+    </message>
+    <message>
+        <source>Owl talks: Off</source>
+        <translation>Búho habla: No</translation>
+    </message>
+    <message>
+        <source>Parent lock: On</source>
+        <translation>Bloqueo parental: Sí</translation>
+    </message>
+    <message>
+        <source>Parent lock: Off</source>
+        <translation>Bloqueo parental: No</translation>
     </message>
 </context>
 <context>

@@ -137,6 +137,14 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
         <source>Game Over!</source>
         <translation>Peli loppui!</translation>
     </message>
+    <message>
+        <source>Play again</source>
+        <translation>Pelaa uudelleen</translation>
+    </message>
+    <message>
+        <source>Practice games do not enter the top ten.</source>
+        <translation>Harjoituspelit eivät pääse kymmenen parhaan listalle.</translation>
+    </message>
 </context>
 <context>
     <name>GamePage</name>
@@ -223,6 +231,14 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
     </message>
 </context>
 <context>
+    <name>OwlVoice</name>
+    <message>
+        <source>en</source>
+        <comment>the language of the owl&apos;s recordings: en, de, es, fi, fr or sv</comment>
+        <translation>fi</translation>
+    </message>
+</context>
+<context>
     <name>PairGame</name>
     <message>
         <source>You made it to top 10!</source>
@@ -250,6 +266,61 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
     <message>
         <source>Picture %1</source>
         <translation>Kuva %1</translation>
+    </message>
+</context>
+<context>
+    <name>ParentGate</name>
+    <message>
+        <source>Tap one</source>
+        <translation>Napauta ykköstä</translation>
+    </message>
+    <message>
+        <source>Tap two</source>
+        <translation>Napauta kakkosta</translation>
+    </message>
+    <message>
+        <source>Tap three</source>
+        <translation>Napauta kolmosta</translation>
+    </message>
+    <message>
+        <source>Tap four</source>
+        <translation>Napauta nelosta</translation>
+    </message>
+    <message>
+        <source>Tap five</source>
+        <translation>Napauta viitosta</translation>
+    </message>
+    <message>
+        <source>Tap six</source>
+        <translation>Napauta kutosta</translation>
+    </message>
+    <message>
+        <source>Tap seven</source>
+        <translation>Napauta seiskaa</translation>
+    </message>
+    <message>
+        <source>Tap eight</source>
+        <translation>Napauta kasia</translation>
+    </message>
+    <message>
+        <source>Tap nine</source>
+        <translation>Napauta ysiä</translation>
+    </message>
+    <message>
+        <source>For grown-ups</source>
+        <translation>Aikuisille</translation>
+    </message>
+    <message>
+        <source>For grown-ups: hold the circle for three seconds</source>
+        <translation>Aikuisille: pidä ympyrää painettuna kolme sekuntia</translation>
+    </message>
+    <message>
+        <source>Hold for three seconds</source>
+        <translation>Pidä painettuna kolme sekuntia</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Peruuta</translation>
     </message>
 </context>
 <context>
@@ -498,6 +569,22 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
     <message>
         <source>To learn</source>
         <translation>Opeteltavat</translation>
+    </message>
+    <message>
+        <source>Owl talks: On</source>
+        <translation>Pöllö puhuu: Päällä</translation>
+    </message>
+    <message>
+        <source>Owl talks: Off</source>
+        <translation>Pöllö puhuu: Pois</translation>
+    </message>
+    <message>
+        <source>Parent lock: On</source>
+        <translation>Lapsilukko: Päällä</translation>
+    </message>
+    <message>
+        <source>Parent lock: Off</source>
+        <translation>Lapsilukko: Pois</translation>
     </message>
 </context>
 <context>

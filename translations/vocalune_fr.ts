@@ -137,6 +137,14 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
         <source>Game Over!</source>
         <translation>Fin du jeu&#xa0;!</translation>
     </message>
+    <message>
+        <source>Play again</source>
+        <translation>Rejouer</translation>
+    </message>
+    <message>
+        <source>Practice games do not enter the top ten.</source>
+        <translation>Les parties d’entraînement n’entrent pas dans le top 10.</translation>
+    </message>
 </context>
 <context>
     <name>GamePage</name>
@@ -223,6 +231,14 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
     </message>
 </context>
 <context>
+    <name>OwlVoice</name>
+    <message>
+        <source>en</source>
+        <comment>the language of the owl&apos;s recordings: en, de, es, fi, fr or sv</comment>
+        <translation>fr</translation>
+    </message>
+</context>
+<context>
     <name>PairGame</name>
     <message>
         <source>You made it to top 10!</source>
@@ -250,6 +266,61 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
     <message>
         <source>Picture %1</source>
         <translation>Image %1</translation>
+    </message>
+</context>
+<context>
+    <name>ParentGate</name>
+    <message>
+        <source>Tap one</source>
+        <translation>Touche le un</translation>
+    </message>
+    <message>
+        <source>Tap two</source>
+        <translation>Touche le deux</translation>
+    </message>
+    <message>
+        <source>Tap three</source>
+        <translation>Touche le trois</translation>
+    </message>
+    <message>
+        <source>Tap four</source>
+        <translation>Touche le quatre</translation>
+    </message>
+    <message>
+        <source>Tap five</source>
+        <translation>Touche le cinq</translation>
+    </message>
+    <message>
+        <source>Tap six</source>
+        <translation>Touche le six</translation>
+    </message>
+    <message>
+        <source>Tap seven</source>
+        <translation>Touche le sept</translation>
+    </message>
+    <message>
+        <source>Tap eight</source>
+        <translation>Touche le huit</translation>
+    </message>
+    <message>
+        <source>Tap nine</source>
+        <translation>Touche le neuf</translation>
+    </message>
+    <message>
+        <source>For grown-ups</source>
+        <translation>Pour les adultes</translation>
+    </message>
+    <message>
+        <source>For grown-ups: hold the circle for three seconds</source>
+        <translation>Pour les adultes : maintenez le cercle appuyé trois secondes</translation>
+    </message>
+    <message>
+        <source>Hold for three seconds</source>
+        <translation>Maintenir appuyé trois secondes</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -498,6 +569,22 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
     <message>
         <source>To learn</source>
         <translation>À apprendre</translation>
+    </message>
+    <message>
+        <source>Owl talks: On</source>
+        <translation>Hibou parle : Oui</translation>
+    </message>
+    <message>
+        <source>Owl talks: Off</source>
+        <translation>Hibou parle : Non</translation>
+    </message>
+    <message>
+        <source>Parent lock: On</source>
+        <translation>Verrou parental : Oui</translation>
+    </message>
+    <message>
+        <source>Parent lock: Off</source>
+        <translation>Verrou parental : Non</translation>
     </message>
 </context>
 <context>

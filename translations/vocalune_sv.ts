@@ -137,6 +137,14 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
         <source>Game Over!</source>
         <translation>Spelet är slut!</translation>
     </message>
+    <message>
+        <source>Play again</source>
+        <translation>Spela igen</translation>
+    </message>
+    <message>
+        <source>Practice games do not enter the top ten.</source>
+        <translation>Övningsspel kommer inte in bland de tio bästa.</translation>
+    </message>
 </context>
 <context>
     <name>GamePage</name>
@@ -223,6 +231,14 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
     </message>
 </context>
 <context>
+    <name>OwlVoice</name>
+    <message>
+        <source>en</source>
+        <comment>the language of the owl&apos;s recordings: en, de, es, fi, fr or sv</comment>
+        <translation>sv</translation>
+    </message>
+</context>
+<context>
     <name>PairGame</name>
     <message>
         <source>You made it to top 10!</source>
@@ -250,6 +266,61 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
     <message>
         <source>Picture %1</source>
         <translation>Bild %1</translation>
+    </message>
+</context>
+<context>
+    <name>ParentGate</name>
+    <message>
+        <source>Tap one</source>
+        <translation>Tryck på ett</translation>
+    </message>
+    <message>
+        <source>Tap two</source>
+        <translation>Tryck på två</translation>
+    </message>
+    <message>
+        <source>Tap three</source>
+        <translation>Tryck på tre</translation>
+    </message>
+    <message>
+        <source>Tap four</source>
+        <translation>Tryck på fyra</translation>
+    </message>
+    <message>
+        <source>Tap five</source>
+        <translation>Tryck på fem</translation>
+    </message>
+    <message>
+        <source>Tap six</source>
+        <translation>Tryck på sex</translation>
+    </message>
+    <message>
+        <source>Tap seven</source>
+        <translation>Tryck på sju</translation>
+    </message>
+    <message>
+        <source>Tap eight</source>
+        <translation>Tryck på åtta</translation>
+    </message>
+    <message>
+        <source>Tap nine</source>
+        <translation>Tryck på nio</translation>
+    </message>
+    <message>
+        <source>For grown-ups</source>
+        <translation>För vuxna</translation>
+    </message>
+    <message>
+        <source>For grown-ups: hold the circle for three seconds</source>
+        <translation>För vuxna: håll ned cirkeln i tre sekunder</translation>
+    </message>
+    <message>
+        <source>Hold for three seconds</source>
+        <translation>Håll ned i tre sekunder</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
     </message>
 </context>
 <context>
@@ -498,6 +569,22 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
     <message>
         <source>To learn</source>
         <translation>Att lära</translation>
+    </message>
+    <message>
+        <source>Owl talks: On</source>
+        <translation>Ugglan pratar: På</translation>
+    </message>
+    <message>
+        <source>Owl talks: Off</source>
+        <translation>Ugglan pratar: Av</translation>
+    </message>
+    <message>
+        <source>Parent lock: On</source>
+        <translation>Föräldralås: På</translation>
+    </message>
+    <message>
+        <source>Parent lock: Off</source>
+        <translation>Föräldralås: Av</translation>
     </message>
 </context>
 <context>
