@@ -306,11 +306,13 @@ WordSetReport TestWordSets::import(const QString &folder, WordSetImporter::Progr
 
 void TestWordSets::wordAndSetNames()
 {
-    for (const QString &word : QStringList{"Chair", "Teddy bear", "Grandma's hat", "T-shirt", "Ёжик", "कुत्ता", "猫",
-                                           "R2D2", "abcdefghijklmnopqrstuvwx"})
+    for (const QString &word :
+         QStringList{"Chair", "Teddy bear", "Grandma's hat", "T-shirt", "Ёжик", "कुत्ता", "猫", "R2D2",
+                     "abcdefghijklmnopqrstuvwx", "🐶", "Dog 🐕‍🦺", "👍🏽", "1️⃣"})
         QVERIFY2(ImportedSets::isWord(word), qPrintable(word));
-    for (const QString &word : QStringList{"", " Chair", "Chair ", "a.b", "..", "a/b", "a\\b", "Bell\a", "Tab\there",
-                                           "50%", "abcdefghijklmnopqrstuvwxy", "_under", "\u0301accent"})
+    for (const QString &word :
+         QStringList{"", " Chair", "Chair ", "a.b", "..", "a/b", "a\\b", "Bell\a", "Tab\there", "50%",
+                     "abcdefghijklmnopqrstuvwxy", "_under", "\u0301accent", "🏽", "🐶\u200D"})
         QVERIFY2(!ImportedSets::isWord(word), qPrintable(word));
     QVERIFY(ImportedSets::isSetName("Week_12 animals"));
     QVERIFY(!ImportedSets::isSetName(".hidden"));
@@ -348,16 +350,16 @@ void TestWordSets::twelveWordsInFourFormats()
     // Every picture at the bundled size, aspect kept on transparent margins.
     for (const QString &word : all) {
         const QImage stored(data() + "/png/Classroom/" + word + ".png");
-        QCOMPARE(stored.size(), QSize(256, 256));
-        QVERIFY(stored.pixelColor(128, 128).alpha() == 255);
+        QCOMPARE(stored.size(), QSize(512, 512));
+        QVERIFY(stored.pixelColor(256, 256).alpha() == 255);
     }
     const QImage wide(data() + "/png/Classroom/Apple.png");
-    QCOMPARE(wide.pixelColor(128, 10).alpha(), 0); // 400x200: margins above and below
-    QCOMPARE(wide.pixelColor(10, 128).alpha(), 255);
+    QCOMPARE(wide.pixelColor(256, 10).alpha(), 0); // 400x200: margins above and below
+    QCOMPARE(wide.pixelColor(10, 256).alpha(), 255);
     const QImage tall(data() + "/png/Classroom/Dog.png");
-    QCOMPARE(tall.pixelColor(10, 128).alpha(), 0); // 3000x4000 photo: margins left and right
-    QCOMPARE(tall.pixelColor(128, 10).alpha(), 255);
-    QCOMPARE(QImage(data() + "/png/Classroom/Jam.png").pixelColor(128, 10).alpha(), 0);
+    QCOMPARE(tall.pixelColor(10, 256).alpha(), 0); // 3000x4000 photo: margins left and right
+    QCOMPARE(tall.pixelColor(256, 10).alpha(), 255);
+    QCOMPARE(QImage(data() + "/png/Classroom/Jam.png").pixelColor(256, 10).alpha(), 0);
     // Recordings are copied byte for byte.
     for (const auto &recording : Recordings) {
         QCOMPARE(TestSupport::readFile(data() + "/mp3/Classroom/" + recording.first + "." + recording.second),
@@ -378,7 +380,7 @@ void TestWordSets::twelveWordsInFourFormats()
         pooled << word->word();
         const QUrl address(word->imagePath());
         QVERIFY(address.isLocalFile());
-        QCOMPARE(QImage(address.toLocalFile()).size(), QSize(256, 256));
+        QCOMPARE(QImage(address.toLocalFile()).size(), QSize(512, 512));
     }
     QCOMPARE(pooled, all);
     Word *target = store->dealWordGameList(6);
@@ -399,6 +401,8 @@ void TestWordSets::twelveWordsInFourFormats()
     for (const auto &recording : Recordings)
         unrecorded.removeAll(recording.first);
     QCOMPARE(report.voiced, unrecorded);
+    QVERIFY(report.lines().contains("7 words had no recording; the computer voice says them: " + unrecorded.join(", ")
+                                    + "."));
     QCOMPARE(report.silent, QStringList());
     QVERIFY(store->buildWordPool());
     for (const Word *word : store->pool()) {
@@ -444,10 +448,17 @@ void TestWordSets::hostileFilesAreRefusedOneByOne()
         "picture uses other files");
     add(".Hidden.png", good, "hidden file (its name starts with a dot)");
     add("..png", good, "hidden file (its name starts with a dot)");
-    add("a..b.png", good, "name is not a word (only letters, digits, spaces, hyphens and apostrophes)");
-    add("Bell\a.png", good, "name has control characters");
-    add("Line\nbreak.png", good, "name has control characters");
-    add(QString(200, 'a') + ".png", good, "name too long (more than 24 characters)");
+    add("a..b.png", good, "the name is not a word (use letters, digits, emoji, spaces, hyphens and apostrophes)");
+    add("Bell\a.png", good, "the name has invisible characters (such as a line break)");
+    add("Line\nbreak.png", good, "the name has invisible characters (such as a line break)");
+    add(QString(200, 'a') + ".png", good, "the name is too long (more than 24 characters)");
+    add(QString(56, 'a') + "🐶🐶🐶.png", good, "the name is too long (more than 24 characters)");
+    // What desktops leave behind goes unsaid; an underscore is a space.
+    for (const QString &leftover : QStringList{".DS_Store", "THUMBS.DB", "Desktop.ini", "._Chair.jpg"})
+        add(leftover, good, QString());
+    add("Teddy_bear.png", good, QString());
+    add("teddy bear.svg", svg("#f00"), "same word as Teddy_bear.png");
+    add("🐕‍🦺.png", good, QString());
     add("Notes.txt", "words", "not a picture or a recording");
     add("Lamp.mp3", "not a recording at all", "not a recording");
     expected.insert("Song.wav", "recording without a picture");
@@ -466,7 +477,7 @@ void TestWordSets::hostileFilesAreRefusedOneByOne()
     QVERIFY(QFile::link(sources(), folder + "/Up.png"));
     QVERIFY(QFile::link(sources() + "/nothing.png", folder + "/Dangling.png"));
     for (const QString &link : QStringList{"Outside.png", "Up.png", "Dangling.png"})
-        expected.insert(link, "a link to another file, not followed");
+        expected.insert(link, "a shortcut to another file (copy the file itself into the folder)");
     // A pipe under a picture's name would block a plain read for ever.
     QCOMPARE(mkfifo(QFile::encodeName(folder + "/Pipe.png").constData(), 0600), 0);
     expected.insert("Pipe.png", "not a picture");
@@ -475,15 +486,15 @@ void TestWordSets::hostileFilesAreRefusedOneByOne()
     const WordSetReport report = import(folder);
 
     QVERIFY2(report.imported(), qPrintable(report.lines().join('\n')));
-    QCOMPARE(report.words, QStringList({"Chair", "Desk", "Lamp", "Pen", "Rug", "Star"}));
+    QCOMPARE(report.words, QStringList({"Chair", "Desk", "Lamp", "Pen", "Rug", "Star", "Teddy bear", "🐕‍🦺"}));
     QMap<QString, QString> refused;
     for (const auto &refusal : report.refused)
         refused.insert(refusal.file, refusal.reason);
     QCOMPARE(refused, expected);
     // Without Festival every word is silent, and the import says why.
     QCOMPARE(report.silent, report.words);
-    QVERIFY(report.lines().contains("No recording for Chair, Desk, Lamp, Pen, Rug, Star "
-                                    "(Festival (text2wave) is not installed)."));
+    QVERIFY(report.lines().contains("8 words had no recording and stay silent: Chair, Desk, Lamp, Pen, Rug, Star, "
+                                    "Teddy bear, 🐕‍🦺 (the computer voice is not installed)."));
     // The report stays one line per item, whatever the names hold.
     const QStringList lines = report.lines();
     QCOMPARE(lines.size(), 2 + expected.size());
@@ -491,13 +502,15 @@ void TestWordSets::hostileFilesAreRefusedOneByOne()
         for (const QChar c : line)
             QVERIFY2(c.category() != QChar::Other_Control, qPrintable(line));
         QVERIFY(line.size() < 200);
+        QCOMPARE(QString::fromUtf8(line.toUtf8()), line); // no half of a surrogate pair
     }
-    QVERIFY(lines.contains("Bell?.png: name has control characters"));
+    QVERIFY(lines.contains("Bell?.png: the name has invisible characters (such as a line break)"));
 
     QCOMPARE(snapshot(sources()), before);
     verifyOnlySets({"Hostile"});
     QCOMPARE(QDir(data() + "/png/Hostile").entryList(QDir::Files),
-             QStringList({"Chair.png", "Desk.png", "Lamp.png", "Pen.png", "Rug.png", "Star.png"}));
+             QStringList({"Chair.png", "Desk.png", "Lamp.png", "Pen.png", "Rug.png", "Star.png", "Teddy bear.png",
+                          "🐕‍🦺.png"}));
     QCOMPARE(QDir(data() + "/mp3/Hostile").entryList(QDir::Files), QStringList());
 }
 
@@ -528,13 +541,13 @@ void TestWordSets::refusedSets()
         {sources() + "/Empty", "there is no picture in the folder"},
         {tooFew, "only 5 words could be made, and a set needs at least 6"},
         {hiddenName,
-         "the folder's name cannot name a set (up to 32 letters, digits, spaces, hyphens, apostrophes "
+         "the folder's name cannot be a set's name (use up to 32 letters, digits, spaces, hyphens, apostrophes "
          "and underscores)"},
         {badName,
-         "the folder's name cannot name a set (up to 32 letters, digits, spaces, hyphens, apostrophes "
+         "the folder's name cannot be a set's name (use up to 32 letters, digits, spaces, hyphens, apostrophes "
          "and underscores)"},
         {longName,
-         "the folder's name cannot name a set (up to 32 letters, digits, spaces, hyphens, apostrophes "
+         "the folder's name cannot be a set's name (use up to 32 letters, digits, spaces, hyphens, apostrophes "
          "and underscores)"},
         {sources() + "/File", "that is not a folder"},
         {sources() + "/Missing", "the folder does not exist"},
@@ -562,7 +575,7 @@ void TestWordSets::noHalfSetAfterVanishedFolderOrFullDisk()
             QDir(folder).removeRecursively();
     });
     QCOMPARE(vanished.outcome, WordSetReport::Outcome::Failed);
-    QCOMPARE(vanished.failure, QString("the folder went away during the import (was the stick removed?)"));
+    QCOMPARE(vanished.failure, QString("the folder disappeared during the import (was the USB stick removed?)"));
     verifyOnlySets({});
 
     // A full disk: every file this process writes stops at 1 KB.
@@ -580,7 +593,7 @@ void TestWordSets::noHalfSetAfterVanishedFolderOrFullDisk()
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
     QCOMPARE(full.outcome, WordSetReport::Outcome::Failed);
-    QVERIFY2(full.failure.endsWith("cannot be written (is the disk full?)"), qPrintable(full.failure));
+    QVERIFY2(full.failure.startsWith("nothing can be saved in the game's folder "), qPrintable(full.failure));
     verifyOnlySets({});
 
     // The data directory cannot hold the set: a file stands where its folder goes.
@@ -652,8 +665,8 @@ void TestWordSets::importOnWorkerThreadStopsAHangingVoice()
     QCOMPARE(finished.last().at(0).toBool(), true);
     QCOMPARE(finished.last().at(2).toString(), QString("Slow"));
     QCOMPARE(page.report().first(), QString("Imported 6 words into the set \"Slow\"."));
-    QVERIFY(page.report().contains("No recording for Word 0, Word 1, Word 2, Word 3, Word 4, Word 5 "
-                                   "(Festival could not make the voice)."));
+    QVERIFY(page.report().contains("6 words had no recording and stay silent: Word 0, Word 1, Word 2, Word 3, "
+                                   "Word 4, Word 5 (the computer voice did not work)."));
     QVERIFY(WordStore::instance()->dictionaries().contains("Slow"));
 }
 
@@ -829,8 +842,8 @@ void TestWordSets::commandLine()
     QCOMPARE(run({"--import-word-set", folder}, &out), 0);
     QCOMPARE(out,
              QString("Imported 6 words into the set \"Lesson 3\".\n"
-                     "No recording for Word 0, Word 1, Word 2, Word 3, Word 4, Word 5 "
-                     "(Festival (text2wave) is not installed).\n"
+                     "6 words had no recording and stay silent: Word 0, Word 1, Word 2, Word 3, Word 4, Word 5 "
+                     "(the computer voice is not installed).\n"
                      "Bad.png: not a picture\n"));
     DataDirectory::setPlatformLocationProvider([home] { return home + "/share/Vocalune"; });
     QCOMPARE(ImportedSets::names(), QStringList({"Lesson 3"}));

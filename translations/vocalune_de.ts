@@ -624,18 +624,6 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
 <context>
     <name>WordSetImporter</name>
     <message>
-        <source>name has control characters</source>
-        <translation>Name enthält Steuerzeichen</translation>
-    </message>
-    <message>
-        <source>name too long (more than %1 characters)</source>
-        <translation>Name zu lang (mehr als %1 Zeichen)</translation>
-    </message>
-    <message>
-        <source>name is not a word (only letters, digits, spaces, hyphens and apostrophes)</source>
-        <translation>Name ist kein Wort (nur Buchstaben, Ziffern, Leerzeichen, Bindestriche und Apostrophe)</translation>
-    </message>
-    <message>
         <source>picture uses other files</source>
         <translation>Bild verwendet andere Dateien</translation>
     </message>
@@ -652,28 +640,8 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
         <translation>beschädigtes Bild</translation>
     </message>
     <message>
-        <source>Festival (text2wave) is not installed</source>
-        <translation>Festival (text2wave) ist nicht installiert</translation>
-    </message>
-    <message>
-        <source>Festival did not answer</source>
-        <translation>Festival hat nicht geantwortet</translation>
-    </message>
-    <message>
-        <source>Festival could not make the voice</source>
-        <translation>Festival konnte die Stimme nicht erzeugen</translation>
-    </message>
-    <message>
         <source>Imported %1 words into the set &quot;%2&quot;.</source>
         <translation>%1 Wörter in den Wortschatz „%2“ importiert.</translation>
-    </message>
-    <message>
-        <source>Festival spoke %1 of them: %2.</source>
-        <translation>Festival hat %1 davon gesprochen: %2.</translation>
-    </message>
-    <message>
-        <source>No recording for %1 (%2).</source>
-        <translation>Keine Aufnahme für %1 (%2).</translation>
     </message>
     <message>
         <source>Import cancelled: nothing was kept.</source>
@@ -692,20 +660,12 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
         <translation>das ist kein Ordner</translation>
     </message>
     <message>
-        <source>the folder&apos;s name cannot name a set (up to %1 letters, digits, spaces, hyphens, apostrophes and underscores)</source>
-        <translation>der Name des Ordners taugt nicht als Name eines Wortschatzes (bis zu %1 Buchstaben, Ziffern, Leerzeichen, Bindestriche, Apostrophe und Unterstriche)</translation>
-    </message>
-    <message>
         <source>there is already a dictionary called &quot;%1&quot;; rename the folder</source>
         <translation>es gibt schon ein Wörterbuch namens „%1“; bitte den Ordner umbenennen</translation>
     </message>
     <message>
         <source>there is already a set called &quot;%1&quot;; remove it or rename the folder</source>
         <translation>es gibt schon einen Wortschatz namens „%1“; bitte ihn entfernen oder den Ordner umbenennen</translation>
-    </message>
-    <message>
-        <source>a link to another file, not followed</source>
-        <translation>ein Verweis auf eine andere Datei, nicht gefolgt</translation>
     </message>
     <message>
         <source>hidden file (its name starts with a dot)</source>
@@ -732,14 +692,6 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
         <translation>im Ordner ist kein Bild</translation>
     </message>
     <message>
-        <source>the data folder %1 cannot be written (is the disk full?)</source>
-        <translation>in den Datenordner %1 kann nicht geschrieben werden (ist die Festplatte voll?)</translation>
-    </message>
-    <message>
-        <source>the folder went away during the import (was the stick removed?)</source>
-        <translation>der Ordner ist während des Imports verschwunden (wurde der Stick abgezogen?)</translation>
-    </message>
-    <message>
         <source>file too large (more than 20 MB)</source>
         <translation>Datei zu groß (mehr als 20 MB)</translation>
     </message>
@@ -752,16 +704,68 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
         <translation>keine Aufnahme</translation>
     </message>
     <message>
-        <source>Festival failed</source>
-        <translation>Festival ist gescheitert</translation>
-    </message>
-    <message>
         <source>none of the pictures could be used</source>
         <translation>keines der Bilder war brauchbar</translation>
     </message>
     <message>
         <source>only %1 words could be made, and a set needs at least %2</source>
         <translation>nur %1 Wörter konnten entstehen, ein Wortschatz braucht mindestens %2</translation>
+    </message>
+    <message>
+        <source>the name has invisible characters (such as a line break)</source>
+        <translation>der Name enthält unsichtbare Zeichen (etwa einen Zeilenumbruch)</translation>
+    </message>
+    <message>
+        <source>the name is too long (more than %1 characters)</source>
+        <translation>der Name ist zu lang (mehr als %1 Zeichen)</translation>
+    </message>
+    <message>
+        <source>the name is not a word (use letters, digits, emoji, spaces, hyphens and apostrophes)</source>
+        <translation>der Name ist kein Wort (erlaubt sind Buchstaben, Ziffern, Emojis, Leerzeichen, Bindestriche und Apostrophe)</translation>
+    </message>
+    <message>
+        <source>the computer voice is not installed</source>
+        <translation>die Computerstimme ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>the computer voice did not answer</source>
+        <translation>die Computerstimme hat nicht geantwortet</translation>
+    </message>
+    <message>
+        <source>the computer voice did not work</source>
+        <translation>die Computerstimme hat nicht funktioniert</translation>
+    </message>
+    <message>
+        <source>1 word had no recording; the computer voice says it: %1.</source>
+        <translation>1 Wort hatte keine Aufnahme; die Computerstimme spricht es: %1.</translation>
+    </message>
+    <message>
+        <source>%1 words had no recording; the computer voice says them: %2.</source>
+        <translation>%1 Wörter hatten keine Aufnahme; die Computerstimme spricht sie: %2.</translation>
+    </message>
+    <message>
+        <source>1 word had no recording and stays silent: %1 (%2).</source>
+        <translation>1 Wort hatte keine Aufnahme und bleibt stumm: %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 words had no recording and stay silent: %2 (%3).</source>
+        <translation>%1 Wörter hatten keine Aufnahme und bleiben stumm: %2 (%3).</translation>
+    </message>
+    <message>
+        <source>the folder&apos;s name cannot be a set&apos;s name (use up to %1 letters, digits, spaces, hyphens, apostrophes and underscores)</source>
+        <translation>der Name des Ordners kann kein Name eines Wortschatzes sein (bis zu %1 Buchstaben, Ziffern, Leerzeichen, Bindestriche, Apostrophe und Unterstriche verwenden)</translation>
+    </message>
+    <message>
+        <source>a shortcut to another file (copy the file itself into the folder)</source>
+        <translation>eine Verknüpfung zu einer anderen Datei (bitte die Datei selbst in den Ordner kopieren)</translation>
+    </message>
+    <message>
+        <source>nothing can be saved in the game&apos;s folder %1 (is the disk full?)</source>
+        <translation>im Ordner des Spiels %1 kann nichts gespeichert werden (ist der Datenträger voll?)</translation>
+    </message>
+    <message>
+        <source>the folder disappeared during the import (was the USB stick removed?)</source>
+        <translation>der Ordner ist während des Imports verschwunden (wurde der USB-Stick entfernt?)</translation>
     </message>
 </context>
 </TS>

@@ -624,18 +624,6 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
 <context>
     <name>WordSetImporter</name>
     <message>
-        <source>name has control characters</source>
-        <translation>el nombre contiene caracteres de control</translation>
-    </message>
-    <message>
-        <source>name too long (more than %1 characters)</source>
-        <translation>nombre demasiado largo (más de %1 caracteres)</translation>
-    </message>
-    <message>
-        <source>name is not a word (only letters, digits, spaces, hyphens and apostrophes)</source>
-        <translation>el nombre no es una palabra (solo letras, dígitos, espacios, guiones y apóstrofos)</translation>
-    </message>
-    <message>
         <source>picture uses other files</source>
         <translation>la imagen usa otros archivos</translation>
     </message>
@@ -652,28 +640,8 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
         <translation>imagen dañada</translation>
     </message>
     <message>
-        <source>Festival (text2wave) is not installed</source>
-        <translation>Festival (text2wave) no está instalado</translation>
-    </message>
-    <message>
-        <source>Festival did not answer</source>
-        <translation>Festival no respondió</translation>
-    </message>
-    <message>
-        <source>Festival could not make the voice</source>
-        <translation>Festival no pudo crear la voz</translation>
-    </message>
-    <message>
         <source>Imported %1 words into the set &quot;%2&quot;.</source>
         <translation>Se importaron %1 palabras al conjunto «%2».</translation>
-    </message>
-    <message>
-        <source>Festival spoke %1 of them: %2.</source>
-        <translation>Festival pronunció %1 de ellas: %2.</translation>
-    </message>
-    <message>
-        <source>No recording for %1 (%2).</source>
-        <translation>Sin grabación para %1 (%2).</translation>
     </message>
     <message>
         <source>Import cancelled: nothing was kept.</source>
@@ -692,20 +660,12 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
         <translation>eso no es una carpeta</translation>
     </message>
     <message>
-        <source>the folder&apos;s name cannot name a set (up to %1 letters, digits, spaces, hyphens, apostrophes and underscores)</source>
-        <translation>el nombre de la carpeta no sirve como nombre de conjunto (hasta %1 letras, dígitos, espacios, guiones, apóstrofos y guiones bajos)</translation>
-    </message>
-    <message>
         <source>there is already a dictionary called &quot;%1&quot;; rename the folder</source>
         <translation>ya hay un diccionario llamado «%1»; cambie el nombre de la carpeta</translation>
     </message>
     <message>
         <source>there is already a set called &quot;%1&quot;; remove it or rename the folder</source>
         <translation>ya hay un conjunto llamado «%1»; elimínelo o cambie el nombre de la carpeta</translation>
-    </message>
-    <message>
-        <source>a link to another file, not followed</source>
-        <translation>un enlace a otro archivo, no seguido</translation>
     </message>
     <message>
         <source>hidden file (its name starts with a dot)</source>
@@ -732,14 +692,6 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
         <translation>no hay ninguna imagen en la carpeta</translation>
     </message>
     <message>
-        <source>the data folder %1 cannot be written (is the disk full?)</source>
-        <translation>no se puede escribir en la carpeta de datos %1 (¿está lleno el disco?)</translation>
-    </message>
-    <message>
-        <source>the folder went away during the import (was the stick removed?)</source>
-        <translation>la carpeta desapareció durante la importación (¿se retiró la memoria?)</translation>
-    </message>
-    <message>
         <source>file too large (more than 20 MB)</source>
         <translation>archivo demasiado grande (más de 20 MB)</translation>
     </message>
@@ -752,16 +704,68 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
         <translation>no es una grabación</translation>
     </message>
     <message>
-        <source>Festival failed</source>
-        <translation>Festival falló</translation>
-    </message>
-    <message>
         <source>none of the pictures could be used</source>
         <translation>no se pudo usar ninguna de las imágenes</translation>
     </message>
     <message>
         <source>only %1 words could be made, and a set needs at least %2</source>
         <translation>solo se pudieron crear %1 palabras, y un conjunto necesita al menos %2</translation>
+    </message>
+    <message>
+        <source>the name has invisible characters (such as a line break)</source>
+        <translation>el nombre tiene caracteres invisibles (como un salto de línea)</translation>
+    </message>
+    <message>
+        <source>the name is too long (more than %1 characters)</source>
+        <translation>el nombre es demasiado largo (más de %1 caracteres)</translation>
+    </message>
+    <message>
+        <source>the name is not a word (use letters, digits, emoji, spaces, hyphens and apostrophes)</source>
+        <translation>el nombre no es una palabra (use letras, cifras, emojis, espacios, guiones y apóstrofos)</translation>
+    </message>
+    <message>
+        <source>the computer voice is not installed</source>
+        <translation>la voz del ordenador no está instalada</translation>
+    </message>
+    <message>
+        <source>the computer voice did not answer</source>
+        <translation>la voz del ordenador no respondió</translation>
+    </message>
+    <message>
+        <source>the computer voice did not work</source>
+        <translation>la voz del ordenador no funcionó</translation>
+    </message>
+    <message>
+        <source>1 word had no recording; the computer voice says it: %1.</source>
+        <translation>1 palabra no tenía grabación; la voz del ordenador la dice: %1.</translation>
+    </message>
+    <message>
+        <source>%1 words had no recording; the computer voice says them: %2.</source>
+        <translation>%1 palabras no tenían grabación; la voz del ordenador las dice: %2.</translation>
+    </message>
+    <message>
+        <source>1 word had no recording and stays silent: %1 (%2).</source>
+        <translation>1 palabra no tenía grabación y queda en silencio: %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 words had no recording and stay silent: %2 (%3).</source>
+        <translation>%1 palabras no tenían grabación y quedan en silencio: %2 (%3).</translation>
+    </message>
+    <message>
+        <source>the folder&apos;s name cannot be a set&apos;s name (use up to %1 letters, digits, spaces, hyphens, apostrophes and underscores)</source>
+        <translation>el nombre de la carpeta no puede ser el de un conjunto (use hasta %1 letras, cifras, espacios, guiones, apóstrofos y guiones bajos)</translation>
+    </message>
+    <message>
+        <source>a shortcut to another file (copy the file itself into the folder)</source>
+        <translation>un acceso directo a otro archivo (copie el propio archivo en la carpeta)</translation>
+    </message>
+    <message>
+        <source>nothing can be saved in the game&apos;s folder %1 (is the disk full?)</source>
+        <translation>no se puede guardar nada en la carpeta del juego %1 (¿está lleno el disco?)</translation>
+    </message>
+    <message>
+        <source>the folder disappeared during the import (was the USB stick removed?)</source>
+        <translation>la carpeta desapareció durante la importación (¿se quitó la memoria USB?)</translation>
     </message>
 </context>
 </TS>

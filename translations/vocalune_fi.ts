@@ -624,18 +624,6 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
 <context>
     <name>WordSetImporter</name>
     <message>
-        <source>name has control characters</source>
-        <translation>nimessä on ohjausmerkkejä</translation>
-    </message>
-    <message>
-        <source>name too long (more than %1 characters)</source>
-        <translation>nimi on liian pitkä (yli %1 merkkiä)</translation>
-    </message>
-    <message>
-        <source>name is not a word (only letters, digits, spaces, hyphens and apostrophes)</source>
-        <translation>nimi ei ole sana (vain kirjaimia, numeroita, välilyöntejä, yhdysmerkkejä ja heittomerkkejä)</translation>
-    </message>
-    <message>
         <source>picture uses other files</source>
         <translation>kuva käyttää muita tiedostoja</translation>
     </message>
@@ -652,28 +640,8 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
         <translation>vioittunut kuva</translation>
     </message>
     <message>
-        <source>Festival (text2wave) is not installed</source>
-        <translation>Festivalia (text2wave) ei ole asennettu</translation>
-    </message>
-    <message>
-        <source>Festival did not answer</source>
-        <translation>Festival ei vastannut</translation>
-    </message>
-    <message>
-        <source>Festival could not make the voice</source>
-        <translation>Festival ei saanut puhetta tehtyä</translation>
-    </message>
-    <message>
         <source>Imported %1 words into the set &quot;%2&quot;.</source>
         <translation>Tuotiin %1 sanaa sarjaan ”%2”.</translation>
-    </message>
-    <message>
-        <source>Festival spoke %1 of them: %2.</source>
-        <translation>Festival lausui niistä %1: %2.</translation>
-    </message>
-    <message>
-        <source>No recording for %1 (%2).</source>
-        <translation>Ei äänitettä: %1 (%2).</translation>
     </message>
     <message>
         <source>Import cancelled: nothing was kept.</source>
@@ -692,20 +660,12 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
         <translation>se ei ole kansio</translation>
     </message>
     <message>
-        <source>the folder&apos;s name cannot name a set (up to %1 letters, digits, spaces, hyphens, apostrophes and underscores)</source>
-        <translation>kansion nimi ei kelpaa sarjan nimeksi (enintään %1 kirjainta, numeroa, välilyöntiä, yhdysmerkkiä, heittomerkkiä ja alaviivaa)</translation>
-    </message>
-    <message>
         <source>there is already a dictionary called &quot;%1&quot;; rename the folder</source>
         <translation>sanakirja ”%1” on jo olemassa; nimeä kansio uudelleen</translation>
     </message>
     <message>
         <source>there is already a set called &quot;%1&quot;; remove it or rename the folder</source>
         <translation>sarja ”%1” on jo olemassa; poista se tai nimeä kansio uudelleen</translation>
-    </message>
-    <message>
-        <source>a link to another file, not followed</source>
-        <translation>linkki toiseen tiedostoon, ei seurattu</translation>
     </message>
     <message>
         <source>hidden file (its name starts with a dot)</source>
@@ -732,14 +692,6 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
         <translation>kansiossa ei ole kuvia</translation>
     </message>
     <message>
-        <source>the data folder %1 cannot be written (is the disk full?)</source>
-        <translation>datakansioon %1 ei voi kirjoittaa (onko levy täynnä?)</translation>
-    </message>
-    <message>
-        <source>the folder went away during the import (was the stick removed?)</source>
-        <translation>kansio katosi tuonnin aikana (irrotettiinko tikku?)</translation>
-    </message>
-    <message>
         <source>file too large (more than 20 MB)</source>
         <translation>tiedosto on liian suuri (yli 20 Mt)</translation>
     </message>
@@ -752,16 +704,68 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
         <translation>ei äänite</translation>
     </message>
     <message>
-        <source>Festival failed</source>
-        <translation>Festival epäonnistui</translation>
-    </message>
-    <message>
         <source>none of the pictures could be used</source>
         <translation>yhtäkään kuvaa ei voitu käyttää</translation>
     </message>
     <message>
         <source>only %1 words could be made, and a set needs at least %2</source>
         <translation>vain %1 sanaa saatiin tehtyä, ja sarjassa pitää olla vähintään %2</translation>
+    </message>
+    <message>
+        <source>the name has invisible characters (such as a line break)</source>
+        <translation>nimessä on näkymättömiä merkkejä (kuten rivinvaihto)</translation>
+    </message>
+    <message>
+        <source>the name is too long (more than %1 characters)</source>
+        <translation>nimi on liian pitkä (yli %1 merkkiä)</translation>
+    </message>
+    <message>
+        <source>the name is not a word (use letters, digits, emoji, spaces, hyphens and apostrophes)</source>
+        <translation>nimi ei ole sana (käytä kirjaimia, numeroita, emojeja, välilyöntejä, yhdysmerkkejä ja heittomerkkejä)</translation>
+    </message>
+    <message>
+        <source>the computer voice is not installed</source>
+        <translation>tietokoneen ääni ei ole asennettuna</translation>
+    </message>
+    <message>
+        <source>the computer voice did not answer</source>
+        <translation>tietokoneen ääni ei vastannut</translation>
+    </message>
+    <message>
+        <source>the computer voice did not work</source>
+        <translation>tietokoneen ääni ei toiminut</translation>
+    </message>
+    <message>
+        <source>1 word had no recording; the computer voice says it: %1.</source>
+        <translation>1 sanalla ei ollut äänitettä; tietokoneen ääni sanoo sen: %1.</translation>
+    </message>
+    <message>
+        <source>%1 words had no recording; the computer voice says them: %2.</source>
+        <translation>%1 sanalla ei ollut äänitettä; tietokoneen ääni sanoo ne: %2.</translation>
+    </message>
+    <message>
+        <source>1 word had no recording and stays silent: %1 (%2).</source>
+        <translation>1 sanalla ei ollut äänitettä, joten se jää äänettömäksi: %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 words had no recording and stay silent: %2 (%3).</source>
+        <translation>%1 sanalla ei ollut äänitettä, joten ne jäävät äänettömiksi: %2 (%3).</translation>
+    </message>
+    <message>
+        <source>the folder&apos;s name cannot be a set&apos;s name (use up to %1 letters, digits, spaces, hyphens, apostrophes and underscores)</source>
+        <translation>kansion nimi ei kelpaa sarjan nimeksi (käytä enintään %1 merkkiä: kirjaimia, numeroita, välilyöntejä, yhdysmerkkejä, heittomerkkejä ja alaviivoja)</translation>
+    </message>
+    <message>
+        <source>a shortcut to another file (copy the file itself into the folder)</source>
+        <translation>pikakuvake toiseen tiedostoon (kopioi itse tiedosto kansioon)</translation>
+    </message>
+    <message>
+        <source>nothing can be saved in the game&apos;s folder %1 (is the disk full?)</source>
+        <translation>pelin kansioon %1 ei voi tallentaa mitään (onko levy täynnä?)</translation>
+    </message>
+    <message>
+        <source>the folder disappeared during the import (was the USB stick removed?)</source>
+        <translation>kansio katosi tuonnin aikana (irrotettiinko USB-muisti?)</translation>
     </message>
 </context>
 </TS>

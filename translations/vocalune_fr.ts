@@ -624,18 +624,6 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
 <context>
     <name>WordSetImporter</name>
     <message>
-        <source>name has control characters</source>
-        <translation>le nom contient des caractères de contrôle</translation>
-    </message>
-    <message>
-        <source>name too long (more than %1 characters)</source>
-        <translation>nom trop long (plus de %1 caractères)</translation>
-    </message>
-    <message>
-        <source>name is not a word (only letters, digits, spaces, hyphens and apostrophes)</source>
-        <translation>le nom n’est pas un mot (seulement lettres, chiffres, espaces, traits d’union et apostrophes)</translation>
-    </message>
-    <message>
         <source>picture uses other files</source>
         <translation>l’image utilise d’autres fichiers</translation>
     </message>
@@ -652,28 +640,8 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
         <translation>image endommagée</translation>
     </message>
     <message>
-        <source>Festival (text2wave) is not installed</source>
-        <translation>Festival (text2wave) n’est pas installé</translation>
-    </message>
-    <message>
-        <source>Festival did not answer</source>
-        <translation>Festival n’a pas répondu</translation>
-    </message>
-    <message>
-        <source>Festival could not make the voice</source>
-        <translation>Festival n’a pas pu créer la voix</translation>
-    </message>
-    <message>
         <source>Imported %1 words into the set &quot;%2&quot;.</source>
         <translation>%1 mots importés dans la série «&#xa0;%2&#xa0;».</translation>
-    </message>
-    <message>
-        <source>Festival spoke %1 of them: %2.</source>
-        <translation>Festival en a prononcé %1&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>No recording for %1 (%2).</source>
-        <translation>Pas d’enregistrement pour %1 (%2).</translation>
     </message>
     <message>
         <source>Import cancelled: nothing was kept.</source>
@@ -692,20 +660,12 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
         <translation>ce n’est pas un dossier</translation>
     </message>
     <message>
-        <source>the folder&apos;s name cannot name a set (up to %1 letters, digits, spaces, hyphens, apostrophes and underscores)</source>
-        <translation>le nom du dossier ne peut pas nommer une série (jusqu’à %1 lettres, chiffres, espaces, traits d’union, apostrophes et tirets bas)</translation>
-    </message>
-    <message>
         <source>there is already a dictionary called &quot;%1&quot;; rename the folder</source>
         <translation>il existe déjà un dictionnaire nommé «&#xa0;%1&#xa0;»&#xa0;; renommez le dossier</translation>
     </message>
     <message>
         <source>there is already a set called &quot;%1&quot;; remove it or rename the folder</source>
         <translation>il existe déjà une série nommée «&#xa0;%1&#xa0;»&#xa0;; supprimez-la ou renommez le dossier</translation>
-    </message>
-    <message>
-        <source>a link to another file, not followed</source>
-        <translation>un lien vers un autre fichier, non suivi</translation>
     </message>
     <message>
         <source>hidden file (its name starts with a dot)</source>
@@ -732,14 +692,6 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
         <translation>il n’y a aucune image dans le dossier</translation>
     </message>
     <message>
-        <source>the data folder %1 cannot be written (is the disk full?)</source>
-        <translation>impossible d’écrire dans le dossier de données %1 (le disque est-il plein&#xa0;?)</translation>
-    </message>
-    <message>
-        <source>the folder went away during the import (was the stick removed?)</source>
-        <translation>le dossier a disparu pendant l’import (la clé a-t-elle été retirée&#xa0;?)</translation>
-    </message>
-    <message>
         <source>file too large (more than 20 MB)</source>
         <translation>fichier trop gros (plus de 20&#xa0;Mo)</translation>
     </message>
@@ -752,16 +704,68 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
         <translation>pas un enregistrement</translation>
     </message>
     <message>
-        <source>Festival failed</source>
-        <translation>Festival a échoué</translation>
-    </message>
-    <message>
         <source>none of the pictures could be used</source>
         <translation>aucune des images n’a pu servir</translation>
     </message>
     <message>
         <source>only %1 words could be made, and a set needs at least %2</source>
         <translation>seuls %1 mots ont pu être créés, et une série en demande au moins %2</translation>
+    </message>
+    <message>
+        <source>the name has invisible characters (such as a line break)</source>
+        <translation>le nom contient des caractères invisibles (comme un retour à la ligne)</translation>
+    </message>
+    <message>
+        <source>the name is too long (more than %1 characters)</source>
+        <translation>le nom est trop long (plus de %1 caractères)</translation>
+    </message>
+    <message>
+        <source>the name is not a word (use letters, digits, emoji, spaces, hyphens and apostrophes)</source>
+        <translation>le nom n’est pas un mot (utilisez des lettres, des chiffres, des émojis, des espaces, des traits d’union et des apostrophes)</translation>
+    </message>
+    <message>
+        <source>the computer voice is not installed</source>
+        <translation>la voix de l’ordinateur n’est pas installée</translation>
+    </message>
+    <message>
+        <source>the computer voice did not answer</source>
+        <translation>la voix de l’ordinateur n’a pas répondu</translation>
+    </message>
+    <message>
+        <source>the computer voice did not work</source>
+        <translation>la voix de l’ordinateur n’a pas fonctionné</translation>
+    </message>
+    <message>
+        <source>1 word had no recording; the computer voice says it: %1.</source>
+        <translation>1 mot n’avait pas d’enregistrement&#xa0;; la voix de l’ordinateur le dit&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>%1 words had no recording; the computer voice says them: %2.</source>
+        <translation>%1 mots n’avaient pas d’enregistrement&#xa0;; la voix de l’ordinateur les dit&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>1 word had no recording and stays silent: %1 (%2).</source>
+        <translation>1 mot n’avait pas d’enregistrement et reste muet&#xa0;: %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 words had no recording and stay silent: %2 (%3).</source>
+        <translation>%1 mots n’avaient pas d’enregistrement et restent muets&#xa0;: %2 (%3).</translation>
+    </message>
+    <message>
+        <source>the folder&apos;s name cannot be a set&apos;s name (use up to %1 letters, digits, spaces, hyphens, apostrophes and underscores)</source>
+        <translation>le nom du dossier ne peut pas être celui d’une série (utilisez jusqu’à %1 lettres, chiffres, espaces, traits d’union, apostrophes et tirets bas)</translation>
+    </message>
+    <message>
+        <source>a shortcut to another file (copy the file itself into the folder)</source>
+        <translation>un raccourci vers un autre fichier (copiez le fichier lui-même dans le dossier)</translation>
+    </message>
+    <message>
+        <source>nothing can be saved in the game&apos;s folder %1 (is the disk full?)</source>
+        <translation>rien ne peut être enregistré dans le dossier du jeu %1 (le disque est-il plein&#xa0;?)</translation>
+    </message>
+    <message>
+        <source>the folder disappeared during the import (was the USB stick removed?)</source>
+        <translation>le dossier a disparu pendant l’importation (la clé USB a-t-elle été retirée&#xa0;?)</translation>
     </message>
 </context>
 </TS>

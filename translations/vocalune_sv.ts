@@ -624,18 +624,6 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
 <context>
     <name>WordSetImporter</name>
     <message>
-        <source>name has control characters</source>
-        <translation>namnet innehåller styrtecken</translation>
-    </message>
-    <message>
-        <source>name too long (more than %1 characters)</source>
-        <translation>namnet är för långt (mer än %1 tecken)</translation>
-    </message>
-    <message>
-        <source>name is not a word (only letters, digits, spaces, hyphens and apostrophes)</source>
-        <translation>namnet är inget ord (bara bokstäver, siffror, mellanslag, bindestreck och apostrofer)</translation>
-    </message>
-    <message>
         <source>picture uses other files</source>
         <translation>bilden använder andra filer</translation>
     </message>
@@ -652,28 +640,8 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
         <translation>skadad bild</translation>
     </message>
     <message>
-        <source>Festival (text2wave) is not installed</source>
-        <translation>Festival (text2wave) är inte installerat</translation>
-    </message>
-    <message>
-        <source>Festival did not answer</source>
-        <translation>Festival svarade inte</translation>
-    </message>
-    <message>
-        <source>Festival could not make the voice</source>
-        <translation>Festival kunde inte skapa rösten</translation>
-    </message>
-    <message>
         <source>Imported %1 words into the set &quot;%2&quot;.</source>
         <translation>Importerade %1 ord till samlingen ”%2”.</translation>
-    </message>
-    <message>
-        <source>Festival spoke %1 of them: %2.</source>
-        <translation>Festival läste upp %1 av dem: %2.</translation>
-    </message>
-    <message>
-        <source>No recording for %1 (%2).</source>
-        <translation>Ingen inspelning för %1 (%2).</translation>
     </message>
     <message>
         <source>Import cancelled: nothing was kept.</source>
@@ -692,20 +660,12 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
         <translation>det är ingen mapp</translation>
     </message>
     <message>
-        <source>the folder&apos;s name cannot name a set (up to %1 letters, digits, spaces, hyphens, apostrophes and underscores)</source>
-        <translation>mappens namn kan inte vara namn på en samling (högst %1 bokstäver, siffror, mellanslag, bindestreck, apostrofer och understreck)</translation>
-    </message>
-    <message>
         <source>there is already a dictionary called &quot;%1&quot;; rename the folder</source>
         <translation>det finns redan en ordbok som heter ”%1”; byt namn på mappen</translation>
     </message>
     <message>
         <source>there is already a set called &quot;%1&quot;; remove it or rename the folder</source>
         <translation>det finns redan en samling som heter ”%1”; ta bort den eller byt namn på mappen</translation>
-    </message>
-    <message>
-        <source>a link to another file, not followed</source>
-        <translation>en länk till en annan fil, följdes inte</translation>
     </message>
     <message>
         <source>hidden file (its name starts with a dot)</source>
@@ -732,14 +692,6 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
         <translation>det finns ingen bild i mappen</translation>
     </message>
     <message>
-        <source>the data folder %1 cannot be written (is the disk full?)</source>
-        <translation>datamappen %1 går inte att skriva till (är disken full?)</translation>
-    </message>
-    <message>
-        <source>the folder went away during the import (was the stick removed?)</source>
-        <translation>mappen försvann under importen (togs minnet ut?)</translation>
-    </message>
-    <message>
         <source>file too large (more than 20 MB)</source>
         <translation>filen är för stor (mer än 20 MB)</translation>
     </message>
@@ -752,16 +704,68 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
         <translation>ingen inspelning</translation>
     </message>
     <message>
-        <source>Festival failed</source>
-        <translation>Festival misslyckades</translation>
-    </message>
-    <message>
         <source>none of the pictures could be used</source>
         <translation>ingen av bilderna gick att använda</translation>
     </message>
     <message>
         <source>only %1 words could be made, and a set needs at least %2</source>
         <translation>bara %1 ord kunde göras, och en samling behöver minst %2</translation>
+    </message>
+    <message>
+        <source>the name has invisible characters (such as a line break)</source>
+        <translation>namnet innehåller osynliga tecken (till exempel en radbrytning)</translation>
+    </message>
+    <message>
+        <source>the name is too long (more than %1 characters)</source>
+        <translation>namnet är för långt (mer än %1 tecken)</translation>
+    </message>
+    <message>
+        <source>the name is not a word (use letters, digits, emoji, spaces, hyphens and apostrophes)</source>
+        <translation>namnet är inte ett ord (använd bokstäver, siffror, emojier, mellanslag, bindestreck och apostrofer)</translation>
+    </message>
+    <message>
+        <source>the computer voice is not installed</source>
+        <translation>datorrösten är inte installerad</translation>
+    </message>
+    <message>
+        <source>the computer voice did not answer</source>
+        <translation>datorrösten svarade inte</translation>
+    </message>
+    <message>
+        <source>the computer voice did not work</source>
+        <translation>datorrösten fungerade inte</translation>
+    </message>
+    <message>
+        <source>1 word had no recording; the computer voice says it: %1.</source>
+        <translation>1 ord saknade inspelning; datorrösten säger det: %1.</translation>
+    </message>
+    <message>
+        <source>%1 words had no recording; the computer voice says them: %2.</source>
+        <translation>%1 ord saknade inspelning; datorrösten säger dem: %2.</translation>
+    </message>
+    <message>
+        <source>1 word had no recording and stays silent: %1 (%2).</source>
+        <translation>1 ord saknade inspelning och förblir tyst: %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1 words had no recording and stay silent: %2 (%3).</source>
+        <translation>%1 ord saknade inspelning och förblir tysta: %2 (%3).</translation>
+    </message>
+    <message>
+        <source>the folder&apos;s name cannot be a set&apos;s name (use up to %1 letters, digits, spaces, hyphens, apostrophes and underscores)</source>
+        <translation>mappens namn kan inte vara en samlings namn (använd upp till %1 bokstäver, siffror, mellanslag, bindestreck, apostrofer och understreck)</translation>
+    </message>
+    <message>
+        <source>a shortcut to another file (copy the file itself into the folder)</source>
+        <translation>en genväg till en annan fil (kopiera själva filen till mappen)</translation>
+    </message>
+    <message>
+        <source>nothing can be saved in the game&apos;s folder %1 (is the disk full?)</source>
+        <translation>inget kan sparas i spelets mapp %1 (är disken full?)</translation>
+    </message>
+    <message>
+        <source>the folder disappeared during the import (was the USB stick removed?)</source>
+        <translation>mappen försvann under importen (togs USB-minnet bort?)</translation>
     </message>
 </context>
 </TS>

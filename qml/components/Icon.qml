@@ -23,10 +23,27 @@ Tile {
     // size asked of a provider by the screen's pixel ratio itself, but not
     // the size asked of a picture file.
     readonly property real pixelRatio: provided ? 1 : Math.max(1, Screen.devicePixelRatio)
+    // An imported photo fills its square to the corners, where the bundled art
+    // is transparent: it keeps far enough in that the corners of that square,
+    // centred in the tile, stay inside the frame's rounded inner edge (for a
+    // square tile an inset of (1 - 1/sqrt 2) of the radius). The marked
+    // frame's pulse is not followed: a new size would decode the picture again.
+    readonly property real pictureMargin: {
+        if (provided)
+            return contentMargin
+        var frame = marked ? contentMargin : Theme.tileBorderWidth
+        // Qt draws a radius larger than half a side as half that side.
+        var inner = Math.max(0, Math.min(radius, width / 2, height / 2) - frame)
+        // How much further in the corner sits along the long side.
+        var spare = Math.abs(width - height) / 2
+        var inset = spare >= inner ? 0 : inner - (spare + Math.sqrt(2 * inner * inner - spare * spare)) / 2
+        // One pixel more for the frame's smoothed edge.
+        return Math.max(contentMargin, frame + inset + 1)
+    }
 
     Image {
         anchors.fill: parent
-        anchors.margins: icon.contentMargin
+        anchors.margins: icon.pictureMargin
         // Nothing is decoded for a tile that is hidden, done (a matched pair,
         // a completed game's answer) or not yet laid out: a hidden end panel
         // follows every round's answer, and a new tile would first ask for

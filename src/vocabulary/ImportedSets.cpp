@@ -12,25 +12,45 @@ namespace {
 
 const QStringList RecordingSuffixes = {"mp3", "ogg", "wav"};
 
-bool isNameCharacter(uint c, bool first, bool underscore)
+bool isTag(uint c)
+{
+    return c >= 0xE0020 && c <= 0xE007F;
+}
+
+// Emoji are symbols; what joins or colours them (a zero-width joiner, a skin
+// tone, the tags of a regional flag) only follows another character.
+bool isEmojiCharacter(uint c, uint previous, bool first)
+{
+    if (QChar::category(c) == QChar::Symbol_Other)
+        return true;
+    if (first)
+        return false;
+    if (c == 0x200D || (c >= 0x1F3FB && c <= 0x1F3FF))
+        return true;
+    return isTag(c) && (previous == 0x1F3F4 || isTag(previous));
+}
+
+bool isNameCharacter(uint c, uint previous, bool first, bool underscore, bool emoji)
 {
     if (QChar::isLetter(c) || QChar::isDigit(c))
         return true;
     // Combining marks belong to the letter before them (many scripts need them).
     if (QChar::isMark(c))
         return !first;
+    if (emoji && isEmojiCharacter(c, previous, first))
+        return true;
     return c == ' ' || c == '-' || c == '\'' || c == 0x2019 || (underscore && c == '_');
 }
 
-bool isName(const QString &name, int maximumLength, bool underscore)
+bool isName(const QString &name, int maximumLength, bool underscore, bool emoji)
 {
     const QVector<uint> characters = name.toUcs4();
     if (characters.isEmpty() || characters.size() > maximumLength)
         return false;
-    if (characters.first() == ' ' || characters.last() == ' ')
+    if (characters.first() == ' ' || characters.last() == ' ' || characters.last() == 0x200D)
         return false;
     for (int i = 0; i < characters.size(); ++i) {
-        if (!isNameCharacter(characters.at(i), i == 0, underscore))
+        if (!isNameCharacter(characters.at(i), i > 0 ? characters.at(i - 1) : 0, i == 0, underscore, emoji))
             return false;
     }
     return true;
@@ -48,12 +68,12 @@ namespace ImportedSets {
 
 bool isWord(const QString &word)
 {
-    return isName(word, MaximumWordLength, false);
+    return isName(word, MaximumWordLength, false, true);
 }
 
 bool isSetName(const QString &name)
 {
-    return isName(name, MaximumSetNameLength, true);
+    return isName(name, MaximumSetNameLength, true, false);
 }
 
 QStringList bundledNames()

@@ -13,10 +13,10 @@ constexpr int MinimumWords = 6;
 constexpr int MaximumWordLength = 24;
 constexpr int MaximumSetNameLength = 32;
 
-// Letters of any script, digits, spaces, hyphens and apostrophes, 1 to 24
-// characters, no space at either end.
+// Letters of any script, digits, emoji, spaces, hyphens and apostrophes, 1 to
+// 24 characters (code points), no space at either end.
 bool isWord(const QString &word);
-// The same characters and underscores, 1 to 32, no space at either end: a
+// Letters, digits, spaces, hyphens, apostrophes and underscores, 1 to 32, no space at either end: a
 // name that is safe as one folder name everywhere.
 bool isSetName(const QString &name);
 

@@ -47,15 +47,29 @@ QString &speechProgramOverride()
 }
 
 // File names go into the report as they are, so they must not carry control
-// characters (a newline or a terminal escape) nor run on for lines.
+// characters (a newline or a terminal escape) nor run on for lines. The joiner
+// of an emoji stays, and a long name is cut between whole characters.
 QString shown(const QString &fileName)
 {
+    const QVector<uint> characters = fileName.toUcs4();
     QString text;
-    for (const QChar c : fileName)
-        text += (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format) ? QChar('?') : c;
-    if (text.size() > 60)
-        text = text.left(57) + QStringLiteral("...");
+    for (int i = 0; i < characters.size(); ++i) {
+        if (i == 57 && characters.size() > 60)
+            return text + QStringLiteral("...");
+        const uint c = characters.at(i);
+        const QChar::Category category = QChar::category(c);
+        const bool hidden = category == QChar::Other_Control || (category == QChar::Other_Format && c != 0x200D);
+        text += hidden ? QStringLiteral("?") : QString::fromUcs4(&c, 1);
+    }
     return text;
+}
+
+// What a computer leaves in a folder it has shown: no word, not worth a line.
+bool isDesktopLeftover(const QString &fileName)
+{
+    return fileName == QLatin1String(".DS_Store") || fileName.startsWith(QLatin1String("._"))
+        || fileName.compare(QLatin1String("Thumbs.db"), Qt::CaseInsensitive) == 0
+        || fileName.compare(QLatin1String("desktop.ini"), Qt::CaseInsensitive) == 0;
 }
 
 bool hasControlCharacters(const QString &text)
@@ -67,11 +81,13 @@ bool hasControlCharacters(const QString &text)
 QString nameProblem(const QString &rawName, const QString &word)
 {
     if (hasControlCharacters(rawName))
-        return WordSetImporter::tr("name has control characters");
+        return WordSetImporter::tr("the name has invisible characters (such as a line break)");
     if (word.toUcs4().size() > ImportedSets::MaximumWordLength)
-        return WordSetImporter::tr("name too long (more than %1 characters)").arg(ImportedSets::MaximumWordLength);
+        return WordSetImporter::tr("the name is too long (more than %1 characters)")
+            .arg(ImportedSets::MaximumWordLength);
     if (!ImportedSets::isWord(word))
-        return WordSetImporter::tr("name is not a word (only letters, digits, spaces, hyphens and apostrophes)");
+        return WordSetImporter::tr(
+            "the name is not a word (use letters, digits, emoji, spaces, hyphens and apostrophes)");
     return QString();
 }
 
@@ -156,7 +172,7 @@ bool jpegIsComplete(const QByteArray &bytes)
     return lastScan >= 0 && end > lastScan;
 }
 
-// The picture on a transparent square of the bundled size, aspect kept.
+// The picture on a transparent square of the stored size, aspect kept.
 QImage onSquare(const QSizeF &size, const std::function<void(QPainter &, const QRectF &)> &draw)
 {
     QImage square(WordSetImporter::PictureSize, WordSetImporter::PictureSize, QImage::Format_ARGB32_Premultiplied);
@@ -288,7 +304,7 @@ public:
         m_program = program.contains(QLatin1Char('/')) ? (QFileInfo(program).isExecutable() ? program : QString())
                                                        : QStandardPaths::findExecutable(program);
         if (m_program.isEmpty())
-            m_givenUp = WordSetImporter::tr("Festival (text2wave) is not installed");
+            m_givenUp = WordSetImporter::tr("the computer voice is not installed");
     }
 
     // Why no more voices are made; empty while they are.
@@ -305,9 +321,9 @@ public:
         // A voice that is missing or a synthesizer that hangs fails every
         // word alike: do not wait for each of them.
         if (result == Speech::TimedOut)
-            m_givenUp = WordSetImporter::tr("Festival did not answer");
+            m_givenUp = WordSetImporter::tr("the computer voice did not answer");
         else if (result == Speech::Failed && !m_anyMade)
-            m_givenUp = WordSetImporter::tr("Festival could not make the voice");
+            m_givenUp = WordSetImporter::tr("the computer voice did not work");
         return result;
     }
 
@@ -366,10 +382,19 @@ QStringList WordSetReport::lines() const
     switch (outcome) {
     case Outcome::Imported:
         text << WordSetImporter::tr("Imported %1 words into the set \"%2\".").arg(words.size()).arg(setName);
-        if (!voiced.isEmpty())
-            text << WordSetImporter::tr("Festival spoke %1 of them: %2.").arg(voiced.size()).arg(voiced.join(", "));
-        if (!silent.isEmpty())
-            text << WordSetImporter::tr("No recording for %1 (%2).").arg(silent.join(", "), silentReason);
+        if (voiced.size() == 1)
+            text << WordSetImporter::tr("1 word had no recording; the computer voice says it: %1.").arg(voiced.first());
+        else if (!voiced.isEmpty())
+            text << WordSetImporter::tr("%1 words had no recording; the computer voice says them: %2.")
+                        .arg(voiced.size())
+                        .arg(voiced.join(", "));
+        if (silent.size() == 1)
+            text << WordSetImporter::tr("1 word had no recording and stays silent: %1 (%2).")
+                        .arg(silent.first(), silentReason);
+        else if (!silent.isEmpty())
+            text << WordSetImporter::tr("%1 words had no recording and stay silent: %2 (%3).")
+                        .arg(silent.size())
+                        .arg(silent.join(", "), silentReason);
         break;
     case Outcome::Cancelled:
         text << WordSetImporter::tr("Import cancelled: nothing was kept.");
@@ -442,8 +467,8 @@ WordSetReport WordSetImporter::run()
     report.setName = setName;
     if (hasControlCharacters(rawSetName) || !ImportedSets::isSetName(setName) || setName.startsWith(QLatin1Char('.'))) {
         report.setName = shown(rawSetName);
-        return fail(WordSetImporter::tr("the folder's name cannot name a set (up to %1 letters, digits, spaces, "
-                                        "hyphens, apostrophes and underscores)")
+        return fail(WordSetImporter::tr("the folder's name cannot be a set's name (use up to %1 letters, digits, "
+                                        "spaces, hyphens, apostrophes and underscores)")
                         .arg(ImportedSets::MaximumSetNameLength));
     }
     if (ImportedSets::isBundledName(setName))
@@ -471,8 +496,10 @@ WordSetReport WordSetImporter::run()
     auto refuse = [&report](const QString &file, const QString &reason) { report.refused.append({file, reason}); };
     for (const QFileInfo &entry : qAsConst(entries)) {
         const QString fileName = entry.fileName();
+        if (isDesktopLeftover(fileName))
+            continue;
         if (entry.isSymLink()) {
-            refuse(fileName, WordSetImporter::tr("a link to another file, not followed"));
+            refuse(fileName, WordSetImporter::tr("a shortcut to another file (copy the file itself into the folder)"));
             continue;
         }
         if (fileName.startsWith(QLatin1Char('.'))) {
@@ -489,7 +516,8 @@ WordSetReport WordSetImporter::run()
             refuse(fileName, WordSetImporter::tr("not a picture or a recording"));
             continue;
         }
-        const QString rawWord = entry.completeBaseName();
+        // "Teddy_bear.jpg" is how some computers write "Teddy bear".
+        const QString rawWord = entry.completeBaseName().replace(QLatin1Char('_'), QLatin1Char(' '));
         const QString word = rawWord.trimmed().normalized(QString::NormalizationForm_C);
         const QString problem = nameProblem(rawWord, word);
         if (!problem.isEmpty()) {
@@ -516,7 +544,7 @@ WordSetReport WordSetImporter::run()
     // --- Building the set in a hidden folder of the data directory ---
     const QString dataDirectory = DataDirectory::path();
     const QString cannotWrite =
-        WordSetImporter::tr("the data folder %1 cannot be written (is the disk full?)").arg(dataDirectory);
+        WordSetImporter::tr("nothing can be saved in the game's folder %1 (is the disk full?)").arg(dataDirectory);
     if (!QDir().mkpath(dataDirectory))
         return fail(cannotWrite);
     removeAbandonedBuilds(dataDirectory);
@@ -541,13 +569,13 @@ WordSetReport WordSetImporter::run()
         QByteArray bytes;
         const ReadResult read = readSourceFile(folderPath + QLatin1Char('/') + source.fileName, &bytes);
         if (read == ReadResult::Missing && !QFileInfo::exists(folderPath))
-            return fail(WordSetImporter::tr("the folder went away during the import (was the stick removed?)"));
+            return fail(WordSetImporter::tr("the folder disappeared during the import (was the USB stick removed?)"));
         QString problem;
         switch (read) {
         case ReadResult::Ok:
             break;
         case ReadResult::Link:
-            problem = WordSetImporter::tr("a link to another file, not followed");
+            problem = WordSetImporter::tr("a shortcut to another file (copy the file itself into the folder)");
             break;
         case ReadResult::NotAFile:
             problem = WordSetImporter::tr("not a picture");
@@ -583,12 +611,13 @@ WordSetReport WordSetImporter::run()
             QByteArray sound;
             const ReadResult soundRead = readSourceFile(folderPath + QLatin1Char('/') + recording, &sound);
             if (soundRead == ReadResult::Missing && !QFileInfo::exists(folderPath))
-                return fail(WordSetImporter::tr("the folder went away during the import (was the stick removed?)"));
+                return fail(
+                    WordSetImporter::tr("the folder disappeared during the import (was the USB stick removed?)"));
             QString soundProblem;
             if (soundRead == ReadResult::TooLarge)
                 soundProblem = WordSetImporter::tr("file too large (more than 20 MB)");
             else if (soundRead == ReadResult::Link)
-                soundProblem = WordSetImporter::tr("a link to another file, not followed");
+                soundProblem = WordSetImporter::tr("a shortcut to another file (copy the file itself into the folder)");
             else if (soundRead != ReadResult::Ok)
                 soundProblem = WordSetImporter::tr("could not be read");
             else if (!isRecording(sound))
@@ -614,7 +643,7 @@ WordSetReport WordSetImporter::run()
             report.voiced.append(source.word);
         } else {
             report.silent.append(source.word);
-            report.silentReason = speaker.givenUp().isEmpty() ? WordSetImporter::tr("Festival failed")
+            report.silentReason = speaker.givenUp().isEmpty() ? WordSetImporter::tr("the computer voice did not work")
                                                               : speaker.givenUp();
         }
     }

@@ -50,8 +50,9 @@ public:
     static constexpr qint64 MaximumFileSize = 20 * 1024 * 1024;
     static constexpr qint64 MaximumPixels = 40 * 1000 * 1000;
     static constexpr int MaximumSide = 16384;
-    // The size of the bundled pictures.
-    static constexpr int PictureSize = 256;
+    // Square with transparent margins like the bundled pictures, at twice
+    // their side: a photo's detail stays sharp on a large screen.
+    static constexpr int PictureSize = 512;
     static constexpr int SpeechTimeoutMs = 60 * 1000;
 
     explicit WordSetImporter(const QString &folder);
