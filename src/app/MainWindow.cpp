@@ -71,9 +71,11 @@ MainWindow::MainWindow(QRect screen, QWidget *parent)
         owl->pageShown(page);
         // A game that ended waits on its end panel: no hint there.
         const auto *wordGame = navigator->wordGame();
-        idleHint->setWatching((page == PageWordGame && wordGame && !wordGame->isFinished())
-                              || (page == PagePairGame && navigator->pairGame() && !navigator->pairGame()->isFinished()));
-    });    connect(navigator, &Navigator::continueEnabled, this, &MainWindow::enableContinueButtonSignal);
+        idleHint->setWatching(
+            (page == PageWordGame && wordGame && !wordGame->isFinished())
+            || (page == PagePairGame && navigator->pairGame() && !navigator->pairGame()->isFinished()));
+    });
+    connect(navigator, &Navigator::continueEnabled, this, &MainWindow::enableContinueButtonSignal);
     connect(navigator, &Navigator::pageReset, this, &MainWindow::resetGamePage);
     connect(navigator, &Navigator::playSound, sound, &SoundPlayer::play);
 
