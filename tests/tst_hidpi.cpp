@@ -6,6 +6,8 @@
 #include "PictureProvider.h"
 #include "Settings.h"
 
+#include <cmath>
+
 #include <QApplication>
 #include <QFile>
 #include <QHash>
@@ -142,12 +144,15 @@ void TestHighDensity::pictureFilesAreDecodedAtThePixelSizeToo()
     QVERIFY(picture);
     QTRY_COMPARE(picture->property("status").toInt(), 1);
     // A file's picture counts its decoded pixels as its own size. The tile
-    // has 80x50 for it, 160x100 device pixels; Qt decodes a file to cover the
-    // size asked, so the square picture comes out 160 a side (80 at the
-    // layout's size would be blurred on this screen).
-    QCOMPARE(picture->height(), 50.0);
-    QTRY_COMPARE(picture->implicitHeight(), 160.0);
-    QCOMPARE(picture->implicitWidth(), 160.0);
+    // has about 80x50 for it (an imported photo keeps clear of the rounded
+    // corners), twice that in device pixels; Qt decodes a file to cover the
+    // size asked, so the square picture comes out twice the wider side (half
+    // that, at the layout's size, would be blurred on this screen).
+    const qreal margin = findItem(root, "tile")->property("pictureMargin").toReal();
+    QVERIFY(margin >= 5 && margin < 6);
+    QCOMPARE(picture->height(), 60 - 2 * margin);
+    QTRY_COMPARE(picture->implicitHeight(), std::ceil((90 - 2 * margin) * 2));
+    QCOMPARE(picture->implicitWidth(), picture->implicitHeight());
 }
 
 int main(int argc, char *argv[])

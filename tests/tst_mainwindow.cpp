@@ -36,6 +36,7 @@ private slots:
     void menuButtonsOpenTheirPages();
     void playersKeepTheirOwnProgress();
     void damagedMemoryIsSaidOnce();
+    void parentGateKeepsSettingsShut();
     void gameModePageBackLeavesContinueAlone();
     void unknownGameModeChangesNothing();
     void continueFollowsTheOpenGame();
@@ -265,6 +266,45 @@ void TestMainWindow::damagedMemoryIsSaidOnce()
     QVERIFY(w.tap(MainWindow::PagePlayers, "backButton"));
     w.buttonPlayersClicked();
     QCOMPARE(notice->property("text").toString(), QString());
+}
+
+// With the parent lock on, Settings opens only after the hold and the right
+// number: a wrong number shuts the gate; a keyboard gets through as a mouse does.
+void TestMainWindow::parentGateKeepsSettingsShut()
+{
+    TemporaryDataLocation data;
+    TestWindow w;
+    w.appSettings()->setParentLock(true);
+    QQuickWidget *menu = w.view(MainWindow::PageMain);
+    for (const bool keyboard : {false, true}) {
+        QVERIFY(w.tap(MainWindow::PageMain, "settingsButton"));
+        QCOMPARE(w.currentPage(), int(MainWindow::PageMain));
+        QQuickItem *gate = w.item(MainWindow::PageMain, "parentGate");
+        QVERIFY(gate && gate->isVisible());
+        QQuickItem *spot = w.item(MainWindow::PageMain, "gateSpot");
+        const QPoint centre = spot->mapToScene(QPointF(spot->width() / 2, spot->height() / 2)).toPoint();
+        if (keyboard)
+            QTest::keyPress(menu, Qt::Key_Space);
+        else
+            QTest::mousePress(menu, Qt::LeftButton, {}, centre);
+        QVERIFY(gate->property("holding").toBool());
+        // Three seconds later, as its timer would say.
+        QMetaObject::invokeMethod(gate, "finishHold");
+        if (!keyboard)
+            QTest::mouseRelease(menu, Qt::LeftButton, {}, centre);
+        const int right = gate->property("choices").toList().indexOf(gate->property("number"));
+        QVERIFY(right >= 0);
+        if (keyboard) {
+            for (int k = 0; k < right; ++k)
+                QTest::keyClick(menu, Qt::Key_Right);
+            QTest::keyClick(menu, Qt::Key_Return);
+            QCOMPARE(w.currentPage(), int(MainWindow::PageSettings));
+        } else {
+            QVERIFY(w.tap(MainWindow::PageMain, QString("gateNumber%1").arg((right + 1) % 4)));
+            QVERIFY(!gate->isVisible());
+            QCOMPARE(w.currentPage(), int(MainWindow::PageMain));
+        }
+    }
 }
 
 void TestMainWindow::gameModePageBackLeavesContinueAlone()

@@ -224,7 +224,7 @@ void TestWordGame::constructorLoadsTopList()
     QCOMPARE(signalNames,
              QStringList({"gameOverSignal()", "gameCompletedSignal()", "scoreChangedSignal()", "wordChangedSignal()",
                           "newListsBuiltSignal()", "newTopListBuiltSignal()", "playSound(QString)",
-                          "answered(QString,QString,int)"}));
+                          "answered(QString,QString,int)", "rightAnswerSignal()", "tryAgainSignal()"}));
     QVERIFY(meta->indexOfSlot("iconClicked(int)") >= 0);
 }
 

@@ -5,6 +5,7 @@
 
 #include "testsupport.h"
 
+#include "IdleHint.h"
 #include "MainWindow.h"
 #include "Record.h"
 #include "Settings.h"
@@ -166,6 +167,7 @@ private slots:
     void undealtGameShowsWayBack_data();
     void undealtGameShowsWayBack();
     void soundOfEachWord();
+    void toldPraisedAndHelped();
     void completeOverEndStartAgainLeave();
     void tryAgainWithFourPictures();
     void keyboardOnlyRound();
@@ -609,6 +611,64 @@ void TestWordGameScreen::soundOfEachWord()
     QCOMPARE(s.window.player()->currentSource().fileName(), dir + s.currentWord() + ".mp3");
     s.tapRight();
     QCOMPARE(s.window.player()->currentSource().fileName(), dir + s.currentWord() + ".mp3");
+    s.window.player()->stop();
+}
+
+// A child who cannot read: the owl says what to do when the page first opens,
+// a right pick is praised before the next word is asked for, eight idle
+// seconds (on a fake clock) say the word again, and Play again starts a new
+// game of the same kind.
+void TestWordGameScreen::toldPraisedAndHelped()
+{
+    TestSupport::TemporaryDataLocation data;
+    Screen s;
+    s.window.appSettings()->setMute(false);
+    s.startFromMenu();
+    const QString voice = data.path() + "/voice/en/";
+    QCOMPARE(TestSupport::timesPlayed(voice + "choose-game.mp3"), 1);
+    QCOMPARE(TestSupport::timesPlayed(voice + "find-picture.mp3"), 1);
+    const QStringList &log = m_log->debugLines;
+    const auto lineOf = [&log](const QString &part, int from = 0) {
+        for (int i = from; i < log.size(); ++i) {
+            if (log[i].contains(part))
+                return i;
+        }
+        return -1;
+    };
+    QVERIFY(lineOf("find-picture.mp3") < lineOf("/mp3/Animals/"));
+    const int beforeTap = log.size();
+    s.tapRight();
+    const int praise = lineOf("/voice/praise.mp3", beforeTap);
+    QVERIFY(praise >= 0 && praise < lineOf("/mp3/Animals/" + s.currentWord() + ".mp3", beforeTap));
+
+    qint64 now = 0;
+    s.window.hint()->setClock([&now] { return now; });
+    s.window.hint()->restart();
+    QSignalSpy hinted(&s.window, &MainWindow::hintSignal);
+    const QString word = data.path() + "/mp3/Animals/" + s.currentWord() + ".mp3";
+    const int said = TestSupport::timesPlayed(word);
+    for (const qint64 step : {IdleHint::FirstHintMs - 1, qint64(1), IdleHint::AgainHintMs - 1, qint64(1)}) {
+        now += step;
+        s.window.hint()->check();
+    }
+    QCOMPARE(hinted.count(), 2);
+    QCOMPARE(TestSupport::timesPlayed(word), said + 2);
+    // A key starts the wait over.
+    QTest::keyClick(s.view(), Qt::Key_Right);
+    now += IdleHint::FirstHintMs - 1;
+    s.window.hint()->check();
+    QCOMPARE(hinted.count(), 2);
+
+    QPointer<WordGame> over = s.window.openWordGame();
+    TestSupport::answerNextPrompt("Zoe"); // a score of 1 enters the empty top ten
+    s.tapWrong();
+    QTRY_COMPARE(s.item("endPanel")->y(), 0.0);
+    TestSupport::tap(s.view(), s.item("playAgainButton"));
+    QTRY_VERIFY(!over);
+    QVERIFY(s.window.openWordGame());
+    QCOMPARE(s.window.currentPage(), int(MainWindow::PageWordGame));
+    QCOMPARE(s.window.openWordGame()->score(), 0);
+    QCOMPARE(TestSupport::timesPlayed(voice + "find-picture.mp3"), 1);
     s.window.player()->stop();
 }
 

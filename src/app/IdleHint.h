@@ -21,6 +21,8 @@ public:
     // clock: milliseconds from any fixed moment; none: the steady clock.
     explicit IdleHint(std::function<qint64()> clock = {}, QObject *parent = nullptr);
 
+    // Another clock from now on (a test's).
+    void setClock(std::function<qint64()> clock) { m_clock = std::move(clock); }
     // Watching from now (a game page shown) or not (any other page).
     void setWatching(bool watching);
     bool watching() const { return m_watching; }

@@ -69,11 +69,9 @@ MainWindow::MainWindow(QRect screen, QWidget *parent)
     // After the page is up: its instruction comes before a first word.
     connect(navigator, &Navigator::pageChanged, this, [this](int page) {
         owl->pageShown(page);
-        // A game that ended waits on its end panel: no hint there.
-        const auto *wordGame = navigator->wordGame();
-        idleHint->setWatching(
-            (page == PageWordGame && wordGame && !wordGame->isFinished())
-            || (page == PagePairGame && navigator->pairGame() && !navigator->pairGame()->isFinished()));
+        // The game itself is dealt just after its page shows: giveHint
+        // looks for it when a hint is due.
+        idleHint->setWatching(page == PageWordGame || page == PagePairGame);
     });
     connect(navigator, &Navigator::continueEnabled, this, &MainWindow::enableContinueButtonSignal);
     connect(navigator, &Navigator::pageReset, this, &MainWindow::resetGamePage);
@@ -295,9 +293,12 @@ void MainWindow::attachMemory(QObject *game)
 
 void MainWindow::giveHint()
 {
-    if (currentPage() == PageWordGame && navigator->wordGame())
+    // A game that ended waits on its end panel: no hint there.
+    const WordGame *wordGame = navigator->wordGame();
+    const PairGame *pairGame = navigator->pairGame();
+    if (currentPage() == PageWordGame && wordGame && !wordGame->isFinished())
         navigator->wordGame()->playWordSound();
-    else if (currentPage() == PagePairGame && navigator->pairGame())
+    else if (currentPage() == PagePairGame && pairGame && !pairGame->isFinished())
         owl->repeat(OwlVoice::FindPairs);
     else
         return;

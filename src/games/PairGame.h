@@ -78,15 +78,15 @@ signals:
     void newTopListBuiltSignal();
     void celebrateSignal();
     void playSound(QString path);
-    // A right pick (or pair), before the next word is asked for: the owl cheers.
-    void rightAnswerSignal();
-    // A wrong pick (or pair) under "Try again": a kind sound, never a buzzer.
-    void tryAgainSignal();
     // Under "Try again": the word (label) and picture (icon) indexes of a
     // wrong pair, both deselected already.
     void wrongPairSignal(int labelIndex, int iconIndex);
     // A word answered: outcome is a WordMemory::Outcome.
     void answered(QString dictionary, QString word, int outcome);
+    // A right pick (or pair), before the next word is asked for: the owl cheers.
+    void rightAnswerSignal();
+    // A wrong pick (or pair) under "Try again": a kind sound, never a buzzer.
+    void tryAgainSignal();
 
 public slots:
     void labelClicked(int index);

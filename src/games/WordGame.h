@@ -87,12 +87,12 @@ signals:
     void newListsBuiltSignal();
     void newTopListBuiltSignal();
     void playSound(QString path);
+    // A round's word resolved: outcome is a WordMemory::Outcome.
+    void answered(QString dictionary, QString word, int outcome);
     // A right pick (or pair), before the next word is asked for: the owl cheers.
     void rightAnswerSignal();
     // A wrong pick (or pair) under "Try again": a kind sound, never a buzzer.
     void tryAgainSignal();
-    // A round's word resolved: outcome is a WordMemory::Outcome.
-    void answered(QString dictionary, QString word, int outcome);
 
 public slots:
     // The player picked picture index (0 to picturesPerRound() - 1). Ignored
