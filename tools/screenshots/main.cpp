@@ -23,6 +23,8 @@
 #include <cstdio>
 
 static QString s_folder;
+// Added to every file name: "-large" for the shots of a large window.
+static QString s_suffix;
 
 static void settle(int ms = 300)
 {
@@ -32,7 +34,7 @@ static void settle(int ms = 300)
 static void save(MainWindow &window, const QString &name)
 {
     settle();
-    const QString path = s_folder + "/" + name + ".png";
+    const QString path = s_folder + "/" + name + s_suffix + ".png";
     window.grab().save(path);
     std::printf("%s\n", qPrintable(path));
 }
@@ -193,14 +195,8 @@ int main(int argc, char *argv[])
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
-    // A large window: only the pages a parent reads, beside their small shots.
-    if (width >= 1920) {
-        playersAndProgress(window, "-large");
-        window.buttonSettingsClicked();
-        save(window, "settings-large");
-        DataDirectory::setPlatformLocationProvider({});
-        return 0;
-    }
+    if (width >= 1920)
+        s_suffix = QStringLiteral("-large");
     save(window, "main-menu");
 
     window.buttonNewGameClicked();
@@ -309,6 +305,16 @@ int main(int argc, char *argv[])
     save(window, "settings");
     window.buttonSettingsCancelClicked();
     playersAndProgress(window, QString());
+
+    // The parent gate, as a child meets it on the way to Settings.
+    window.appSettings()->setParentLock(true);
+    tap(window.view(MainWindow::PageMain), "settingsButton");
+    save(window, "parent-gate");
+    QQuickItem *gate = TestSupport::findItem(window.view(MainWindow::PageMain)->rootObject(), "parentGate");
+    QMetaObject::invokeMethod(gate, "finishHold");
+    save(window, "parent-gate-number");
+    QMetaObject::invokeMethod(gate, "close");
+    window.appSettings()->setParentLock(false);
     DataDirectory::setPlatformLocationProvider({});
     return 0;
 }
