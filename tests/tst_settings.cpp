@@ -88,6 +88,18 @@ void TestSettings::fileLayout()
     reloaded.load();
     QCOMPARE(reloaded.outputVolume(), 1.0);
     QCOMPARE(reloaded.mute(), true);
+
+    // The owl and the lock add two bytes only when they are not the defaults.
+    reloaded.setOwlTalks(false);
+    reloaded.setParentLock(true);
+    reloaded.save();
+    QCOMPARE(readFile(data.filePath("/settings.dat")), QByteArray::fromHex("3FF0000000000000010001"));
+    settings.load();
+    QVERIFY(!settings.owlTalks() && settings.parentLock());
+    settings.setOwlTalks(true);
+    settings.setParentLock(false);
+    settings.save();
+    QCOMPARE(readFile(data.filePath("/settings.dat")), QByteArray::fromHex("3FF000000000000001"));
 }
 
 void TestSettings::readsPercentsRounded()
@@ -160,6 +172,8 @@ void TestSettings::shortAndDamagedFiles()
     QCOMPARE(settings.outputVolume(), volume);
     QCOMPARE(settings.mute(), mute);
     QVERIFY(settings.volumePercent() >= 0 && settings.volumePercent() <= 100);
+    // No damaged file turns the lock on or the owl off.
+    QVERIFY(settings.owlTalks() && !settings.parentLock());
 }
 
 void TestSettings::percentLimits()

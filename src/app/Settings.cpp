@@ -151,13 +151,14 @@ void Settings::load()
     }
     if (!stream.atEnd())
         stream >> m_mute;
-    // Both or neither: a file cut short keeps the defaults.
-    bool owlTalks = true;
-    bool parentLock = false;
+    // Both or neither, each 0 or 1, and nothing after them: a file cut
+    // short or with anything else keeps the defaults (junk never locks).
+    quint8 owlTalks = 1;
+    quint8 parentLock = 0;
     stream >> owlTalks >> parentLock;
-    if (stream.status() == QDataStream::Ok) {
-        m_owlTalks = owlTalks;
-        m_parentLock = parentLock;
+    if (stream.status() == QDataStream::Ok && stream.atEnd() && owlTalks <= 1 && parentLock <= 1) {
+        m_owlTalks = owlTalks == 1;
+        m_parentLock = parentLock == 1;
     }
     file.close();
     emit volumeChanged();
