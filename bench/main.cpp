@@ -118,6 +118,17 @@ void settle()
     QTest::qWait(20);
 }
 
+// Waits until the widget paints no more (the owl's hop after a right answer
+// has ended), so the frame after the next tap is that tap's, not the hop's.
+void settleFrames(PaintCounter &counter)
+{
+    for (int quiet = 0, tries = 0; quiet < 3 && tries < 100; ++tries) {
+        const int before = counter.painted;
+        QTest::qWait(20);
+        quiet = counter.painted == before ? quiet + 1 : 0;
+    }
+}
+
 void tap(QQuickWidget *view, const QString &name)
 {
     if (!TestSupport::tapNamed(view, name))
@@ -224,7 +235,7 @@ std::vector<double> wordGameTaps(MainWindow &window, int taps)
                     right = i;
             if (right < 0)
                 break;
-            settle();
+            settleFrames(counter);
             const bool lastRound = int(WordStore::instance()->pool().size()) < game->picturesPerRound();
             const int before = counter.painted;
             const Clock::time_point start = Clock::now();
@@ -263,7 +274,10 @@ std::vector<double> pairGameSixthPairs(MainWindow &window, int taps)
                 const int selected = counter.painted;
                 tap(view, QStringLiteral("icon%1").arg(picture));
                 waitForFrame(counter, selected);
-                settle();
+                if (w == 5)
+                    settleFrames(counter);
+                else
+                    settle();
                 const int before = counter.painted;
                 const Clock::time_point start = Clock::now();
                 tap(view, QStringLiteral("label%1").arg(w));

@@ -93,14 +93,21 @@ void OwlVoice::say(Instruction instruction)
 
 void OwlVoice::praise()
 {
-    const QString copy = localCopy(QStringLiteral(":/voice/praise.mp3"));
-    if (!copy.isEmpty())
-        m_player->cue(copy);
+    cue(m_praise, QStringLiteral(":/voice/praise.mp3"));
 }
 
 void OwlVoice::comfort()
 {
-    const QString copy = localCopy(QStringLiteral(":/voice/comfort.mp3"));
+    cue(m_comfort, QStringLiteral(":/voice/comfort.mp3"));
+}
+
+// A tap plays these: the copy is looked for once, not at every tap.
+void OwlVoice::cue(QString &copy, const QString &resource)
+{
+    if (m_settings->mute())
+        return;
+    if (copy.isEmpty())
+        copy = localCopy(resource);
     if (!copy.isEmpty())
         m_player->cue(copy);
 }

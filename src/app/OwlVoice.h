@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QSet>
+#include <QString>
 
 class Settings;
 class SoundPlayer;
@@ -39,8 +40,11 @@ public slots:
 
 private:
     void say(Instruction instruction);
+    void cue(QString &copy, const QString &resource);
 
     const Settings *m_settings;
     SoundPlayer *m_player;
     QSet<int> m_said;
+    QString m_praise;
+    QString m_comfort;
 };
