@@ -199,16 +199,17 @@ Page {
         }
     }
 
-    // Made the first time it is needed: the menu's first frame does not wait for it.
+    // Made (and its file compiled) the first time it is needed: the menu's
+    // first frame does not wait for it.
     Loader {
         id: gate
         anchors.fill: parent
         z: 10
         active: false
-        sourceComponent: Component {
-            ParentGate {
-                onClosed: mainView.firstFocus.forceActiveFocus()
-            }
-        }
+        source: "components/ParentGate.qml"
+    }
+    Connections {
+        target: gate.item
+        function onClosed() { mainView.firstFocus.forceActiveFocus() }
     }
 }
