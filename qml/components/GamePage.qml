@@ -44,6 +44,13 @@ Page {
     // seems stuck. Neither holds anything up.
     readonly property Translate owlLift: Translate {}
     readonly property Scale owlSwell: Scale { yScale: xScale }
+    // The hop starts a moment after the right answer: the new round's frame
+    // comes first, no later than it would without the hop.
+    Timer {
+        id: hopSoon
+        interval: 30
+        onTriggered: hopping.restart()
+    }
     SequentialAnimation {
         id: hopping
         objectName: "owlHop"
@@ -101,7 +108,7 @@ Page {
         target: gamePage.game
         ignoreUnknownSignals: true
         function onGameCompletedSignal() { gamePage.showEnd(false) }
-        function onRightAnswerSignal() { hopping.restart() }
+        function onRightAnswerSignal() { hopSoon.restart() }
     }
 
     Connections {
