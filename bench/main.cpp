@@ -380,10 +380,8 @@ ProgressResult progress(const QString &location)
     for (int run = 0; run < 11; ++run) {
         const Clock::time_point start = Clock::now();
         WordMemory memory;
-        const QList<WordMemory::Answer> read = store.answers(id);
-        for (const WordMemory::Answer &answer : read)
-            memory.add(answer);
-        const WordMemory::Summary summary = WordMemory::summarize(read, QDate::currentDate());
+        const WordMemory::Summary summary = WordMemory::summarize(store.answers(id), QDate::currentDate(), 30, 10,
+                                                                  &memory);
         result.page.push_back(msSince(start));
         if (memory.words().size() != 11 || summary.lastAnswer != answers.last().at)
             qFatal("the page read other answers");

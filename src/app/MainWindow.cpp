@@ -61,7 +61,7 @@ MainWindow::MainWindow(QRect screen, QWidget *parent)
     m_namePrompt.setSuggestion([this] { return m_players->currentName(); });
 
     navigator = new Navigator([this] { return settings->gameOptions(); }, &m_namePrompt, this);
-    connect(navigator, &Navigator::gameCreated, this, &MainWindow::attachMemory);
+    connect(navigator, &Navigator::gameCreated, this, &MainWindow::attachGame);
     owl = new OwlVoice(settings, sound, this);
     idleHint = new IdleHint({}, this);
     connect(idleHint, &IdleHint::hint, this, &MainWindow::giveHint);
@@ -270,7 +270,7 @@ void MainWindow::buttonSettingsSaveClicked(int volume)
     leaveAfterSave(settings->save());
 }
 
-void MainWindow::attachMemory(QObject *game)
+void MainWindow::attachGame(QObject *game)
 {
     // Both games answer alike; only their game numbers differ.
     const auto attach = [this](auto *game, WordMemory::Game kind) {
@@ -280,7 +280,7 @@ void MainWindow::attachMemory(QObject *game)
         connect(game, &Game::gameOverSignal, idleHint, [this] { idleHint->setWatching(false); });
         connect(game, &Game::gameCompletedSignal, idleHint, [this] { idleHint->setWatching(false); });
         game->setMemory(m_players->memory(), QDate::currentDate());
-        connect(game, &std::remove_pointer_t<decltype(game)>::answered, m_players,
+        connect(game, &Game::answered, m_players,
                 [this, kind](const QString &dictionary, const QString &word, int outcome) {
                     m_players->record(kind, dictionary, word, outcome);
                 });
@@ -325,13 +325,9 @@ void MainWindow::buttonPlayersBackClicked()
 
 void MainWindow::buttonProgressClicked(int player)
 {
-    for (const QVariant &entry : m_players->list()) {
-        const QVariantMap map = entry.toMap();
-        if (map.value(QStringLiteral("id")).toInt() == player) {
-            report->load(player, map.value(QStringLiteral("name")).toString());
-            navigator->show(PageProgress);
-            return;
-        }
+    if (const ProgressStore::Player *shown = m_players->find(player)) {
+        report->load(player, shown->name);
+        navigator->show(PageProgress);
     }
 }
 

@@ -138,7 +138,7 @@ private:
     void leaveAfterSave(bool saved);
     // Gives a new game the player's memory and keeps its answers; lets the
     // owl cheer, comfort and help.
-    void attachMemory(QObject *game);
+    void attachGame(QObject *game);
     // The owl's hint for the game on screen: its word again (the Pair Game's
     // instruction), and the owl swells.
     void giveHint();

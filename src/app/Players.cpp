@@ -1,13 +1,11 @@
 #include "Players.h"
 
+#include "FirstPaint.h"
 #include "NamePrompt.h"
 #include "WordStore.h"
 
 #include <QDate>
-#include <QEvent>
-#include <QTimer>
 #include <QVariantMap>
-#include <QWidget>
 
 namespace {
 
@@ -26,18 +24,7 @@ Players::~Players() = default;
 
 void Players::openAfterFirstPaint(QWidget *widget)
 {
-    m_firstPainted = widget;
-    widget->installEventFilter(this);
-}
-
-bool Players::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_firstPainted && event->type() == QEvent::Paint) {
-        m_firstPainted->removeEventFilter(this);
-        m_firstPainted = nullptr;
-        QTimer::singleShot(0, this, &Players::open);
-    }
-    return QObject::eventFilter(watched, event);
+    FirstPaint::then(widget, this, [this] { open(); });
 }
 
 bool Players::open()
@@ -73,13 +60,9 @@ void Players::reload()
 
 void Players::loadMemory()
 {
-    m_memory.clear();
-    if (available() && m_current >= 0) {
-        const QList<WordMemory::Answer> answers = m_store.answers(m_current);
-        for (const WordMemory::Answer &answer : answers)
-            m_memory.add(answer);
+    m_memory = available() && m_current >= 0 ? WordMemory::of(m_store.answers(m_current)) : WordMemory();
+    if (available() && m_current >= 0)
         m_learned.insert(m_current, m_memory.learnedCount());
-    }
     emit currentChanged();
     emit listChanged();
 }
@@ -96,22 +79,25 @@ QVariantList Players::list() const
     return list;
 }
 
-QString Players::currentName() const
+const ProgressStore::Player *Players::find(qint64 id) const
 {
     for (const ProgressStore::Player &player : m_players) {
-        if (player.id == m_current)
-            return player.name;
+        if (player.id == id)
+            return &player;
     }
-    return QStringLiteral("Player 1");
+    return nullptr;
+}
+
+QString Players::currentName() const
+{
+    const ProgressStore::Player *player = find(m_current);
+    return player ? player->name : QStringLiteral("Player 1");
 }
 
 QString Players::currentPicture() const
 {
-    for (const ProgressStore::Player &player : m_players) {
-        if (player.id == m_current)
-            return player.picture;
-    }
-    return QLatin1String(OwlPicture);
+    const ProgressStore::Player *player = find(m_current);
+    return player ? player->picture : QLatin1String(OwlPicture);
 }
 
 bool Players::canAdd() const
@@ -207,11 +193,7 @@ void Players::countLearned()
     for (const ProgressStore::Player &player : qAsConst(m_players)) {
         if (m_learned.contains(player.id))
             continue;
-        WordMemory memory;
-        const QList<WordMemory::Answer> answers = m_store.answers(player.id);
-        for (const WordMemory::Answer &answer : answers)
-            memory.add(answer);
-        m_learned.insert(player.id, memory.learnedCount());
+        m_learned.insert(player.id, WordMemory::of(m_store.answers(player.id)).learnedCount());
     }
     emit listChanged();
 }

@@ -43,6 +43,8 @@ public:
     QString notice() const { return m_notice; }
 
     ProgressStore *store() { return &m_store; }
+    // The player of that id among those listed; nullptr when there is none.
+    const ProgressStore::Player *find(qint64 id) const;
     // The current player's memory; nullptr without a database.
     const WordMemory *memory() const;
 
@@ -72,9 +74,6 @@ signals:
     void currentChanged();
     void noticeChanged();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void reload();
     void loadMemory();
@@ -85,6 +84,5 @@ private:
     WordMemory m_memory;
     qint64 m_current = -1;
     QString m_notice;
-    QWidget *m_firstPainted = nullptr;
     int currentIdProperty() const { return int(m_current); }
 };

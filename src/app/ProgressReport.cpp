@@ -22,12 +22,9 @@ void ProgressReport::load(qint64 player, const QString &name)
 {
     // The answers of the game just played are on the page.
     m_store->flush();
-    const QList<WordMemory::Answer> answers = m_store->answers(player);
     WordMemory memory;
-    for (const WordMemory::Answer &answer : answers)
-        memory.add(answer);
-    const QDate today = QDate::currentDate();
-    const WordMemory::Summary summary = WordMemory::summarize(answers, today);
+    const WordMemory::Summary summary = WordMemory::summarize(m_store->answers(player), QDate::currentDate(), 30, 10,
+                                                              &memory);
 
     m_name = name;
 

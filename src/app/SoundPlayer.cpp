@@ -1,5 +1,6 @@
 #include "SoundPlayer.h"
 
+#include "FirstPaint.h"
 #include "Settings.h"
 
 #include <phonon/AudioOutput>
@@ -7,10 +8,7 @@
 #include <phonon/MediaSource>
 
 #include <QDebug>
-#include <QEvent>
-#include <QTimer>
 #include <QUrl>
-#include <QWidget>
 
 SoundPlayer::SoundPlayer(const Settings *settings, QObject *parent)
     : QObject(parent)
@@ -20,19 +18,7 @@ SoundPlayer::SoundPlayer(const Settings *settings, QObject *parent)
 
 void SoundPlayer::startAfterFirstPaint(QWidget *widget)
 {
-    m_firstPainted = widget;
-    widget->installEventFilter(this);
-}
-
-bool SoundPlayer::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_firstPainted && event->type() == QEvent::Paint) {
-        m_firstPainted->removeEventFilter(this);
-        m_firstPainted = nullptr;
-        // After the frame is on screen, not inside its paint.
-        QTimer::singleShot(0, this, &SoundPlayer::start);
-    }
-    return QObject::eventFilter(watched, event);
+    FirstPaint::then(widget, this, [this] { start(); });
 }
 
 void SoundPlayer::start()

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <QUrl>
 
 #include <phonon/phononnamespace.h>
@@ -43,14 +42,10 @@ public slots:
     // Diagnostic: the two state numbers, old first.
     void logStateChange(Phonon::State newState, Phonon::State oldState);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void start();
 
     const Settings *m_settings;
-    QPointer<QWidget> m_firstPainted;
     Phonon::MediaObject *m_media = nullptr;
     Phonon::AudioOutput *m_output = nullptr;
     Phonon::MediaObject *m_cueMedia = nullptr;

@@ -51,9 +51,7 @@ bool ProgressExport::writeCsv(const ProgressStore &store, const QString &path, Q
     QByteArray out;
     writeRow(out, {"player", "dictionary", "word", "box", "right_first_try", "mistakes", "first_seen", "last_seen"});
     for (const ProgressStore::Player &player : store.players()) {
-        WordMemory memory;
-        for (const WordMemory::Answer &answer : store.answers(player.id))
-            memory.add(answer);
+        const WordMemory memory = WordMemory::of(store.answers(player.id));
         // Sorted, so two exports of the same answers are the same file.
         QStringList dictionaries = memory.words().keys();
         std::sort(dictionaries.begin(), dictionaries.end());

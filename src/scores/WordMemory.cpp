@@ -102,7 +102,16 @@ int WordMemory::learnedCount() const
     return count;
 }
 
-WordMemory::Summary WordMemory::summarize(const QList<Answer> &answers, const QDate &today, int days, int top)
+WordMemory WordMemory::of(const QList<Answer> &answers)
+{
+    WordMemory memory;
+    for (const Answer &answer : answers)
+        memory.add(answer);
+    return memory;
+}
+
+WordMemory::Summary WordMemory::summarize(const QList<Answer> &answers, const QDate &today, int days, int top,
+                                          WordMemory *into)
 {
     Summary summary;
     days = qMax(1, days);
@@ -110,7 +119,9 @@ WordMemory::Summary WordMemory::summarize(const QList<Answer> &answers, const QD
     QVector<qint64> seconds(days, 0);
     summary.learnedPerDay = QVector<int>(days, 0).toList();
 
-    WordMemory memory;
+    WordMemory local;
+    WordMemory &memory = into ? *into : local;
+    memory.clear();
     QDateTime previous;
     for (const Answer &answer : answers) {
         const State *before = memory.state(answer.dictionary, answer.word);

@@ -70,6 +70,8 @@ public:
 
     // Answers must be added in the order they were given.
     void add(const Answer &answer);
+    // The memory a player's answers, in the order given, leave.
+    static WordMemory of(const QList<Answer> &answers);
     void clear();
 
     // nullptr for a word never met.
@@ -101,8 +103,10 @@ public:
     };
     static constexpr int MaxGapSeconds = 120;
     static constexpr int FirstAnswerSeconds = 5;
-    // Answers in the order they were given; days ending with today.
-    static Summary summarize(const QList<Answer> &answers, const QDate &today, int days = 30, int top = 10);
+    // Answers in the order they were given; days ending with today. memory,
+    // if given, is left as of() would make it: the answers are gone over once.
+    static Summary summarize(const QList<Answer> &answers, const QDate &today, int days = 30, int top = 10,
+                             WordMemory *memory = nullptr);
 
 private:
     QHash<QString, QHash<QString, State>> m_words;
