@@ -5,6 +5,8 @@ import "components"
 // in use (learned, learning, not met yet), words learned and minutes played
 // on each of the last 30 days, the words with the most mistakes (a tap says
 // the word) and the last game. Export writes every player's words as CSV.
+// On a machine of a class, Class shows every pupil of it from the class's
+// server, and the words the class finds hardest.
 Page {
     id: progressView
     objectName: "progressView"
@@ -15,11 +17,19 @@ Page {
     readonly property QtObject report: typeof qtProgress !== "undefined" ? qtProgress : null
     property Item firstFocus: backButton
     readonly property real margin: height / 30
+    property bool showingClass: false
+    readonly property bool inClass: report !== null && report.className !== ""
 
     width: qtMainWindow.screenWidth
     height: qtMainWindow.screenHeight
 
     Keys.onEscapePressed: qmlBackSignal()
+
+    // A player's progress opens on the player.
+    Connections {
+        target: progressView.report
+        function onChanged() { progressView.showingClass = false }
+    }
 
     Item {
         id: header
@@ -29,14 +39,32 @@ Page {
         Text {
             objectName: "progressTitle"
             x: progressView.margin
-            width: exportButton.x - x - progressView.margin
+            width: (classButton.visible ? classButton.x : exportButton.x) - x - progressView.margin
             height: header.height
             verticalAlignment: Text.AlignVCenter
-            text: qsTr("Progress: %1").arg(progressView.report ? progressView.report.playerName : "")
+            text: progressView.showingClass ? qsTr("Class %1").arg(progressView.report.className)
+                                            : qsTr("Progress: %1").arg(progressView.report ? progressView.report.playerName : "")
             color: Theme.textColor
             font.pixelSize: Theme.fontSize(header.height / 2)
             fontSizeMode: Text.HorizontalFit
             minimumPixelSize: 1
+        }
+        PushButton {
+            id: classButton
+            objectName: "classButton"
+            visible: progressView.inClass
+            anchors.right: exportButton.left
+            anchors.rightMargin: progressView.margin
+            anchors.verticalCenter: parent.verticalCenter
+            width: progressView.width / 5
+            height: header.height * 3 / 4
+            buttonText: progressView.showingClass ? qsTr("Player") : qsTr("Class")
+            KeyNavigation.right: exportButton
+            onClicked: {
+                progressView.showingClass = !progressView.showingClass
+                if (progressView.showingClass)
+                    progressView.report.loadClass()
+            }
         }
         PushButton {
             id: exportButton
@@ -47,6 +75,7 @@ Page {
             width: progressView.width / 5
             height: header.height * 3 / 4
             buttonText: qsTr("Export")
+            KeyNavigation.left: classButton.visible ? classButton : null
             KeyNavigation.right: backButton
             onClicked: progressView.qmlExportSignal()
         }
@@ -60,7 +89,7 @@ Page {
             height: header.height * 3 / 4
             buttonText: qsTr("Back")
             KeyNavigation.left: exportButton
-            KeyNavigation.down: hardestRow
+            KeyNavigation.down: progressView.showingClass ? pupilList : hardestRow
             onClicked: progressView.qmlBackSignal()
         }
     }
@@ -68,6 +97,7 @@ Page {
     // The dictionaries, the last game and what the export did, on the left.
     Item {
         id: bars
+        visible: !progressView.showingClass
         anchors.top: header.bottom
         anchors.bottom: parent.bottom
         anchors.left: parent.left
@@ -182,6 +212,7 @@ Page {
     // The two charts and the hardest words, on the right.
     Column {
         id: charts
+        visible: !progressView.showingClass
         anchors.top: header.bottom
         anchors.left: bars.right
         anchors.right: parent.right
@@ -299,6 +330,148 @@ Page {
                 Text {
                     width: parent.width
                     height: Math.min(hardestRow.height * 0.22, hardestRow.itemWidth / 3)
+                    horizontalAlignment: Text.AlignHCenter
+                    verticalAlignment: Text.AlignVCenter
+                    text: modelData.word + " (" + modelData.mistakes + ")"
+                    color: Theme.textColor
+                    font.pixelSize: Theme.fontSize(height * 0.6)
+                    fontSizeMode: Text.HorizontalFit
+                    minimumPixelSize: 1
+                }
+            }
+        }
+    }
+    // The class: each pupil's words learned, learning and last game on the
+    // left, the words the class finds hardest on the right.
+    Item {
+        id: classPanel
+        objectName: "classPanel"
+        visible: progressView.showingClass
+        anchors.top: header.bottom
+        anchors.bottom: parent.bottom
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.margins: progressView.margin
+        readonly property real lineHeight: progressView.height / 14
+        readonly property var columns: [qsTr("Name"), qsTr("Learned"), qsTr("Learning"), qsTr("Last game")]
+        readonly property var columnWidths: [0.4, 0.18, 0.18, 0.24]
+
+        Text {
+            id: classMessage
+            objectName: "classMessage"
+            width: parent.width
+            height: text === "" ? 0 : classPanel.lineHeight
+            verticalAlignment: Text.AlignVCenter
+            text: progressView.report ? progressView.report.classMessage : ""
+            color: Theme.secondaryText
+            font.pixelSize: Theme.fontSize(classPanel.lineHeight * 0.5)
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: 1
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
+        }
+        Row {
+            id: pupilHeader
+            anchors.top: classMessage.bottom
+            width: parent.width * 0.58
+            height: classPanel.lineHeight
+            Repeater {
+                model: classPanel.columns
+                Text {
+                    width: pupilHeader.width * classPanel.columnWidths[index]
+                    height: pupilHeader.height
+                    verticalAlignment: Text.AlignVCenter
+                    text: modelData
+                    color: Theme.secondaryText
+                    font.pixelSize: Theme.fontSize(height * 0.5)
+                    fontSizeMode: Text.HorizontalFit
+                    minimumPixelSize: 1
+                }
+            }
+        }
+        ListView {
+            id: pupilList
+            objectName: "classPupils"
+            anchors.top: pupilHeader.bottom
+            anchors.bottom: parent.bottom
+            width: pupilHeader.width
+            clip: true
+            boundsBehavior: Flickable.StopAtBounds
+            model: progressView.report ? progressView.report.classPupils : []
+            activeFocusOnTab: true
+            keyNavigationEnabled: true
+            KeyNavigation.up: backButton
+            KeyNavigation.right: classHardestRow
+            Accessible.role: Accessible.List
+            Accessible.name: qsTr("Pupils")
+            delegate: Row {
+                width: pupilList.width
+                height: classPanel.lineHeight
+                readonly property var cells: [modelData.name, modelData.learned, modelData.learning,
+                                              modelData.lastPlayed === "" ? qsTr("never") : modelData.lastPlayed]
+                Accessible.role: Accessible.StaticText
+                Accessible.name: qsTr("%1: %2 learned, %3 learning, last game %4").arg(cells[0]).arg(cells[1])
+                                 .arg(cells[2]).arg(cells[3])
+                Repeater {
+                    model: parent.cells
+                    Text {
+                        width: pupilList.width * classPanel.columnWidths[index]
+                        height: classPanel.lineHeight
+                        verticalAlignment: Text.AlignVCenter
+                        text: modelData
+                        color: Theme.textColor
+                        font.pixelSize: Theme.fontSize(height * 0.5)
+                        fontSizeMode: Text.HorizontalFit
+                        minimumPixelSize: 1
+                    }
+                }
+            }
+        }
+        Text {
+            id: classHardestTitle
+            anchors.top: classMessage.bottom
+            anchors.left: pupilList.right
+            anchors.leftMargin: progressView.margin
+            anchors.right: parent.right
+            height: classPanel.lineHeight
+            verticalAlignment: Text.AlignVCenter
+            text: qsTr("The class's most mistakes")
+            color: Theme.textColor
+            font.pixelSize: Theme.fontSize(height * 0.5)
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: 1
+        }
+        GridView {
+            id: classHardestRow
+            objectName: "classHardest"
+            anchors.top: classHardestTitle.bottom
+            anchors.bottom: parent.bottom
+            anchors.left: classHardestTitle.left
+            anchors.right: parent.right
+            cellWidth: width / 3
+            cellHeight: cellWidth * 1.3
+            clip: true
+            model: progressView.report ? progressView.report.classHardest : []
+            activeFocusOnTab: true
+            keyNavigationEnabled: true
+            KeyNavigation.left: pupilList
+            Accessible.role: Accessible.List
+            Accessible.name: qsTr("The class's most mistakes")
+            delegate: Column {
+                width: classHardestRow.cellWidth * 0.9
+                Icon {
+                    width: parent.width
+                    height: width
+                    iconPath: modelData.imagePath
+                    decodeAhead: false
+                    accessibleName: modelData.word
+                    activeFocusOnTab: false
+                    focus: GridView.isCurrentItem
+                    onIconClickedSignal: progressView.report.play(modelData.soundPath)
+                }
+                Text {
+                    width: parent.width
+                    height: classHardestRow.cellHeight - parent.width
                     horizontalAlignment: Text.AlignHCenter
                     verticalAlignment: Text.AlignVCenter
                     text: modelData.word + " (" + modelData.mistakes + ")"

@@ -4,9 +4,15 @@
 #include "Word.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QResource>
 #include <QTest>
+
+#include <pwd.h>
+#include <sys/types.h>
+#include <unistd.h>
 
 namespace TestSupport {
 
@@ -120,6 +126,118 @@ QString ScriptedPrompt::askName(const QString &title, const QString &label, int 
     if (log)
         *log << QStringLiteral("prompt");
     return m_answers.isEmpty() ? QString() : m_answers.takeFirst();
+}
+
+PostgresServer::PostgresServer()
+    : m_dir(QStringLiteral("/tmp/vocalune-pg-XXXXXX"))
+    , m_oldPassFile(qgetenv("PGPASSFILE"))
+{
+    const QStringList versions =
+        QDir(QStringLiteral("/usr/lib/postgresql")).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    m_bin = versions.isEmpty() ? QString() : QStringLiteral("/usr/lib/postgresql/%1/bin/").arg(versions.last());
+    const QString dir = m_dir.path();
+    if (m_bin.isEmpty() || !m_dir.isValid()) {
+        m_error = QStringLiteral("PostgreSQL is not installed (Debian: postgresql)");
+        return;
+    }
+    writeFile(dir + "/superuser", "vocalune-test\n");
+    writeFile(dir + "/.pgpass", "");
+    QFile::setPermissions(dir + "/.pgpass", QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    qputenv("PGPASSFILE", QFile::encodeName(dir + "/.pgpass"));
+    if (::geteuid() == 0) {
+        const passwd *postgres = ::getpwnam("postgres");
+        if (!postgres || ::chown(QFile::encodeName(dir).constData(), postgres->pw_uid, postgres->pw_gid) != 0
+            || ::chown(QFile::encodeName(dir + "/superuser").constData(), postgres->pw_uid, postgres->pw_gid) != 0) {
+            m_error = QStringLiteral("cannot hand the server's folder to the postgres user");
+            return;
+        }
+    }
+    if (!run({m_bin + "initdb", "-D", dir + "/data", "-U", "postgres", "-A", "scram-sha-256",
+              "--pwfile=" + dir + "/superuser", "--no-sync", "--no-locale", "-E", "UTF8"})
+        || !start())
+        return;
+    const QStringList psql = {m_bin + "psql", "-h", dir,  "-p", "5432",           "-U",
+                              "postgres",     "-X", "-q", "-v", "ON_ERROR_STOP=1"};
+    if (!run(psql + QStringList{"-d", "postgres", "-c", "CREATE DATABASE vocalune"})
+        || !run(psql + QStringList{"-d", "vocalune", "-f", VOCALUNE_SOURCE_DIR "/data/postgresql/schema.sql"}))
+        m_error = QStringLiteral("the schema did not load: ") + m_error;
+}
+
+PostgresServer::~PostgresServer()
+{
+    stop();
+    if (m_oldPassFile.isNull())
+        qunsetenv("PGPASSFILE");
+    else
+        qputenv("PGPASSFILE", m_oldPassFile);
+}
+
+bool PostgresServer::run(const QStringList &command, QString *output)
+{
+    QProcess process;
+    QStringList arguments = command;
+    QString program = arguments.takeFirst();
+    // Only the server's own programs need another user; psql runs as we are.
+    if (::geteuid() == 0 && program.startsWith(m_bin) && !program.endsWith("psql")) {
+        arguments = QStringList{"-u", "postgres", "--", program} + arguments;
+        program = QStringLiteral("runuser");
+    }
+    process.setWorkingDirectory(m_dir.path());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("PGPASSWORD", "vocalune-test");
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    // Bounded, so that a server that never comes up fails the test instead of hanging it.
+    const bool finished = process.waitForFinished(60000);
+    if (output)
+        *output = QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+    if (finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
+        return true;
+    m_error = QString::fromUtf8(process.readAllStandardError()).simplified();
+    if (!finished)
+        process.kill();
+    return false;
+}
+
+bool PostgresServer::start()
+{
+    const QString dir = m_dir.path();
+    return run({m_bin + "pg_ctl", "-D", dir + "/data", "-l", dir + "/log", "-w", "-t", "30", "-o",
+                "-k " + dir + " -c listen_addresses= -p 5432 -c fsync=off", "start"});
+}
+
+bool PostgresServer::stop()
+{
+    return !QFile::exists(m_dir.path() + "/data/postmaster.pid")
+        || run({m_bin + "pg_ctl", "-D", m_dir.path() + "/data", "-w", "-t", "30", "-m", "fast", "stop"});
+}
+
+bool PostgresServer::addLogin(const QString &login, const QString &className)
+{
+    const QString password = login + "-password";
+    if (sql(QStringLiteral("CREATE ROLE %1 LOGIN PASSWORD '%2' IN ROLE vocalune_machine;"
+                           " INSERT INTO machine_logins VALUES ('%1', '%3');")
+                .arg(login, password, className))
+            .isNull())
+        return false;
+    QFile pgpass(m_dir.path() + "/.pgpass");
+    return pgpass.open(QIODevice::Append)
+        && pgpass.write(QStringLiteral("*:*:vocalune:%1:%2\n").arg(login, password).toUtf8()) > 0;
+}
+
+QUrl PostgresServer::address(const QString &login) const
+{
+    return QUrl(QStringLiteral("postgresql:///vocalune?host=%1&port=5432&user=%2").arg(m_dir.path(), login));
+}
+
+QString PostgresServer::sql(const QString &statements)
+{
+    QString output;
+    if (!run({m_bin + "psql", "-h", m_dir.path(), "-p", "5432", "-U", "postgres", "-d", "vocalune", "-X", "-q", "-A",
+              "-t", "-v", "ON_ERROR_STOP=1", "-c", statements},
+             &output))
+        return QString();
+    return output.isNull() ? QStringLiteral("") : output;
 }
 
 } // namespace TestSupport

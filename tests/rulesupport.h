@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <vector>
 
@@ -85,6 +86,35 @@ public:
 
 private:
     QList<QString> m_answers; // a null string cancels
+};
+
+// A PostgreSQL server of the test's own, in a temporary folder, listening
+// only on a Unix socket there, with the class schema loaded into database
+// "vocalune". initdb and pg_ctl refuse to run as root: as root they run as the
+// postgres user. PGPASSFILE points at a .pgpass of its own while it lives.
+// Stopped and removed when it goes.
+class PostgresServer
+{
+public:
+    PostgresServer(); // starts it; error() says why when it did not
+    ~PostgresServer();
+    QString error() const { return m_error; }
+    bool start();
+    bool stop();
+    // A login of the machines' role for the class, its password in the .pgpass.
+    bool addLogin(const QString &login, const QString &className);
+    // The address a machine uses, as vocalune.conf names it.
+    QUrl address(const QString &login) const;
+    // Runs statements as the superuser; psql's output (unaligned, no headers),
+    // or a null string when they failed.
+    QString sql(const QString &statements);
+
+private:
+    bool run(const QStringList &command, QString *output = nullptr);
+    QTemporaryDir m_dir;
+    QString m_bin;
+    QString m_error;
+    QByteArray m_oldPassFile;
 };
 
 } // namespace TestSupport

@@ -1,7 +1,9 @@
 // A player's memory of words: the box rule, what is asked first, and the
-// progress page's figures, from answers on days a fake clock names.
+// progress page's figures, from answers on days a fake clock names; and a
+// class's machines sharing it through a PostgreSQL server of the test's own.
 #include "rulesupport.h"
 
+#include "ClassSync.h"
 #include "ProgressExport.h"
 #include "ProgressStore.h"
 #include "WordMemory.h"
@@ -15,6 +17,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -47,6 +50,54 @@ void runSql(const QString &path, const QStringList &statements)
     QSqlDatabase::removeDatabase("setup");
 }
 
+// A machine of class 2B: a progress.sqlite of its own and its sync.
+struct Machine
+{
+    Machine(const QString &path, const QUrl &server)
+    {
+        store.setPath(path);
+        QVERIFY(store.open("owl.png"));
+        ClassServer::Checks checks;
+        checks.knownWord = [](const QString &dictionary, const QString &word) {
+            return dictionary == "Animals" && QStringList({"Cat", "Dog"}).contains(word);
+        };
+        sync = std::make_unique<ClassSync>(ClassSync::Setup{path, server, "2B", checks, "owl.png"});
+    }
+    qint64 player(const QString &name)
+    {
+        for (const ProgressStore::Player &player : store.players()) {
+            if (player.name == name)
+                return player.id;
+        }
+        return store.addPlayer(name, "cat.png");
+    }
+    void play(const QString &name, const QString &answers, const QString &word = "Cat")
+    {
+        const qint64 id = player(name);
+        for (const WordMemory::Answer &answer : history(answers, word))
+            store.record(id, answer);
+        store.flush();
+        sync->push();
+        sync->flush();
+    }
+    // The number of answers fetch added, once its signal is in.
+    int fetch(const QString &name)
+    {
+        QSignalSpy fetched(sync.get(), &ClassSync::fetched);
+        sync->fetch(name);
+        return fetched.wait() ? fetched.first().at(1).toInt() : -2;
+    }
+    QString answers(const QString &name)
+    {
+        QStringList seen;
+        for (const WordMemory::Answer &answer : store.answers(player(name)))
+            seen << answer.word + QString::number(answer.outcome) + answer.at.toString(Qt::ISODate);
+        return seen.join(' ');
+    }
+    ProgressStore store;
+    std::unique_ptr<ClassSync> sync;
+};
+
 } // namespace
 
 class TestProgress : public QObject
@@ -62,7 +113,29 @@ private slots:
     void openFile_data();
     void openFile();
     void playersAndAnswers();
+    void classSharesAPupil();
+    void serverGoesAwayAndComesBack();
+    void serverRefusesTheLogin_data();
+    void serverRefusesTheLogin();
+    void rowsFromTheServerAreChecked_data();
+    void rowsFromTheServerAreChecked();
+
+private:
+    std::unique_ptr<TestSupport::PostgresServer> m_server;
+    TestSupport::PostgresServer &server();
 };
+
+TestSupport::PostgresServer &TestProgress::server()
+{
+    // One server for the class's cases, started by the first; emptied by each.
+    if (!m_server) {
+        m_server = std::make_unique<TestSupport::PostgresServer>();
+        if (m_server->error().isEmpty())
+            m_server->addLogin("class_2b", "2B") && m_server->addLogin("class_3a", "3A");
+    }
+    m_server->sql("TRUNCATE answers, pupils");
+    return *m_server;
+}
 
 void TestProgress::boxRule_data()
 {
@@ -149,7 +222,7 @@ void TestProgress::openFile_data()
                                                "INSERT INTO answers VALUES (4, 'Farm', 'Cow', 1, 2, 1000),"
                                                " (4, 'Farm', 'Cow', 1, 2, 1000)"})
                                << QByteArray() << "Ready Ann 2";
-    QTest::newRow("newer") << QStringList({"CREATE TABLE later (x)", "PRAGMA user_version = 2"}) << QByteArray()
+    QTest::newRow("newer") << QStringList({"CREATE TABLE later (x)", "PRAGMA user_version = 3"}) << QByteArray()
                            << "NewerSchema 0";
     QTest::newRow("not a database") << QStringList() << QByteArray(3000, 'x') << "Ready Player 1 0";
 }
@@ -223,6 +296,124 @@ void TestProgress::playersAndAnswers()
     while (store.players().size() < ProgressStore::MaxPlayers)
         QVERIFY(store.addPlayer("P", "") > 0);
     QCOMPARE(store.addPlayer("One more", ""), qint64(-1));
+}
+
+void TestProgress::classSharesAPupil()
+{
+    TestSupport::PostgresServer &server = this->server();
+    QVERIFY2(server.error().isEmpty(), qPrintable(server.error()));
+    QTemporaryDir dir;
+    Machine a(dir.filePath("a.sqlite"), server.address("class_2b"));
+    Machine b(dir.filePath("b.sqlite"), server.address("class_2b"));
+    a.play("Ann", "R0 M1 R2");
+    QSignalSpy pupils(b.sync.get(), &ClassSync::pupilsAdded);
+    b.sync->fetchPupils();
+    QVERIFY(pupils.wait());
+    QCOMPARE(pupils.first().first().toInt(), 1);
+    b.play("Ann", "R3 M4", "Dog");
+    QCOMPARE(a.fetch("Ann"), 2);
+    QCOMPARE(b.fetch("Ann"), 3);
+    QCOMPARE(a.fetch("Ann"), 0);
+    QCOMPARE(a.answers("Ann").count(' '), 4);
+    QCOMPARE(a.answers("Ann"), b.answers("Ann"));
+    QCOMPARE(server.sql("SELECT count(*), count(DISTINCT id) FROM answers"), QString("5|5"));
+    QCOMPARE(a.sync->state(), ClassSync::Online);
+
+    // The class's page and its CSV say what the answers say.
+    QSignalSpy loaded(a.sync.get(), &ClassSync::classLoaded);
+    a.sync->loadClass();
+    QVERIFY(loaded.wait());
+    const auto summary = loaded.first().first().value<ClassSync::ClassSummary>();
+    QCOMPARE(summary.pupils.size(), 1);
+    const WordMemory memory = WordMemory::of(a.store.answers(a.player("Ann")));
+    QCOMPARE(summary.pupils[0].learned, memory.learnedCount());
+    QCOMPARE(summary.pupils[0].learning, 2 - memory.learnedCount());
+    QCOMPARE(summary.pupils[0].lastPlayed, a.store.answers(a.player("Ann")).last().at);
+    QCOMPARE(summary.hardest.size(), 2);
+    ClassServer teacher(server.address("class_2b"), "2B");
+    QVERIFY(ProgressExport::writeCsv(teacher, dir.filePath("class.csv")));
+    QVERIFY(ProgressExport::writeCsv(b.store, dir.filePath("b.csv")));
+    QCOMPARE(TestSupport::readFile(dir.filePath("class.csv")), TestSupport::readFile(dir.filePath("b.csv")));
+}
+
+void TestProgress::serverGoesAwayAndComesBack()
+{
+    TestSupport::PostgresServer &server = this->server();
+    QVERIFY2(server.error().isEmpty(), qPrintable(server.error()));
+    QTemporaryDir dir;
+    Machine a(dir.filePath("a.sqlite"), server.address("class_2b"));
+    a.play("Ann", "R0 M1");
+    QVERIFY(server.stop());
+    a.play("Ann", "R2 R3 R4");
+    QTRY_COMPARE(a.sync->state(), ClassSync::Offline);
+    QCOMPARE(a.store.answers(a.player("Ann")).size(), 5);
+    QVERIFY(server.start());
+    // As if the marks of the first push had been lost: those go up again.
+    runSql(dir.filePath("a.sqlite"), {"UPDATE answers SET pushed = 0"});
+    a.sync->retry();
+    a.sync->flush();
+    QCOMPARE(server.sql("SELECT count(*), count(DISTINCT id) FROM answers"), QString("5|5"));
+    QTRY_COMPARE(a.sync->state(), ClassSync::Online);
+}
+
+void TestProgress::serverRefusesTheLogin_data()
+{
+    QTest::addColumn<QString>("login");
+    QTest::newRow("no such login") << "class_9z";
+    QTest::newRow("another class's login") << "class_3a";
+}
+
+void TestProgress::serverRefusesTheLogin()
+{
+    QFETCH(QString, login);
+    TestSupport::PostgresServer &server = this->server();
+    QVERIFY2(server.error().isEmpty(), qPrintable(server.error()));
+    QTemporaryDir dir;
+    Machine a(dir.filePath("a.sqlite"), server.address(login));
+    a.play("Ann", "R0 M1");
+    QTRY_COMPARE(a.sync->state(), ClassSync::Refused);
+    QVERIFY(!a.sync->errorText().isEmpty());
+    QCOMPARE(a.store.answers(a.player("Ann")).size(), 2);
+    QCOMPARE(server.sql("SELECT count(*) FROM answers"), QString("0"));
+}
+
+void TestProgress::rowsFromTheServerAreChecked_data()
+{
+    // Planted by hand, past the checks the schema makes; Ann has a Cat of her own.
+    const QString answer = "INSERT INTO answers (id, class, pupil, dictionary, word, game, outcome, at)"
+                           " VALUES (gen_random_uuid(), '2B', 'Ann', %1)";
+    QTest::addColumn<QString>("planted");
+    QTest::newRow("long name") << "INSERT INTO pupils (class, name) VALUES ('2B', 'Annabelle-Marguerite')";
+    QTest::newRow("unknown word") << answer.arg("'Animals', 'Unicorn', 0, 0, now()");
+    QTest::newRow("unknown dictionary") << answer.arg("'Spells', 'Cat', 0, 0, now()");
+    QTest::newRow("before there were answers") << answer.arg("'Animals', 'Cat', 0, 0, '1970-01-02'");
+    QTest::newRow("in the future") << answer.arg("'Animals', 'Cat', 0, 0, now() + interval '30 days'");
+    QTest::newRow("no such game") << answer.arg("'Animals', 'Cat', 7, 0, now()");
+    QTest::newRow("control character") << answer.arg("'Animals', E'Cat\\n', 0, 0, now()");
+    QTest::newRow("an id this machine has") << "UPDATE answers SET word = 'Dog', outcome = 2";
+}
+
+void TestProgress::rowsFromTheServerAreChecked()
+{
+    QFETCH(QString, planted);
+    TestSupport::PostgresServer &server = this->server();
+    QVERIFY2(server.error().isEmpty(), qPrintable(server.error()));
+    QVERIFY(!server
+                 .sql("ALTER TABLE pupils DROP CONSTRAINT IF EXISTS pupils_name_check;"
+                      " ALTER TABLE answers DROP CONSTRAINT IF EXISTS answers_game_check")
+                 .isNull());
+    QTemporaryDir dir;
+    Machine a(dir.filePath("a.sqlite"), server.address("class_2b"));
+    a.play("Ann", "R0");
+    QVERIFY2(!server.sql(planted).isNull(), qPrintable(server.error()));
+    const QString before = a.answers("Ann");
+    QSignalSpy pupils(a.sync.get(), &ClassSync::pupilsAdded);
+    a.sync->fetchPupils();
+    QVERIFY(pupils.wait());
+    QCOMPARE(pupils.first().first().toInt(), 0);
+    QCOMPARE(a.fetch("Ann"), 0);
+    QCOMPARE(a.answers("Ann"), before);
+    QCOMPARE(a.store.players().size(), 2);
 }
 
 QTEST_GUILESS_MAIN(TestProgress)

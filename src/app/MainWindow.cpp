@@ -57,6 +57,7 @@ MainWindow::MainWindow(QRect screen, QWidget *parent)
     m_players = new Players(this);
     report = new ProgressReport(m_players->store(), this);
     connect(report, &ProgressReport::playSound, sound, &SoundPlayer::play);
+    connect(m_players, &Players::classJoined, report, [this] { report->setClassSync(m_players->classSync()); });
     // A top-ten name starts as the name of the one playing.
     m_namePrompt.setSuggestion([this] { return m_players->currentName(); });
 
@@ -239,7 +240,11 @@ void MainWindow::buttonNewGameClicked() { navigator->newGame(); }
 void MainWindow::buttonContinueClicked() { navigator->continueGame(); }
 void MainWindow::buttonDictionariesClicked() { navigator->show(PageDictionaries); }
 void MainWindow::buttonSettingsClicked() { navigator->show(PageSettings); }
-void MainWindow::buttonStartGameClicked(int gamemode) { navigator->startGame(gamemode); }
+void MainWindow::buttonStartGameClicked(int gamemode)
+{
+    // A pupil who just sat down here plays with what they learned on other machines.
+    m_players->whenReady([this, gamemode] { navigator->startGame(gamemode); });
+}
 void MainWindow::buttonBackToMainClicked() { navigator->backToMain(); }
 void MainWindow::buttonPairGameEndGameClicked() { navigator->endGame(); }
 void MainWindow::buttonWordGameEndGameClicked() { navigator->endGame(); }

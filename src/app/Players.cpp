@@ -1,10 +1,13 @@
 #include "Players.h"
 
 #include "FirstPaint.h"
+#include "ImportedSets.h"
 #include "NamePrompt.h"
 #include "WordStore.h"
 
 #include <QDate>
+#include <QSet>
+#include <QTimer>
 #include <QVariantMap>
 
 namespace {
@@ -12,6 +15,8 @@ namespace {
 // The owl stands for a player who has not chosen an animal.
 const char *const OwlPicture = ":/images/oma_pollo.png";
 const char *const AnimalDictionary = "Animals";
+// How long a game waits for the chosen pupil's answers from other machines.
+constexpr int FetchWaitMs = 2000;
 
 } // namespace
 
@@ -49,7 +54,92 @@ bool Players::open()
     m_current = m_store.currentPlayer();
     reload();
     loadMemory();
+    startClassSync();
     return available();
+}
+
+void Players::joinClass(const QUrl &server, const QString &className)
+{
+    m_server = server;
+    m_className = className;
+}
+
+void Players::startClassSync()
+{
+    if (!available() || m_server.isEmpty() || m_sync)
+        return;
+    // The words and pictures this machine knows, for checking what the
+    // server sends; read once, here, on the window's thread.
+    auto words = std::make_shared<QHash<QString, QSet<QString>>>();
+    for (const QString &dictionary : WordStore::instance()->dictionaries()) {
+        const QStringList list = ImportedSets::isBundledName(dictionary) ? WordStore::bundledWords(dictionary)
+                                                                         : ImportedSets::words(dictionary);
+        words->insert(dictionary, QSet<QString>(list.begin(), list.end()));
+    }
+    const QStringList pictureList = pictureChoices();
+    auto pictures = std::make_shared<QSet<QString>>(pictureList.begin(), pictureList.end());
+    ClassSync::Setup setup;
+    setup.database = m_store.path();
+    setup.server = m_server;
+    setup.className = m_className;
+    setup.defaultPicture = QLatin1String(OwlPicture);
+    setup.checks.knownWord = [words](const QString &dictionary, const QString &word) {
+        return words->value(dictionary).contains(word);
+    };
+    setup.checks.knownPicture = [pictures](const QString &picture) { return pictures->contains(picture); };
+    m_sync = std::make_unique<ClassSync>(setup);
+    connect(&m_store, &ProgressStore::answerWritten, m_sync.get(), &ClassSync::push);
+    connect(m_sync.get(), &ClassSync::pupilsAdded, this, [this](int added) {
+        if (added > 0)
+            reload();
+    });
+    connect(m_sync.get(), &ClassSync::fetched, this, [this](const QString &pupil, int added) {
+        if (added > 0 && pupil == currentName())
+            loadMemory();
+        if (pupil == m_fetching) {
+            m_fetching.clear();
+            runWhenReady();
+        }
+    });
+    m_sync->push();
+    m_sync->fetchPupils();
+    fetchCurrent();
+    emit classJoined();
+}
+
+void Players::fetchCurrent()
+{
+    if (!m_sync || !find(m_current))
+        return;
+    m_fetching = currentName();
+    m_sync->fetch(m_fetching);
+}
+
+void Players::whenReady(const std::function<void()> &then)
+{
+    m_whenReady = then;
+    if (m_fetching.isEmpty()) {
+        runWhenReady();
+        return;
+    }
+    if (!m_readyTimer) {
+        m_readyTimer = new QTimer(this);
+        m_readyTimer->setSingleShot(true);
+        connect(m_readyTimer, &QTimer::timeout, this, &Players::runWhenReady);
+    }
+    // A slow server finishes in the background; its answers count from the next deal.
+    if (!m_readyTimer->isActive())
+        m_readyTimer->start(FetchWaitMs);
+}
+
+void Players::runWhenReady()
+{
+    if (m_readyTimer)
+        m_readyTimer->stop();
+    const std::function<void()> then = std::move(m_whenReady);
+    m_whenReady = nullptr;
+    if (then)
+        then();
 }
 
 void Players::reload()
@@ -131,6 +221,7 @@ bool Players::choose(int id)
         return id == m_current;
     m_current = id;
     loadMemory();
+    fetchCurrent();
     return true;
 }
 
@@ -142,6 +233,8 @@ int Players::add(const QString &name, const QString &picture)
     m_learned.insert(id, 0);
     reload();
     choose(int(id));
+    if (m_sync)
+        m_sync->push();
     return int(id);
 }
 

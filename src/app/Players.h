@@ -1,10 +1,15 @@
 #pragma once
 
+#include "ClassSync.h"
 #include "ProgressStore.h"
 #include "WordMemory.h"
 
 #include <QObject>
+#include <QUrl>
 #include <QVariantList>
+
+#include <functional>
+#include <memory>
 
 class QWidget;
 
@@ -33,6 +38,15 @@ public:
     void openAfterFirstPaint(QWidget *widget);
     // Opens it now (the command line, the tests); true when it keeps answers.
     bool open();
+    // Keeps the players and their answers on a class's server too, from
+    // open() on: set before it.
+    void joinClass(const QUrl &server, const QString &className);
+    // nullptr unless in a class with the memory open.
+    ClassSync *classSync() { return m_sync.get(); }
+    // Runs then once the chosen player's answers from the class's other
+    // machines are in, or after 2 seconds, whichever comes first; at once when
+    // nothing is being fetched. Only the last one asked for runs.
+    void whenReady(const std::function<void()> &then);
 
     QVariantList list() const;
     QString currentName() const;
@@ -70,6 +84,7 @@ public slots:
     void record(int game, const QString &dictionary, const QString &word, int outcome);
 
 signals:
+    void classJoined();
     void listChanged();
     void currentChanged();
     void noticeChanged();
@@ -77,6 +92,9 @@ signals:
 private:
     void reload();
     void loadMemory();
+    void startClassSync();
+    void fetchCurrent();
+    void runWhenReady();
 
     ProgressStore m_store;
     QList<ProgressStore::Player> m_players;
@@ -84,5 +102,11 @@ private:
     WordMemory m_memory;
     qint64 m_current = -1;
     QString m_notice;
+    QUrl m_server;
+    QString m_className;
+    std::unique_ptr<ClassSync> m_sync;
+    QString m_fetching; // the pupil whose answers are on their way
+    std::function<void()> m_whenReady;
+    class QTimer *m_readyTimer = nullptr;
     int currentIdProperty() const { return int(m_current); }
 };

@@ -1,5 +1,6 @@
 #include "ProgressReport.h"
 
+#include "ClassSync.h"
 #include "ProgressExport.h"
 #include "ProgressStore.h"
 #include "WordMemory.h"
@@ -11,6 +12,41 @@
 #include <QLocale>
 #include <QStandardPaths>
 #include <QVariantMap>
+
+namespace {
+
+using InUse = QHash<QString, QHash<QString, const WordStore::Entry *>>;
+
+InUse wordsInUse(const QList<WordStore::Entry> &entries, QStringList *order = nullptr)
+{
+    InUse inUse;
+    for (const WordStore::Entry &entry : entries) {
+        if (order && !inUse.contains(entry.dictionary))
+            order->append(entry.dictionary);
+        inUse[entry.dictionary].insert(entry.word, &entry);
+    }
+    return inUse;
+}
+
+// Only words still in use can show their picture; the others are left out.
+QVariantList hardestInUse(const QList<WordMemory::Summary::Trouble> &troubles, const InUse &inUse)
+{
+    QVariantList hardest;
+    for (const WordMemory::Summary::Trouble &trouble : troubles) {
+        const WordStore::Entry *entry = inUse.value(trouble.dictionary).value(trouble.word);
+        if (!entry || trouble.mistakes == 0)
+            continue;
+        hardest.append(QVariantMap{{QStringLiteral("word"), entry->word},
+                                   {QStringLiteral("imagePath"), entry->imagePath},
+                                   {QStringLiteral("soundPath"), entry->soundPath},
+                                   {QStringLiteral("mistakes"), trouble.mistakes}});
+        if (hardest.size() == 5)
+            break;
+    }
+    return hardest;
+}
+
+} // namespace
 
 ProgressReport::ProgressReport(ProgressStore *store, QObject *parent)
     : QObject(parent)
@@ -31,13 +67,8 @@ void ProgressReport::load(qint64 player, const QString &name)
     // The dictionaries in use, in the player's order; a word's picture and
     // recording for the hardest words.
     const QList<WordStore::Entry> entries = WordStore::instance()->chosenWords();
-    QHash<QString, QHash<QString, const WordStore::Entry *>> inUse;
     QStringList order;
-    for (const WordStore::Entry &entry : entries) {
-        if (!inUse.contains(entry.dictionary))
-            order.append(entry.dictionary);
-        inUse[entry.dictionary].insert(entry.word, &entry);
-    }
+    const InUse inUse = wordsInUse(entries, &order);
     m_dictionaries.clear();
     for (const QString &dictionary : qAsConst(order)) {
         int learned = 0;
@@ -70,19 +101,7 @@ void ProgressReport::load(qint64 player, const QString &name)
                                   {QStringLiteral("minutes"), minutes}});
     }
 
-    // Only words still in use can show their picture; the others are left out.
-    m_hardest.clear();
-    for (const WordMemory::Summary::Trouble &trouble : summary.mostMistakes) {
-        const WordStore::Entry *entry = inUse.value(trouble.dictionary).value(trouble.word);
-        if (!entry || trouble.mistakes == 0)
-            continue;
-        m_hardest.append(QVariantMap{{QStringLiteral("word"), entry->word},
-                                     {QStringLiteral("imagePath"), entry->imagePath},
-                                     {QStringLiteral("soundPath"), entry->soundPath},
-                                     {QStringLiteral("mistakes"), trouble.mistakes}});
-        if (m_hardest.size() == 5)
-            break;
-    }
+    m_hardest = hardestInUse(summary.mostMistakes, inUse);
     m_lastGame = summary.lastAnswer.isValid() ? locale.toString(summary.lastAnswer.date(), QLocale::LongFormat)
                                               : QString();
     if (!m_exportMessage.isEmpty()) {
@@ -122,4 +141,42 @@ void ProgressReport::play(const QString &soundPath)
 {
     if (!soundPath.isEmpty())
         emit playSound(soundPath);
+}
+
+QString ProgressReport::className() const
+{
+    return m_sync ? m_sync->className() : QString();
+}
+
+void ProgressReport::setClassSync(ClassSync *sync)
+{
+    m_sync = sync;
+    connect(sync, &ClassSync::classLoaded, this, [this](const ClassSync::ClassSummary &summary) {
+        m_classPupils.clear();
+        m_classHardest.clear();
+        m_classMessage = summary.loaded ? QString() : tr("The class's server cannot be reached just now.");
+        const QLocale locale;
+        for (const ClassSync::PupilSummary &pupil : summary.pupils) {
+            m_classPupils.append(
+                QVariantMap{{QStringLiteral("name"), pupil.name},
+                            {QStringLiteral("learned"), pupil.learned},
+                            {QStringLiteral("learning"), pupil.learning},
+                            {QStringLiteral("lastPlayed"),
+                             pupil.lastPlayed.isValid() ? locale.toString(pupil.lastPlayed.date(), QLocale::ShortFormat)
+                                                        : QString()}});
+        }
+        const QList<WordStore::Entry> entries = WordStore::instance()->chosenWords();
+        m_classHardest = hardestInUse(summary.hardest, wordsInUse(entries));
+        emit classChanged();
+    });
+    emit classChanged();
+}
+
+void ProgressReport::loadClass()
+{
+    if (!m_sync)
+        return;
+    m_classMessage = tr("Asking the class's server…");
+    emit classChanged();
+    m_sync->loadClass();
 }

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QVariantList>
 
+class ClassSync;
 class ProgressStore;
 class QWidget;
 
@@ -26,6 +27,14 @@ class ProgressReport : public QObject
     Q_PROPERTY(QVariantList hardest READ hardest NOTIFY changed)
     // The date of the last game in the player's language; empty when none.
     Q_PROPERTY(QString lastGame READ lastGame NOTIFY changed)
+    // The class's page, for a machine of a class: empty when not in one.
+    Q_PROPERTY(QString className READ className NOTIFY classChanged)
+    // Maps of name, learned, learning, lastPlayed (a date, or empty), by name.
+    Q_PROPERTY(QVariantList classPupils READ classPupils NOTIFY classChanged)
+    // As hardest, for all the class's pupils together.
+    Q_PROPERTY(QVariantList classHardest READ classHardest NOTIFY classChanged)
+    // While loading, or when the server could not be asked; empty otherwise.
+    Q_PROPERTY(QString classMessage READ classMessage NOTIFY classChanged)
     // What the last export did, in a line for the page; empty before one.
     Q_PROPERTY(QString exportMessage READ exportMessage NOTIFY exportMessageChanged)
 
@@ -43,6 +52,15 @@ public:
     QVariantList hardest() const { return m_hardest; }
     QString lastGame() const { return m_lastGame; }
     QString exportMessage() const { return m_exportMessage; }
+    QString className() const;
+    QVariantList classPupils() const { return m_classPupils; }
+    QVariantList classHardest() const { return m_classHardest; }
+    QString classMessage() const { return m_classMessage; }
+
+    // The class this machine is in; nullptr for none.
+    void setClassSync(ClassSync *sync);
+    // Asks the server for the whole class; the page fills in when it answers.
+    Q_INVOKABLE void loadClass();
 
     // Asks where to save and writes every player's words there as CSV.
     void chooseFileAndExport(QWidget *parent);
@@ -54,6 +72,7 @@ public:
 
 signals:
     void changed();
+    void classChanged();
     void exportMessageChanged();
     void playSound(QString path);
 
@@ -67,4 +86,8 @@ private:
     QVariantList m_hardest;
     QString m_lastGame;
     QString m_exportMessage;
+    ClassSync *m_sync = nullptr;
+    QVariantList m_classPupils;
+    QVariantList m_classHardest;
+    QString m_classMessage;
 };

@@ -1,8 +1,10 @@
 #include "ProgressExport.h"
 
+#include "ClassServer.h"
 #include "ProgressStore.h"
 #include "WordMemory.h"
 
+#include <QMap>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -37,21 +39,35 @@ void writeRow(QByteArray &out, const QStringList &fields)
 
 bool ProgressExport::writeCsv(const ProgressStore &store, const QString &path, QString *error)
 {
+    if (store.status() != ProgressStore::Ready) {
+        if (error)
+            *error = QStringLiteral("The players' progress is not available.");
+        return false;
+    }
+    const QList<ProgressStore::Player> players = store.players();
+    QStringList names;
+    for (const ProgressStore::Player &player : players)
+        names << player.name;
+    return writeCsv(
+        names, [&](int index) { return store.answers(players.at(index).id); }, path, error);
+}
+
+bool ProgressExport::writeCsv(const QStringList &players,
+                              const std::function<QList<WordMemory::Answer>(int index)> &answersOf, const QString &path,
+                              QString *error)
+{
     const auto fail = [error](const QString &reason) {
         if (error)
             *error = reason;
         return false;
     };
-    if (store.status() != ProgressStore::Ready)
-        return fail(QStringLiteral("The players' progress is not available."));
-
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return fail(file.errorString());
     QByteArray out;
     writeRow(out, {"player", "dictionary", "word", "box", "right_first_try", "mistakes", "first_seen", "last_seen"});
-    for (const ProgressStore::Player &player : store.players()) {
-        const WordMemory memory = WordMemory::of(store.answers(player.id));
+    for (int index = 0; index < players.size(); ++index) {
+        const WordMemory memory = WordMemory::of(answersOf(index));
         // Sorted, so two exports of the same answers are the same file.
         QStringList dictionaries = memory.words().keys();
         std::sort(dictionaries.begin(), dictionaries.end());
@@ -62,7 +78,7 @@ bool ProgressExport::writeCsv(const ProgressStore &store, const QString &path, Q
             for (const QString &word : names) {
                 const WordMemory::State &state = words[word];
                 writeRow(out,
-                         {player.name, dictionary, word, QString::number(state.box),
+                         {players.at(index), dictionary, word, QString::number(state.box),
                           QString::number(state.rightFirstTry), QString::number(state.mistakes),
                           isoDate(state.firstSeen), isoDate(state.lastSeen)});
             }
@@ -75,4 +91,23 @@ bool ProgressExport::writeCsv(const ProgressStore &store, const QString &path, Q
     if (file.write(out) != out.size() || !file.commit())
         return fail(file.errorString());
     return true;
+}
+
+bool ProgressExport::writeCsv(ClassServer &server, const QString &path, QString *error)
+{
+    QList<ClassServer::Pupil> pupils;
+    QList<ClassServer::Answer> answers;
+    if (!server.pupils(&pupils) || !server.classAnswers(&answers)) {
+        if (error)
+            *error = server.errorText();
+        return false;
+    }
+    QMap<QString, QList<WordMemory::Answer>> byPupil;
+    for (const ClassServer::Pupil &pupil : pupils)
+        byPupil[pupil.name];
+    for (const ClassServer::Answer &answer : answers)
+        byPupil[answer.pupil].append(answer.answer);
+    const QStringList names = byPupil.keys();
+    return writeCsv(
+        names, [&](int index) { return byPupil.value(names.at(index)); }, path, error);
 }

@@ -2,8 +2,8 @@
 
 #include "DataDirectory.h"
 #include "NamePrompt.h"
+#include "SqliteConnection.h"
 
-#include <QAtomicInt>
 #include <QDateTime>
 #include <QFile>
 #include <QHash>
@@ -18,8 +18,7 @@
 
 namespace {
 
-const int SchemaVersion = 1;
-QAtomicInt connectionCount;
+const int SchemaVersion = 2;
 
 // The tables of version 1 that version 0 had no form of. Player ids are never
 // reused, so an answer still queued for a removed player cannot go to a new one.
@@ -30,6 +29,14 @@ const char *const NewTables[] = {
     "CREATE INDEX answers_by_player ON answers (player, at)",
     "CREATE TABLE meta (one INTEGER PRIMARY KEY CHECK (one = 1), current_player INTEGER)",
     "INSERT INTO meta (one) VALUES (1)",
+};
+// Version 2 keeps, for a class's server, which answers went up and how far
+// each pupil's answers from other machines were fetched.
+const char *const ToVersion2[] = {
+    "ALTER TABLE answers ADD COLUMN pushed INTEGER NOT NULL DEFAULT 0",
+    "CREATE INDEX answers_to_push ON answers (pushed, at)",
+    ("CREATE TABLE class_cursors (class TEXT NOT NULL, pupil TEXT NOT NULL, cursor TEXT NOT NULL,"
+     " PRIMARY KEY (class, pupil))"),
 };
 const char *const PlayersTable = "CREATE TABLE players (id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT NOT NULL,"
                                  " picture TEXT NOT NULL DEFAULT '', added INTEGER NOT NULL DEFAULT 0)";
@@ -42,15 +49,12 @@ const char *const FromVersion0Before[] = {
     "ALTER TABLE answers RENAME TO answers_version0",
 };
 const char *const FromVersion0After[] = {
-    ("INSERT INTO answers SELECT lower(hex(randomblob(16))), player, dictionary, word, game, outcome, at"
-     " FROM answers_version0 ORDER BY rowid"),
+    // Ids in the usual form of a UUID, as a class's server hands them back.
+    ("INSERT INTO answers SELECT lower(substr(u, 1, 8) || '-' || substr(u, 9, 4) || '-4' || substr(u, 14, 3) || '-8'"
+     " || substr(u, 18, 3) || '-' || substr(u, 21, 12)), player, dictionary, word, game, outcome, at"
+     " FROM (SELECT hex(randomblob(16)) AS u, * FROM answers_version0 ORDER BY rowid)"),
     "DROP TABLE answers_version0",
 };
-
-QString databasePath()
-{
-    return DataDirectory::filePath(QLatin1Char('/') + ProgressStore::fileName());
-}
 
 enum Integrity { Sound, Damaged, Unknown };
 
@@ -63,50 +67,6 @@ Integrity checkIntegrity(const QString &connection)
     // leave the file where it is.
     const int code = query.lastError().nativeErrorCode().toInt() & 0xff;
     return code == 11 || code == 26 ? Damaged : Unknown;
-}
-
-QString uniqueConnectionName(const char *role)
-{
-    return QStringLiteral("vocalune-progress-%1-%2").arg(connectionCount.fetchAndAddRelaxed(1)).arg(role);
-}
-
-// WAL with synchronous=NORMAL: a commit is in the log before it returns, so
-// killing the program loses at most the answer being written; only a power
-// cut can lose the last few commits. No fsync per answer keeps taps cheap.
-bool openConnection(const QString &name, const QString &path)
-{
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-    db.setDatabaseName(path);
-    if (!db.open())
-        return false;
-    // Where it cannot be set, SQLite's default FULL is safer still.
-    QSqlQuery query(db);
-    query.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
-    return true;
-}
-
-// Closes and forgets the connection once no QSqlDatabase of it is left.
-void closeConnection(const QString &name)
-{
-    {
-        QSqlDatabase db = QSqlDatabase::database(name, false);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
-}
-
-// Runs work in one write transaction: all of it or nothing. IMMEDIATE takes
-// the write lock at the start, so the writer thread's and the caller's
-// connections wait for each other instead of failing half-way.
-bool writeTransaction(const QString &connection, const std::function<bool(QSqlQuery &)> &work)
-{
-    QSqlQuery query(QSqlDatabase::database(connection, false));
-    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        return false;
-    if (work(query) && query.exec(QStringLiteral("COMMIT")))
-        return true;
-    query.exec(QStringLiteral("ROLLBACK"));
-    return false;
 }
 
 bool execAll(QSqlQuery &query, const QList<const char *> &statements)
@@ -151,24 +111,32 @@ QString moveAside(const QString &path)
     return aside;
 }
 
-// Version 0 or an empty file up to this version, in one transaction.
+// Version 0 or an empty file to version 1.
+bool upgradeToVersion1(QSqlQuery &query)
+{
+    if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = 'players'")) || !query.next())
+        return false;
+    const bool version0 = query.value(0).toInt() > 0;
+    if (version0 ? !execAll(query, {std::begin(FromVersion0Before), std::end(FromVersion0Before)})
+                 : !query.exec(QLatin1String(PlayersTable)))
+        return false;
+    if (!execAll(query, {std::begin(NewTables), std::end(NewTables)}))
+        return false;
+    return !version0 || execAll(query, {std::begin(FromVersion0After), std::end(FromVersion0After)});
+}
+
+// Version 0, 1 or an empty file up to this version, in one transaction.
 bool upgrade(const QString &connection)
 {
-    return writeTransaction(connection, [](QSqlQuery &query) {
+    return SqliteConnection::write(connection, [](QSqlQuery &query) {
         if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
             return false;
         const int version = query.value(0).toInt();
         if (version == SchemaVersion)
             return true;
-        if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = 'players'")) || !query.next())
+        if (version < 1 && !upgradeToVersion1(query))
             return false;
-        const bool version0 = query.value(0).toInt() > 0;
-        if (version0 ? !execAll(query, {std::begin(FromVersion0Before), std::end(FromVersion0Before)})
-                     : !query.exec(QLatin1String(PlayersTable)))
-            return false;
-        if (!execAll(query, {std::begin(NewTables), std::end(NewTables)}))
-            return false;
-        if (version0 && !execAll(query, {std::begin(FromVersion0After), std::end(FromVersion0After)}))
+        if (!execAll(query, {std::begin(ToVersion2), std::end(ToVersion2)}))
             return false;
         return query.exec(QStringLiteral("PRAGMA user_version = %1").arg(SchemaVersion));
     });
@@ -214,12 +182,12 @@ public:
         : m_connection(connection)
     {
     }
-    bool open(const QString &path) { return openConnection(m_connection, path); }
-    void close() { closeConnection(m_connection); }
+    bool open(const QString &path) { return SqliteConnection::open(m_connection, path); }
+    void close() { SqliteConnection::close(m_connection); }
     // False when nothing was kept: the disk refused it, or the player is gone.
     bool write(qint64 player, const QString &id, const WordMemory::Answer &answer)
     {
-        return writeTransaction(m_connection, [&](QSqlQuery &query) {
+        return SqliteConnection::write(m_connection, [&](QSqlQuery &query) {
             if (!prepareAnswer(query))
                 return false;
             bindAnswer(query, player, id, answer);
@@ -239,6 +207,16 @@ QString ProgressStore::fileName()
 int ProgressStore::schemaVersion()
 {
     return SchemaVersion;
+}
+
+QString ProgressStore::path() const
+{
+    return m_path.isEmpty() ? DataDirectory::filePath(QLatin1Char('/') + fileName()) : m_path;
+}
+
+void ProgressStore::setPath(const QString &path)
+{
+    m_path = path;
 }
 
 ProgressStore::ProgressStore(QObject *parent)
@@ -264,7 +242,7 @@ void ProgressStore::close()
         m_thread = nullptr;
     }
     if (!m_connection.isEmpty())
-        closeConnection(m_connection);
+        SqliteConnection::close(m_connection);
     m_connection.clear();
 }
 
@@ -279,11 +257,11 @@ bool ProgressStore::open(const QString &defaultPicture)
     }
     m_thread = new QThread;
     m_thread->setObjectName(QStringLiteral("ProgressWriter"));
-    m_writer = new Writer(uniqueConnectionName("writer"));
+    m_writer = new Writer(SqliteConnection::uniqueName("writer"));
     m_writer->moveToThread(m_thread);
     m_thread->start();
     bool writerOpen = false;
-    const QString path = databasePath();
+    const QString path = this->path();
     QMetaObject::invokeMethod(
         m_writer, [&] { writerOpen = m_writer->open(path); }, Qt::BlockingQueuedConnection);
     if (!writerOpen
@@ -297,20 +275,20 @@ bool ProgressStore::open(const QString &defaultPicture)
 
 ProgressStore::Status ProgressStore::openDatabase()
 {
-    const QString path = databasePath();
+    const QString path = this->path();
     const int header = headerVersion(path);
     if (header > SchemaVersion)
         return NewerSchema;
-    m_connection = uniqueConnectionName("reader");
-    if (!openConnection(m_connection, path))
+    m_connection = SqliteConnection::uniqueName("reader");
+    if (!SqliteConnection::open(m_connection, path))
         return Unavailable;
     const Integrity integrity = header == -2 ? Damaged : checkIntegrity(m_connection);
     if (integrity == Unknown)
         return Unavailable;
     if (integrity == Damaged) {
-        closeConnection(m_connection);
+        SqliteConnection::close(m_connection);
         m_movedAside = moveAside(path);
-        if (m_movedAside.isEmpty() || !openConnection(m_connection, path))
+        if (m_movedAside.isEmpty() || !SqliteConnection::open(m_connection, path))
             return Unavailable;
     }
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
@@ -356,7 +334,7 @@ qint64 ProgressStore::addPlayer(const QString &name, const QString &picture)
     if (m_connection.isEmpty() || kept.isEmpty())
         return -1;
     qint64 id = -1;
-    const bool added = writeTransaction(m_connection, [&](QSqlQuery &query) {
+    const bool added = SqliteConnection::write(m_connection, [&](QSqlQuery &query) {
         if (!query.exec(QStringLiteral("SELECT count(*) FROM players")) || !query.next()
             || query.value(0).toInt() >= MaxPlayers)
             return false;
@@ -376,7 +354,7 @@ bool ProgressStore::updatePlayer(qint64 id, const char *column, const QString &v
 {
     if (m_connection.isEmpty())
         return false;
-    return writeTransaction(m_connection, [&](QSqlQuery &query) {
+    return SqliteConnection::write(m_connection, [&](QSqlQuery &query) {
         query.prepare(QStringLiteral("UPDATE players SET %1 = ? WHERE id = ?").arg(QLatin1String(column)));
         query.addBindValue(text(value));
         query.addBindValue(id);
@@ -399,7 +377,7 @@ bool ProgressStore::removePlayer(qint64 id)
 {
     if (m_connection.isEmpty())
         return false;
-    return writeTransaction(m_connection, [&](QSqlQuery &query) {
+    return SqliteConnection::write(m_connection, [&](QSqlQuery &query) {
         query.prepare(QStringLiteral("DELETE FROM answers WHERE player = ?"));
         query.addBindValue(id);
         if (!query.exec())
@@ -427,7 +405,7 @@ bool ProgressStore::setCurrentPlayer(qint64 id)
 {
     if (m_connection.isEmpty() || id < 0)
         return false;
-    return writeTransaction(m_connection, [&](QSqlQuery &query) {
+    return SqliteConnection::write(m_connection, [&](QSqlQuery &query) {
         query.prepare(QStringLiteral("UPDATE meta SET current_player = ? WHERE EXISTS"
                                      " (SELECT 1 FROM players WHERE id = ?)"));
         query.addBindValue(id);
@@ -463,7 +441,7 @@ bool ProgressStore::insertAnswers(qint64 player, const QList<WordMemory::Answer>
 {
     if (m_connection.isEmpty())
         return false;
-    return writeTransaction(m_connection, [&](QSqlQuery &query) {
+    return SqliteConnection::write(m_connection, [&](QSqlQuery &query) {
         if (!prepareAnswer(query))
             return false;
         for (const WordMemory::Answer &answer : answers) {
@@ -487,18 +465,7 @@ QList<WordMemory::Answer> ProgressStore::answers(qint64 player) const
     query.addBindValue(player);
     if (!query.exec())
         return answers;
-    // Each conversion to local time asks the C library, which looks at the
-    // zone file every time: a year of answers took seconds. The offset is
-    // looked up once a quarter of an hour (zones change on quarter hours),
-    // and the answer keeps its local time with that offset.
-    QHash<qint64, int> offsets;
-    const auto localTime = [&offsets](qint64 ms) {
-        const qint64 quarter = ms / (15 * 60 * 1000) - (ms < 0 && ms % (15 * 60 * 1000) != 0);
-        auto it = offsets.find(quarter);
-        if (it == offsets.end())
-            it = offsets.insert(quarter, QDateTime::fromMSecsSinceEpoch(quarter * 15 * 60 * 1000).offsetFromUtc());
-        return QDateTime::fromMSecsSinceEpoch(ms, Qt::OffsetFromUTC, *it);
-    };
+    LocalTimes times;
     while (query.next()) {
         const int game = query.value(2).toInt();
         const int outcome = query.value(3).toInt();
@@ -511,7 +478,7 @@ QList<WordMemory::Answer> ProgressStore::answers(qint64 player) const
         answer.word = query.value(1).toString();
         answer.game = WordMemory::Game(game);
         answer.outcome = WordMemory::Outcome(outcome);
-        answer.at = localTime(query.value(4).toLongLong());
+        answer.at = times.at(query.value(4).toLongLong());
         answers.append(answer);
     }
     return answers;

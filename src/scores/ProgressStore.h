@@ -37,6 +37,10 @@ public:
     static int schemaVersion();
 
     explicit ProgressStore(QObject *parent = nullptr);
+    // The file: progress.sqlite in the data directory unless another was set
+    // before open() (a second machine in the tests, the benchmark).
+    QString path() const;
+    void setPath(const QString &path);
     ~ProgressStore() override; // waits for the answers still being written
 
     // Opens (making or upgrading) the database. A file that is not a database
@@ -85,6 +89,7 @@ private:
     void close();
     bool updatePlayer(qint64 id, const char *column, const QString &value);
 
+    QString m_path;
     Status m_status = Closed;
     QString m_movedAside;
     QString m_connection;

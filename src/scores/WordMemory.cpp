@@ -158,3 +158,13 @@ WordMemory::Summary WordMemory::summarize(const QList<Answer> &answers, const QD
         summary.mostMistakes.erase(summary.mostMistakes.begin() + qMax(0, top), summary.mostMistakes.end());
     return summary;
 }
+
+QDateTime LocalTimes::at(qint64 ms)
+{
+    constexpr qint64 Quarter = 15 * 60 * 1000;
+    const qint64 quarter = ms / Quarter - (ms < 0 && ms % Quarter != 0);
+    auto it = m_offsets.find(quarter);
+    if (it == m_offsets.end())
+        it = m_offsets.insert(quarter, QDateTime::fromMSecsSinceEpoch(quarter * Quarter).offsetFromUtc());
+    return QDateTime::fromMSecsSinceEpoch(ms, Qt::OffsetFromUTC, *it);
+}

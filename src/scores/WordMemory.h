@@ -6,6 +6,19 @@
 #include <QList>
 #include <QString>
 
+// The local time of instants kept in UTC. Each conversion asks the C library,
+// which reads the zone file every time: a year of answers took seconds. The
+// offset is looked up once a quarter of an hour (zones change on quarter
+// hours), and the time keeps that offset.
+class LocalTimes
+{
+public:
+    QDateTime at(qint64 msSinceEpoch);
+
+private:
+    QHash<qint64, int> m_offsets;
+};
+
 // What one player's answers say about each word: its box, as in a Leitner
 // system with growing gaps, and the counts a parent reads. Nothing of this is
 // stored: the boxes are worked out from the answers each time, so a change of
