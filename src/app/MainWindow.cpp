@@ -320,6 +320,9 @@ void MainWindow::buttonPlayersClicked()
     // A page opened before the database (a very quick tap) opens it now.
     m_players->open();
     m_players->countLearned();
+    // Pupils who first played on another machine of the class can choose themselves here.
+    if (ClassSync *sync = m_players->classSync())
+        sync->fetchPupils();
     navigator->show(PagePlayers);
 }
 
