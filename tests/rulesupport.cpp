@@ -78,11 +78,19 @@ TemporaryDataLocation::TemporaryDataLocation()
     QVERIFY2(m_dir.isValid(), "cannot make a temporary folder");
     const QString location = m_dir.path() + "/share/Vocalune";
     DataDirectory::setPlatformLocationProvider([location] { return location; });
+    m_oldDataDirs = qgetenv("XDG_DATA_DIRS");
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(systemDataDir(0) + ":" + systemDataDir(1)));
 }
 
 TemporaryDataLocation::~TemporaryDataLocation()
 {
     DataDirectory::setPlatformLocationProvider({});
+    qputenv("XDG_DATA_DIRS", m_oldDataDirs);
+}
+
+QString TemporaryDataLocation::systemDataDir(int index) const
+{
+    return m_dir.path() + QString("/system%1").arg(index + 1);
 }
 
 QString TemporaryDataLocation::path() const

@@ -49,7 +49,8 @@ bool registerTestDictionaries();
 void unregisterTestDictionaries();
 
 // Points the data location at a fresh empty folder while it lives, so no test
-// ever touches the real home. The folder is removed afterwards.
+// ever touches the real home, and $XDG_DATA_DIRS at two empty folders beside
+// it, so no test sees the computer's word sets. The folder is removed afterwards.
 class TemporaryDataLocation
 {
 public:
@@ -57,8 +58,10 @@ public:
     ~TemporaryDataLocation();
     QString path() const;
     QString filePath(const QString &name) const; // name as "/settings.dat"
+    QString systemDataDir(int index) const;      // of $XDG_DATA_DIRS: 0 or 1
 private:
     QTemporaryDir m_dir;
+    QByteArray m_oldDataDirs;
 };
 
 QByteArray readFile(const QString &path);

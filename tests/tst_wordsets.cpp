@@ -1,4 +1,5 @@
 #include "DataDirectory.h"
+#include "DictionaryDetails.h"
 #include "ImportedSets.h"
 #include "MainWindow.h"
 #include "Settings.h"
@@ -220,6 +221,8 @@ private slots:
     void bothGamesShowTheSetInTheWindow();
     void catalogueNeverLetsASetShadowADictionary();
     void removeTakesFilesAndSavedChoice();
+    void systemSets_data();
+    void systemSets();
     void commandLine();
 };
 
@@ -804,6 +807,62 @@ void TestWordSets::removeTakesFilesAndSavedChoice()
     QCOMPARE(WordStore::instance()->chosenDictionaries(), QStringList({bundled}));
 }
 
+// --- Sets for every user -------------------------------------------------------
+
+void TestWordSets::systemSets_data()
+{
+    // What each folder of $XDG_DATA_DIRS holds as "Pets", and the one listed (0: none).
+    QTest::addColumn<QStringList>("held");
+    QTest::addColumn<int>("listed");
+    QTest::newRow("second folder") << QStringList{"", "set"} << 2;
+    QTest::newRow("first folder wins") << QStringList{"set", "set"} << 1;
+    QTest::newRow("linked set folder") << QStringList{"link", ""} << 0;
+    QTest::newRow("too few words") << QStringList{"", "small"} << 0;
+    QTest::newRow("too few in the first") << QStringList{"small", "set"} << 2;
+}
+
+void TestWordSets::systemSets()
+{
+    QFETCH(QStringList, held);
+    QFETCH(int, listed);
+    // The player's own Pets came first.
+    QVERIFY(import(makeSmallFolder("Pets")).imported());
+    const QStringList own = snapshot(data() + "/png");
+    const QString outside = makeSmallFolder("Outside") + "/Word 0.png";
+    for (int i = 0; i < 2; ++i) {
+        const QString root = m_location->systemDataDir(i) + "/vocalune/wordsets";
+        const QString folder = held[i] == "link" ? sources() + "/linked" : root + "/png/Pets";
+        QVERIFY(held[i].isEmpty() || (QDir().mkpath(folder) && QDir().mkpath(root + "/png")));
+        for (int k = 0; k < (held[i] == "small" ? 5 : held[i].isEmpty() ? 0 : 6); ++k)
+            TestSupport::writeFile(QString("%1/Folder%2 word%3.png").arg(folder).arg(i + 1).arg(k),
+                                   encoded(picture(Qt::blue), "png"));
+        // Neither a linked folder nor a linked picture is read.
+        QVERIFY(held[i] != "link" || QFile::link(folder, root + "/png/Pets"));
+        QVERIFY(held[i] != "set" || QFile::link(outside, folder + "/Outside.png"));
+    }
+    WordStore *store = WordStore::instance();
+    QVERIFY(store->loadLists() && (store->dictionaries() + store->chosenDictionaries()).count("Pets") == 1);
+    QVERIFY(store->addList(store->dictionaries().indexOf("Pets")));
+    // Its last word in name order, where a linked picture would come last.
+    const WordStore::Entry last = store->chosenWords().last();
+    const QString word = last.word + " " + QUrl(last.imagePath).toLocalFile();
+    WordSetImport page;
+    const bool removable = DictionaryDetails::describe({"Pets"}).value("Pets").toMap().value("removable").toBool();
+    if (listed == 0) {
+        QCOMPARE(word, "Word 5 " + data() + "/png/Pets/Word 5.png");
+        QVERIFY(removable && page.canRemove("Pets"));
+        return;
+    }
+    // Played from the listed folder, removed by nobody; the player's own set stays as it was.
+    const QString root = m_location->systemDataDir(listed - 1) + "/vocalune/wordsets";
+    QCOMPARE(word, QString("Folder%1 word5 %2/png/Pets/Folder%1 word5.png").arg(listed).arg(root));
+    QVERIFY(!removable && !page.canRemove("Pets") && !page.remove("Pets"));
+    QVERIFY(!WordSetImporter::removeSetFiles("Pets"));
+    QCOMPARE(snapshot(data() + "/png"), own);
+    QCOMPARE(import(makeSmallFolder("again/pets")).failure,
+             QString("there is already a set called \"pets\" for every user of this computer; rename the folder"));
+}
+
 // --- The command line ---------------------------------------------------------
 
 void TestWordSets::commandLine()
@@ -835,7 +894,7 @@ void TestWordSets::commandLine()
 
     QString out;
     QCOMPARE(run({"--help"}, &out), 0);
-    QVERIFY2(out.contains("--import-word-set <folder>"), qPrintable(out));
+    QVERIFY2(out.contains("--import-word-set <folder>") && out.contains("--to <folder>"), qPrintable(out));
 
     const QString folder = makeSmallFolder("Lesson 3");
     TestSupport::writeFile(folder + "/Bad.png", "not really");
@@ -865,6 +924,25 @@ void TestWordSets::commandLine()
                      "Huge.png: picture too large (more than 40 megapixels)\n"));
     QVERIFY(run({"--import-word-set"}, &out) > 0);
     QCOMPARE(ImportedSets::names(), QStringList({"Lesson 3"}));
+
+    // For every user: the layout under the folder --to names, readable by all whatever the umask.
+    const QString shared = m_location->systemDataDir(1) + "/vocalune/wordsets";
+    const mode_t mask = umask(077);
+    QCOMPARE(run({"--import-word-set", folder, "--to", shared}, &out), 0);
+    umask(mask);
+    QVERIFY2(out.startsWith("Imported 6 words into the set \"Lesson 3\".\n"), qPrintable(out));
+    QCOMPARE(ImportedSets::rootOf("Lesson 3"), shared);
+    for (const QString &path :
+         {shared, shared + "/png/Lesson 3", shared + "/mp3/Lesson 3", shared + "/png/Lesson 3/Word 5.png"})
+        QCOMPARE(int(QFileInfo(path).permissions() & 0x7077), QFileInfo(path).isDir() ? 0x7055 : 0x6044); // 755, 644
+    // A target that cannot be made: 1, the reason in one line, nothing written.
+    TestSupport::writeFile(home + "/plain", "a file");
+    QCOMPARE(run({"--import-word-set", folder, "--to", home + "/plain/wordsets"}, &out), 1);
+    QCOMPARE(out, QString());
+    QCOMPARE(errors.trimmed().split('\n').last(),
+             "Nothing was imported: nothing can be written in the folder " + home
+                 + "/plain/wordsets (no permission, or the disk is full).");
+    QCOMPARE(TestSupport::readFile(home + "/plain"), QByteArray("a file"));
 
     // Every player's words as CSV, without a window; where it cannot write: 1 and why, in a line.
     QCOMPARE(run({"--export-progress", home + "/progress.csv"}, &out), 0);

@@ -52,6 +52,18 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
         <source>file</source>
         <translation>Datei</translation>
     </message>
+    <message>
+        <source>With --import-word-set: import the set for every user of the computer, into %1 (an administrator&apos;s task).</source>
+        <translation>Mit --import-word-set: den Wortschatz für alle Benutzer des Computers nach %1 importieren (eine Aufgabe für Administratoren).</translation>
+    </message>
+    <message>
+        <source>With --import-word-set: import the set for every user into this folder of word sets instead (implies --system).</source>
+        <translation>Mit --import-word-set: den Wortschatz für alle Benutzer stattdessen in diesen Ordner für Wortschätze importieren (schließt --system ein).</translation>
+    </message>
+    <message>
+        <source>--to needs a folder</source>
+        <translation>--to braucht einen Ordner</translation>
+    </message>
 </context>
 <context>
     <name>DictionariesView</name>
@@ -766,6 +778,14 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
     <message>
         <source>the folder disappeared during the import (was the USB stick removed?)</source>
         <translation>der Ordner ist während des Imports verschwunden (wurde der USB-Stick entfernt?)</translation>
+    </message>
+    <message>
+        <source>there is already a set called &quot;%1&quot; for every user of this computer; rename the folder</source>
+        <translation>es gibt schon einen Wortschatz namens „%1“ für alle Benutzer dieses Computers; bitte den Ordner umbenennen</translation>
+    </message>
+    <message>
+        <source>nothing can be written in the folder %1 (no permission, or the disk is full)</source>
+        <translation>in den Ordner %1 kann nichts geschrieben werden (keine Berechtigung oder der Datenträger ist voll)</translation>
     </message>
 </context>
 </TS>

@@ -52,6 +52,18 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
         <source>file</source>
         <translation>archivo</translation>
     </message>
+    <message>
+        <source>With --import-word-set: import the set for every user of the computer, into %1 (an administrator&apos;s task).</source>
+        <translation>Con --import-word-set: importar el conjunto para todos los usuarios del ordenador, en %1 (tarea de un administrador).</translation>
+    </message>
+    <message>
+        <source>With --import-word-set: import the set for every user into this folder of word sets instead (implies --system).</source>
+        <translation>Con --import-word-set: importar el conjunto para todos los usuarios en esta carpeta de conjuntos de palabras (implica --system).</translation>
+    </message>
+    <message>
+        <source>--to needs a folder</source>
+        <translation>--to necesita una carpeta</translation>
+    </message>
 </context>
 <context>
     <name>DictionariesView</name>
@@ -766,6 +778,14 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
     <message>
         <source>the folder disappeared during the import (was the USB stick removed?)</source>
         <translation>la carpeta desapareció durante la importación (¿se quitó la memoria USB?)</translation>
+    </message>
+    <message>
+        <source>there is already a set called &quot;%1&quot; for every user of this computer; rename the folder</source>
+        <translation>ya hay un conjunto llamado «%1» para todos los usuarios de este ordenador; cambie el nombre de la carpeta</translation>
+    </message>
+    <message>
+        <source>nothing can be written in the folder %1 (no permission, or the disk is full)</source>
+        <translation>no se puede escribir nada en la carpeta %1 (sin permiso, o el disco está lleno)</translation>
     </message>
 </context>
 </TS>

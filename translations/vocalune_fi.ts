@@ -52,6 +52,18 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
         <source>file</source>
         <translation>tiedosto</translation>
     </message>
+    <message>
+        <source>With --import-word-set: import the set for every user of the computer, into %1 (an administrator&apos;s task).</source>
+        <translation>Valitsimen --import-word-set kanssa: tuo sarja tietokoneen kaikille käyttäjille kansioon %1 (ylläpitäjän tehtävä).</translation>
+    </message>
+    <message>
+        <source>With --import-word-set: import the set for every user into this folder of word sets instead (implies --system).</source>
+        <translation>Valitsimen --import-word-set kanssa: tuo sarja kaikille käyttäjille sen sijaan tähän sanasarjojen kansioon (sisältää valitsimen --system).</translation>
+    </message>
+    <message>
+        <source>--to needs a folder</source>
+        <translation>--to tarvitsee kansion</translation>
+    </message>
 </context>
 <context>
     <name>DictionariesView</name>
@@ -766,6 +778,14 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
     <message>
         <source>the folder disappeared during the import (was the USB stick removed?)</source>
         <translation>kansio katosi tuonnin aikana (irrotettiinko USB-muisti?)</translation>
+    </message>
+    <message>
+        <source>there is already a set called &quot;%1&quot; for every user of this computer; rename the folder</source>
+        <translation>tämän tietokoneen kaikilla käyttäjillä on jo sarja ”%1”; nimeä kansio uudelleen</translation>
+    </message>
+    <message>
+        <source>nothing can be written in the folder %1 (no permission, or the disk is full)</source>
+        <translation>kansioon %1 ei voi kirjoittaa mitään (ei oikeuksia, tai levy on täynnä)</translation>
     </message>
 </context>
 </TS>

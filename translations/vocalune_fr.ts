@@ -52,6 +52,18 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
         <source>file</source>
         <translation>fichier</translation>
     </message>
+    <message>
+        <source>With --import-word-set: import the set for every user of the computer, into %1 (an administrator&apos;s task).</source>
+        <translation>Avec --import-word-set&#xa0;: importer la série pour tous les utilisateurs de l’ordinateur, dans %1 (tâche d’administrateur).</translation>
+    </message>
+    <message>
+        <source>With --import-word-set: import the set for every user into this folder of word sets instead (implies --system).</source>
+        <translation>Avec --import-word-set&#xa0;: importer plutôt la série pour tous les utilisateurs dans ce dossier de séries de mots (implique --system).</translation>
+    </message>
+    <message>
+        <source>--to needs a folder</source>
+        <translation>--to demande un dossier</translation>
+    </message>
 </context>
 <context>
     <name>DictionariesView</name>
@@ -766,6 +778,14 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
     <message>
         <source>the folder disappeared during the import (was the USB stick removed?)</source>
         <translation>le dossier a disparu pendant l’importation (la clé USB a-t-elle été retirée&#xa0;?)</translation>
+    </message>
+    <message>
+        <source>there is already a set called &quot;%1&quot; for every user of this computer; rename the folder</source>
+        <translation>il existe déjà une série nommée «&#xa0;%1&#xa0;» pour tous les utilisateurs de cet ordinateur&#xa0;; renommez le dossier</translation>
+    </message>
+    <message>
+        <source>nothing can be written in the folder %1 (no permission, or the disk is full)</source>
+        <translation>rien ne peut être écrit dans le dossier %1 (pas de permission, ou le disque est plein)</translation>
     </message>
 </context>
 </TS>

@@ -52,6 +52,18 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
         <source>file</source>
         <translation>fil</translation>
     </message>
+    <message>
+        <source>With --import-word-set: import the set for every user of the computer, into %1 (an administrator&apos;s task).</source>
+        <translation>Med --import-word-set: importera samlingen för alla användare av datorn, till %1 (en uppgift för en administratör).</translation>
+    </message>
+    <message>
+        <source>With --import-word-set: import the set for every user into this folder of word sets instead (implies --system).</source>
+        <translation>Med --import-word-set: importera samlingen för alla användare till den här mappen med ordsamlingar i stället (innebär --system).</translation>
+    </message>
+    <message>
+        <source>--to needs a folder</source>
+        <translation>--to behöver en mapp</translation>
+    </message>
 </context>
 <context>
     <name>DictionariesView</name>
@@ -766,6 +778,14 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
     <message>
         <source>the folder disappeared during the import (was the USB stick removed?)</source>
         <translation>mappen försvann under importen (togs USB-minnet bort?)</translation>
+    </message>
+    <message>
+        <source>there is already a set called &quot;%1&quot; for every user of this computer; rename the folder</source>
+        <translation>det finns redan en samling som heter ”%1” för alla användare av den här datorn; byt namn på mappen</translation>
+    </message>
+    <message>
+        <source>nothing can be written in the folder %1 (no permission, or the disk is full)</source>
+        <translation>inget kan skrivas i mappen %1 (saknar behörighet, eller så är disken full)</translation>
     </message>
 </context>
 </TS>

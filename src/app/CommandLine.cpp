@@ -7,6 +7,8 @@
 
 #include <QByteArray>
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -16,6 +18,11 @@ namespace {
 
 const char *const ImportOption = "import-word-set";
 const char *const ExportOption = "export-progress";
+const char *const SystemOption = "system";
+const char *const ToOption = "to";
+// Where --system puts a set when --to names no other folder; listed through
+// the default $XDG_DATA_DIRS.
+const char *const SystemWordSets = "/usr/local/share/vocalune/wordsets";
 
 void print(FILE *stream, const QString &line)
 {
@@ -55,7 +62,8 @@ bool handles(int argc, char *argv[])
     for (int i = 1; i < argc; ++i) {
         const QByteArray argument(argv[i]);
         if (argument == "-h" || argument == "--help" || argument == "--help-all" || argument == "-v"
-            || argument == "--version" || isOption(argument, ImportOption) || isOption(argument, ExportOption)) {
+            || argument == "--version" || isOption(argument, ImportOption) || isOption(argument, ExportOption)
+            || isOption(argument, SystemOption) || isOption(argument, ToOption)) {
             return true;
         }
     }
@@ -90,6 +98,20 @@ int run(int argc, char *argv[])
                                     "(exit code 1 when nothing was imported)."),
         QCoreApplication::translate("CommandLine", "folder"));
     parser.addOption(import);
+    const QCommandLineOption system(
+        QString::fromLatin1(SystemOption),
+        QCoreApplication::translate("CommandLine",
+                                    "With --import-word-set: import the set for every user of the computer, into "
+                                    "%1 (an administrator's task).")
+            .arg(QString::fromLatin1(SystemWordSets)));
+    parser.addOption(system);
+    const QCommandLineOption to(
+        QString::fromLatin1(ToOption),
+        QCoreApplication::translate("CommandLine",
+                                    "With --import-word-set: import the set for every user into this folder of "
+                                    "word sets instead (implies --system)."),
+        QCoreApplication::translate("CommandLine", "folder"));
+    parser.addOption(to);
     const QCommandLineOption exportOption(
         QString::fromLatin1(ExportOption),
         QCoreApplication::translate("CommandLine",
@@ -104,13 +126,26 @@ int run(int argc, char *argv[])
         parser.showHelp(2);
 
     WordSetImporter importer(parser.value(import));
+    if (parser.isSet(to) && parser.value(to).isEmpty()) {
+        print(stderr, QCoreApplication::translate("CommandLine", "--to needs a folder"));
+        return 1;
+    }
+    if (parser.isSet(to))
+        importer.setSystemTarget(QDir::cleanPath(QFileInfo(parser.value(to)).absoluteFilePath()));
+    else if (parser.isSet(system))
+        importer.setSystemTarget(QString::fromLatin1(SystemWordSets));
     importer.setProgress([](int done, int total, const QString &word) {
         if (!word.isEmpty())
             print(stderr, QStringLiteral("[%1/%2] %3").arg(done + 1).arg(total).arg(word));
     });
     const WordSetReport report = importer.run();
-    const QStringList lines = report.lines();
-    for (const QString &line : lines)
+    // Where the set could not be written is the computer's trouble, not the
+    // folder's: that reason goes to standard error, the refused files stay
+    // in the report.
+    QStringList lines = report.lines();
+    if (report.targetFailed)
+        print(stderr, lines.takeFirst());
+    for (const QString &line : qAsConst(lines))
         print(stdout, line);
     return report.imported() ? 0 : 1;
 }

@@ -5,7 +5,7 @@
 namespace CommandLine {
 
 // True when the arguments ask for something the command line does itself
-// (--import-word-set, --export-progress, --help, --version).
+// (--import-word-set with --system or --to, --export-progress, --help, --version).
 bool handles(int argc, char *argv[]);
 
 // Does it without opening a window; the program's exit code.

@@ -53,15 +53,16 @@ QVariantMap bundled(const QString &name)
 
 QVariantMap imported(const QString &name)
 {
-    const QStringList words = ImportedSets::words(name);
+    const QString root = ImportedSets::rootOf(name);
+    const QStringList words = ImportedSets::words(name, root);
     const QString cover = words.value(0);
-    const QString picture = cover.isEmpty()
-        ? QString()
-        : QUrl::fromLocalFile(ImportedSets::picturesDirectory(name) + QLatin1Char('/') + cover + QStringLiteral(".png"))
-              .toString();
+    const QString picture = cover.isEmpty() ? QString()
+                                            : QUrl::fromLocalFile(ImportedSets::picturesDirectory(name, root)
+                                                                  + QLatin1Char('/') + cover + QStringLiteral(".png"))
+                                                  .toString();
     return {{QStringLiteral("words"), words.size()},
             {QStringLiteral("picture"), picture},
-            {QStringLiteral("removable"), ImportedSets::isImported(name)}};
+            {QStringLiteral("removable"), root.isEmpty() && ImportedSets::isImported(name)}};
 }
 
 } // namespace

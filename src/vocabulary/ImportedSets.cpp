@@ -86,31 +86,62 @@ bool isBundledName(const QString &name)
     return bundledNames().contains(name, Qt::CaseInsensitive);
 }
 
-QString picturesRoot()
+QStringList systemRoots()
 {
-    return DataDirectory::path() + QStringLiteral("/png");
+    QString variable = qEnvironmentVariable("XDG_DATA_DIRS");
+    if (variable.trimmed().isEmpty())
+        variable = QStringLiteral("/usr/local/share:/usr/share");
+    QStringList roots;
+    const QStringList entries = variable.split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    for (const QString &folder : entries) {
+        // A relative entry would depend on where the game was started from.
+        if (!QDir::isAbsolutePath(folder))
+            continue;
+        const QString root = QDir::cleanPath(folder + QStringLiteral("/vocalune/wordsets"));
+        if (!roots.contains(root))
+            roots.append(root);
+    }
+    return roots;
 }
 
-QString recordingsRoot()
+QString rootOf(const QString &set)
 {
-    return DataDirectory::path() + QStringLiteral("/mp3");
+    if (!isSetName(set) || isBundledName(set))
+        return QString();
+    const QStringList roots = systemRoots();
+    for (const QString &root : roots) {
+        const QFileInfo folder(picturesDirectory(set, root));
+        if (folder.isDir() && !folder.isSymLink() && words(set, root).size() >= MinimumWords)
+            return root;
+    }
+    return QString();
 }
 
-QString picturesDirectory(const QString &set)
+QString picturesRoot(const QString &root)
 {
-    return picturesRoot() + QLatin1Char('/') + set;
+    return (root.isEmpty() ? DataDirectory::path() : root) + QStringLiteral("/png");
 }
 
-QString recordingsDirectory(const QString &set)
+QString recordingsRoot(const QString &root)
 {
-    return recordingsRoot() + QLatin1Char('/') + set;
+    return (root.isEmpty() ? DataDirectory::path() : root) + QStringLiteral("/mp3");
 }
 
-QStringList folders()
+QString picturesDirectory(const QString &set, const QString &root)
+{
+    return picturesRoot(root) + QLatin1Char('/') + set;
+}
+
+QString recordingsDirectory(const QString &set, const QString &root)
+{
+    return recordingsRoot(root) + QLatin1Char('/') + set;
+}
+
+QStringList folders(const QString &root)
 {
     const QStringList bundled = bundledNames();
     QStringList found;
-    const QFileInfoList entries = QDir(picturesRoot()).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot);
+    const QFileInfoList entries = QDir(picturesRoot(root)).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QFileInfo &entry : entries) {
         const QString name = entry.fileName();
         // A set never hides a bundled dictionary, and nothing is read through a link.
@@ -122,12 +153,31 @@ QStringList folders()
     return found;
 }
 
+QStringList systemNames()
+{
+    QStringList found;
+    const QStringList roots = systemRoots();
+    for (const QString &root : roots) {
+        const QStringList sets = folders(root);
+        for (const QString &set : sets) {
+            if (!found.contains(set, Qt::CaseInsensitive) && words(set, root).size() >= MinimumWords)
+                found.append(set);
+        }
+    }
+    std::sort(found.begin(), found.end(), lessIgnoringCase);
+    return found;
+}
+
 QStringList names()
 {
-    QStringList usable;
-    const QStringList all = folders();
-    for (const QString &set : all) {
-        if (words(set).size() >= MinimumWords)
+    const QStringList system = systemNames();
+    QStringList usable = system;
+    const QStringList own = folders();
+    for (const QString &set : own) {
+        // A player's set imported before a system set of its name appeared
+        // stays on disk untouched (nothing is lost), but the system set is
+        // the one listed: one name, one set.
+        if (!system.contains(set, Qt::CaseInsensitive) && words(set).size() >= MinimumWords)
             usable.append(set);
     }
     return usable;
@@ -135,14 +185,19 @@ QStringList names()
 
 bool isImported(const QString &name)
 {
-    return folders().contains(name);
+    return folders().contains(name) && !isSystemName(name);
 }
 
-QStringList words(const QString &set)
+bool isSystemName(const QString &name)
+{
+    return systemNames().contains(name, Qt::CaseInsensitive);
+}
+
+QStringList words(const QString &set, const QString &root)
 {
     QStringList found;
     const QFileInfoList entries =
-        QDir(picturesDirectory(set)).entryInfoList({QStringLiteral("*.png")}, QDir::Files, QDir::Name);
+        QDir(picturesDirectory(set, root)).entryInfoList({QStringLiteral("*.png")}, QDir::Files, QDir::Name);
     for (const QFileInfo &entry : entries) {
         const QString word = entry.completeBaseName();
         if (!entry.isSymLink() && entry.suffix() == QLatin1String("png") && isWord(word))
@@ -151,15 +206,20 @@ QStringList words(const QString &set)
     return found;
 }
 
-QString recordingPath(const QString &set, const QString &word)
+QString recordingPath(const QString &set, const QString &word, const QString &root)
 {
-    const QString base = recordingsDirectory(set) + QLatin1Char('/') + word + QLatin1Char('.');
+    // Nothing is played through a link: it could lead anywhere on the computer.
+    const QString directory = recordingsDirectory(set, root);
+    if (QFileInfo(directory).isSymLink())
+        return QString();
+    const QString base = directory + QLatin1Char('/') + word + QLatin1Char('.');
     for (const QString &suffix : RecordingSuffixes) {
         const QFileInfo candidate(base + suffix);
         if (candidate.isFile() && !candidate.isSymLink())
             return candidate.filePath();
     }
-    return base + QStringLiteral("wav");
+    const QFileInfo silent(base + QStringLiteral("wav"));
+    return silent.exists() || silent.isSymLink() ? QString() : silent.filePath();
 }
 
 } // namespace ImportedSets

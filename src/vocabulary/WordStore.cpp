@@ -74,7 +74,7 @@ bool WordStore::scanDictionaries()
     const QStringList bundled = QDir(":/png/").entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QString &dictionary : bundled)
         copySounds(dictionary);
-    // The player's own sets follow the bundled ones.
+    // The sets for every user, then the player's own, follow the bundled ones.
     catalogue = bundled + ImportedSets::names();
     dictionaryList = catalogue;
     return true;
@@ -209,12 +209,13 @@ bool WordStore::buildWordPool()
 
 void WordStore::appendImportedWords(const QString &set, QList<Entry> &entries)
 {
-    const QString pictures = ImportedSets::picturesDirectory(set);
-    const QStringList words = ImportedSets::words(set);
+    const QString root = ImportedSets::rootOf(set);
+    const QString pictures = ImportedSets::picturesDirectory(set, root);
+    const QStringList words = ImportedSets::words(set, root);
     for (const QString &name : words) {
         // The views take anything but a resource path as an address.
         entries.append({QUrl::fromLocalFile(pictures + "/" + name + ".png").toString(), name,
-                        ImportedSets::recordingPath(set, name), set});
+                        ImportedSets::recordingPath(set, name, root), set});
     }
 }
 

@@ -20,8 +20,8 @@ public:
     virtual ~WordStore();
 
     // Catalogue (resource bundle: ":/png/<dictionary>" pictures,
-    // ":/mp3/<dictionary>" recordings; then the imported sets that can be
-    // chosen, see ImportedSets).
+    // ":/mp3/<dictionary>" recordings; then the system sets and the player's
+    // imported sets that can be chosen, see ImportedSets).
     bool scanDictionaries();
     // Scans again after a set was imported, keeping the choice in memory.
     void refreshCatalogue();

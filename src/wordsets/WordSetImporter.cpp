@@ -286,6 +286,57 @@ void removeAbandonedBuilds(const QString &dataDirectory)
     }
 }
 
+// Makes a folder and its missing parents, adding those it made to made,
+// outermost first. Folders for every user are readable by all whatever the
+// umask.
+bool makeFolders(const QString &path, bool shared, QStringList *made)
+{
+    QStringList missing;
+    for (QString folder = QDir::cleanPath(path); !QFileInfo::exists(folder) && !QFileInfo(folder).isSymLink();) {
+        missing.prepend(folder);
+        const QString parent = QFileInfo(folder).path();
+        if (parent == folder)
+            break;
+        folder = parent;
+    }
+    for (const QString &folder : qAsConst(missing)) {
+        const QByteArray name = QFile::encodeName(folder);
+        if (::mkdir(name.constData(), shared ? 0755 : 0777) != 0) {
+            // Another import may have made it meanwhile.
+            if (errno == EEXIST && QFileInfo(folder).isDir())
+                continue;
+            return false;
+        }
+        made->append(folder);
+        if (shared && ::chmod(name.constData(), 0755) != 0)
+            return false;
+    }
+    return QFileInfo(path).isDir();
+}
+
+// A built folder of pictures or recordings made readable by every user.
+bool shareWithEveryone(const QString &folder)
+{
+    if (::chmod(QFile::encodeName(folder).constData(), 0755) != 0)
+        return false;
+    const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
+    return std::all_of(files.cbegin(), files.cend(), [](const QFileInfo &file) {
+        return !file.isSymLink() && ::chmod(QFile::encodeName(file.filePath()).constData(), 0644) == 0;
+    });
+}
+
+// Folders made for a set that did not come in go again (only while empty).
+struct MadeFolders
+{
+    QStringList paths;
+    bool keep = false;
+    ~MadeFolders()
+    {
+        for (auto it = paths.crbegin(); !keep && it != paths.crend(); ++it)
+            ::rmdir(QFile::encodeName(*it).constData());
+    }
+};
+
 struct Source
 {
     QString fileName;
@@ -426,6 +477,11 @@ void WordSetImporter::setCancelFlag(const std::atomic<bool> *cancel)
     m_cancel = cancel;
 }
 
+void WordSetImporter::setSystemTarget(const QString &root)
+{
+    m_root = root;
+}
+
 void WordSetImporter::setSpeechProgram(const QString &program)
 {
     QMutexLocker lock(&speechProgramMutex());
@@ -473,8 +529,13 @@ WordSetReport WordSetImporter::run()
     }
     if (ImportedSets::isBundledName(setName))
         return fail(WordSetImporter::tr("there is already a dictionary called \"%1\"; rename the folder").arg(setName));
-    auto nameTaken = [&setName] {
-        const QStringList present = QDir(ImportedSets::picturesRoot())
+    const bool shared = !m_root.isEmpty();
+    if (!shared && ImportedSets::isSystemName(setName))
+        return fail(WordSetImporter::tr(
+                        "there is already a set called \"%1\" for every user of this computer; rename the folder")
+                        .arg(setName));
+    auto nameTaken = [this, &setName] {
+        const QStringList present = QDir(ImportedSets::picturesRoot(m_root))
                                         .entryList(QDir::AllEntries | QDir::Hidden | QDir::System
                                                    | QDir::NoDotAndDotDot);
         return present.contains(setName, Qt::CaseInsensitive);
@@ -541,18 +602,27 @@ WordSetReport WordSetImporter::run()
     if (pictures.isEmpty())
         return fail(WordSetImporter::tr("there is no picture in the folder"));
 
-    // --- Building the set in a hidden folder of the data directory ---
-    const QString dataDirectory = DataDirectory::path();
-    const QString cannotWrite =
-        WordSetImporter::tr("nothing can be saved in the game's folder %1 (is the disk full?)").arg(dataDirectory);
-    if (!QDir().mkpath(dataDirectory))
+    // --- Building the set in a hidden folder of the target ---
+    const QString target = shared ? m_root : DataDirectory::path();
+    const QString cannotWrite = shared
+        ? WordSetImporter::tr("nothing can be written in the folder %1 (no permission, or the disk is full)")
+              .arg(target)
+        : WordSetImporter::tr("nothing can be saved in the game's folder %1 (is the disk full?)").arg(target);
+    auto failWriting = [&fail, &report, &cannotWrite] {
+        report.targetFailed = true;
         return fail(cannotWrite);
-    removeAbandonedBuilds(dataDirectory);
-    QTemporaryDir build(dataDirectory + QLatin1Char('/') + QLatin1String(ImportFolderPrefix)
-                        + QStringLiteral("XXXXXX"));
+    };
+    // Declared before the build folder: that goes first, then these if empty.
+    // The data directory stays, as the game makes it anyway.
+    MadeFolders made;
+    made.keep = !shared;
+    if (!makeFolders(target, shared, &made.paths))
+        return failWriting();
+    removeAbandonedBuilds(target);
+    QTemporaryDir build(target + QLatin1Char('/') + QLatin1String(ImportFolderPrefix) + QStringLiteral("XXXXXX"));
     if (!build.isValid() || !QDir(build.path()).mkdir(QStringLiteral("png"))
         || !QDir(build.path()).mkdir(QStringLiteral("mp3")))
-        return fail(cannotWrite);
+        return failWriting();
     const QString builtPictures = build.path() + QStringLiteral("/png");
     const QString builtRecordings = build.path() + QStringLiteral("/mp3");
 
@@ -602,7 +672,7 @@ WordSetReport WordSetImporter::run()
         const QByteArray png = encodePng(picture);
         if (png.isEmpty()
             || !writeWholeFile(builtPictures + QLatin1Char('/') + source.word + QStringLiteral(".png"), png))
-            return fail(cannotWrite);
+            return failWriting();
         report.words.append(source.word);
 
         // The word's own recording, copied as it is.
@@ -623,10 +693,10 @@ WordSetReport WordSetImporter::run()
             else if (!isRecording(sound))
                 soundProblem = WordSetImporter::tr("not a recording");
             if (soundProblem.isEmpty()) {
-                const QString target = builtRecordings + QLatin1Char('/') + source.word + QLatin1Char('.')
+                const QString recordingTarget = builtRecordings + QLatin1Char('/') + source.word + QLatin1Char('.')
                     + QFileInfo(recording).suffix().toLower();
-                if (!writeWholeFile(target, sound))
-                    return fail(cannotWrite);
+                if (!writeWholeFile(recordingTarget, sound))
+                    return failWriting();
                 continue;
             }
             refuse(recording, soundProblem);
@@ -670,10 +740,13 @@ WordSetReport WordSetImporter::run()
     if (nameTaken())
         return fail(
             WordSetImporter::tr("there is already a set called \"%1\"; remove it or rename the folder").arg(setName));
-    const QString picturesTarget = ImportedSets::picturesDirectory(setName);
-    const QString recordingsTarget = ImportedSets::recordingsDirectory(setName);
-    if (!QDir().mkpath(ImportedSets::picturesRoot()) || !QDir().mkpath(ImportedSets::recordingsRoot()))
-        return fail(cannotWrite);
+    const QString picturesTarget = ImportedSets::picturesDirectory(setName, m_root);
+    const QString recordingsTarget = ImportedSets::recordingsDirectory(setName, m_root);
+    if (!makeFolders(ImportedSets::picturesRoot(m_root), shared, &made.paths)
+        || !makeFolders(ImportedSets::recordingsRoot(m_root), shared, &made.paths))
+        return failWriting();
+    if (shared && (!shareWithEveryone(builtPictures) || !shareWithEveryone(builtRecordings)))
+        return failWriting();
     // Recordings left behind by a set whose pictures are gone belong to nobody.
     const QFileInfo staleRecordings(recordingsTarget);
     if (staleRecordings.exists() || staleRecordings.isSymLink()) {
@@ -683,11 +756,12 @@ WordSetReport WordSetImporter::run()
             QFile::remove(recordingsTarget);
     }
     if (!QDir().rename(builtRecordings, recordingsTarget))
-        return fail(cannotWrite);
+        return failWriting();
     if (!QDir().rename(builtPictures, picturesTarget)) {
         QDir().rename(recordingsTarget, builtRecordings);
-        return fail(cannotWrite);
+        return failWriting();
     }
+    made.keep = true;
     report.outcome = WordSetReport::Outcome::Imported;
     return report;
 }

@@ -26,7 +26,8 @@ struct WordSetReport
     QStringList silent;   // left without a recording
     QString silentReason; // why they are silent
     QVector<Refusal> refused;
-    QString failure; // why nothing was kept (Failed only)
+    QString failure;           // why nothing was kept (Failed only)
+    bool targetFailed = false; // the failure was the target's (no permission, a full disk), not the folder's
 
     bool imported() const { return outcome == Outcome::Imported; }
     // One line each: the result first, then every refused file.
@@ -34,9 +35,10 @@ struct WordSetReport
 };
 
 // Reads a folder of pictures (and recordings) and turns it into a word set in
-// the data directory. Everything is built in a hidden folder there and moved
-// into place at the end, so a failure or a cancel leaves no half set; nothing
-// is ever written outside the data directory and no link is followed.
+// the data directory (or the system target). Everything is built in a hidden
+// folder there and moved into place at the end, so a failure or a cancel
+// leaves no half set; nothing is ever written outside the target and no link
+// is followed.
 // run() blocks: call it from a worker thread (see WordSetImport) or from the
 // command line.
 class WordSetImporter
@@ -61,6 +63,11 @@ public:
     void setProgress(ProgressFunction progress);
     // Checked between files and while the voice is being made.
     void setCancelFlag(const std::atomic<bool> *cancel);
+    // Imports for every user of the computer into root (png/<set> and
+    // mp3/<set> under it, see ImportedSets::systemRoots()) instead of the
+    // data directory; what is written there is readable by all, whatever
+    // the umask.
+    void setSystemTarget(const QString &root);
 
     WordSetReport run();
 
@@ -77,6 +84,7 @@ private:
     bool cancelled() const;
 
     QString m_folder;
+    QString m_root; // empty: the data directory
     ProgressFunction m_progress;
     const std::atomic<bool> *m_cancel = nullptr;
 };
