@@ -73,7 +73,7 @@ void Players::startClassSync()
     auto words = std::make_shared<QHash<QString, QSet<QString>>>();
     for (const QString &dictionary : WordStore::instance()->dictionaries()) {
         const QStringList list = ImportedSets::isBundledName(dictionary) ? WordStore::bundledWords(dictionary)
-                                                                         : ImportedSets::words(dictionary);
+                                                                         : ImportedSets::words(dictionary, ImportedSets::rootOf(dictionary));
         words->insert(dictionary, QSet<QString>(list.begin(), list.end()));
     }
     const QStringList pictureList = pictureChoices();
