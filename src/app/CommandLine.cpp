@@ -2,6 +2,7 @@
 
 #include "ProgressExport.h"
 #include "ProgressStore.h"
+#include "SystemConfig.h"
 #include "Translations.h"
 #include "WordSetImporter.h"
 
@@ -103,6 +104,11 @@ int run(int argc, char *argv[])
     if (!parser.isSet(import))
         parser.showHelp(2);
 
+    if (SystemConfig::instance().importLocked()) {
+        print(stderr,
+              QCoreApplication::translate("CommandLine", "Could not import: the administrator has locked importing."));
+        return 1;
+    }
     WordSetImporter importer(parser.value(import));
     importer.setProgress([](int done, int total, const QString &word) {
         if (!word.isEmpty())

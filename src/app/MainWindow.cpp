@@ -238,7 +238,6 @@ WordSetImport *MainWindow::wordSetImport() const { return dictionaryChoice->word
 void MainWindow::buttonNewGameClicked() { navigator->newGame(); }
 void MainWindow::buttonContinueClicked() { navigator->continueGame(); }
 void MainWindow::buttonDictionariesClicked() { navigator->show(PageDictionaries); }
-void MainWindow::buttonSettingsClicked() { navigator->show(PageSettings); }
 void MainWindow::buttonStartGameClicked(int gamemode) { navigator->startGame(gamemode); }
 void MainWindow::buttonBackToMainClicked() { navigator->backToMain(); }
 void MainWindow::buttonPairGameEndGameClicked() { navigator->endGame(); }
@@ -256,6 +255,13 @@ void MainWindow::buttonDictionariesCancelClicked()
 {
     dictionaryChoice->reload();
     navigator->show(PageMain);
+}
+
+void MainWindow::buttonSettingsClicked()
+{
+    // A locked page has no button on the menu; a call from elsewhere opens nothing.
+    if (!settings->systemLocked())
+        navigator->show(PageSettings);
 }
 
 void MainWindow::buttonSettingsCancelClicked()
