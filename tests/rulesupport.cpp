@@ -1,9 +1,11 @@
 #include "rulesupport.h"
 
 #include "DataDirectory.h"
+#include "SystemConfig.h"
 #include "Word.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QResource>
 #include <QTest>
@@ -72,11 +74,25 @@ TemporaryDataLocation::TemporaryDataLocation()
     QVERIFY2(m_dir.isValid(), "cannot make a temporary folder");
     const QString location = m_dir.path() + "/share/Vocalune";
     DataDirectory::setPlatformLocationProvider([location] { return location; });
+    m_configDirs = qgetenv("XDG_CONFIG_DIRS");
+    qputenv("XDG_CONFIG_DIRS", QFile::encodeName(m_dir.path() + "/none:" + m_dir.path() + "/xdg"));
+    SystemConfig::reload();
 }
 
 TemporaryDataLocation::~TemporaryDataLocation()
 {
     DataDirectory::setPlatformLocationProvider({});
+    qputenv("XDG_CONFIG_DIRS", m_configDirs);
+    SystemConfig::reload();
+}
+
+void TemporaryDataLocation::writeSystemConfig(const QByteArray &text, QFile::Permissions permissions)
+{
+    const QString file = m_dir.path() + "/xdg/Vocalune/vocalune.conf";
+    QVERIFY(QDir().mkpath(m_dir.path() + "/xdg/Vocalune"));
+    writeFile(file, text);
+    QVERIFY(QFile::setPermissions(file, permissions));
+    SystemConfig::reload();
 }
 
 QString TemporaryDataLocation::path() const

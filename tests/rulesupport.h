@@ -6,6 +6,7 @@
 #include "NamePrompt.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QList>
 #include <QSignalSpy>
 #include <QString>
@@ -48,7 +49,8 @@ bool registerTestDictionaries();
 void unregisterTestDictionaries();
 
 // Points the data location at a fresh empty folder while it lives, so no test
-// ever touches the real home. The folder is removed afterwards.
+// ever touches the real home, and $XDG_CONFIG_DIRS at a folder of its own
+// after one without a vocalune.conf. The folder is removed afterwards.
 class TemporaryDataLocation
 {
 public:
@@ -56,8 +58,12 @@ public:
     ~TemporaryDataLocation();
     QString path() const;
     QString filePath(const QString &name) const; // name as "/settings.dat"
+    // The administrator's vocalune.conf, read afresh on next use.
+    void writeSystemConfig(const QByteArray &text, QFile::Permissions permissions);
+
 private:
     QTemporaryDir m_dir;
+    QByteArray m_configDirs;
 };
 
 QByteArray readFile(const QString &path);
