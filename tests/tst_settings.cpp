@@ -390,44 +390,32 @@ void TestSettings::systemConfig_data()
     QTest::addColumn<QByteArray>("conf");
     QTest::addColumn<int>("mode");   // QFile::Permissions: 0x6644 is rw-r--r--
     QTest::addColumn<bool>("saved"); // the user chose End the game, 4, Any and Jobs
-    QTest::addColumn<QString>("options");
-    QTest::addColumn<QStringList>("dictionaries");
-    QTest::addColumn<QString>("locks");
-    QTest::addColumn<QString>("progress");
+    // Game options; dictionaries in use; locks; progress server and class.
+    QTest::addColumn<QString>("effect");
     QTest::addColumn<QStringList>("named"); // each in exactly one line on standard error
 
     const QByteArray defaults =
         "[Defaults]\ndictionaries=Food, animals\nmistakes=try-again\npictures=6\nwords=to-learn\n";
     const QByteArray password =
         "[Defaults]\nmistakes=try-again\n[Progress]\nserver=postgresql://t:secret@h/db\nclass=2B\n";
-    const QString today = "end-game 10 any";
-    const QString saved = "end-game 4 any";
-    const QStringList first{"Animals"};
-    QTest::newRow("no file") << QByteArray() << 0x6644 << false << today << first << ""
-                             << " " << QStringList();
-    QTest::newRow("new user") << defaults << 0x6644 << false << "try-again 6 to-learn" << QStringList{"Food", "Animals"}
-                              << ""
-                              << " " << QStringList();
-    QTest::newRow("saved choice") << defaults << 0x6644 << true << saved << QStringList{"Jobs"} << ""
-                                  << " " << QStringList();
-    QTest::newRow("import lock") << QByteArray("[Lock]\nimport=true\n") << 0x6644 << true << saved
-                                 << QStringList{"Jobs"} << "import"
-                                 << " " << QStringList();
-    QTest::newRow("players lock") << QByteArray("[Lock]\nplayers=TRUE\n") << 0x6644 << true << saved
-                                  << QStringList{"Jobs"} << "players"
-                                  << " " << QStringList();
+    const QString today = "end-game 10 any; Animals; ; ";
+    QTest::newRow("no file") << QByteArray() << 0x6644 << false << today << QStringList();
+    QTest::newRow("new user") << defaults << 0x6644 << false << "try-again 6 to-learn; Food, Animals; ; "
+                              << QStringList();
+    QTest::newRow("saved choice") << defaults << 0x6644 << true << "end-game 4 any; Jobs; ; " << QStringList();
+    QTest::newRow("import lock") << QByteArray("[Lock]\nimport=true\n") << 0x6644 << true
+                                 << "end-game 4 any; Jobs; import; " << QStringList();
+    QTest::newRow("players lock") << QByteArray("[Lock]\nplayers=TRUE\n") << 0x6644 << true
+                                  << "end-game 4 any; Jobs; players; " << QStringList();
     // Locked settings hold over an old choice; the dictionaries stay the user's.
     QTest::newRow("settings lock") << defaults + "[Lock]\nsettings=true\n"
-                                   << 0x6644 << true << "try-again 6 to-learn" << QStringList{"Jobs"} << "settings"
-                                   << " " << QStringList();
+                                   << 0x6644 << true << "try-again 6 to-learn; Jobs; settings; " << QStringList();
     QTest::newRow("malformed") << QByteArray("[Defaults\nmistakes=try-again\nno equals sign\n") << 0x6644 << false
-                               << today << first << ""
-                               << " " << QStringList{"is not a valid INI file"};
+                               << today << QStringList{"is not a valid INI file"};
     QTest::newRow("bad keys") << QByteArray("[Defaults]\nmistakes=sometimes\npictures=6\ncolour=red\n"
                                             "dictionaries=Dinos, Food\n[Lock]\nplayers=yes\nsettings=true\n"
                                             "[Progress]\nclass=Far too long a class\nserver=http://h/db\n")
-                              << 0x6644 << false << "end-game 6 any" << QStringList{"Food"} << "settings"
-                              << " "
+                              << 0x6644 << false << "end-game 6 any; Food; settings; "
                               << QStringList{"[Defaults] mistakes=sometimes: not end-game or try-again",
                                              "[Defaults] colour=red: unknown key",
                                              "[Defaults] dictionaries=Dinos: no such dictionary",
@@ -435,25 +423,19 @@ void TestSettings::systemConfig_data()
                                              "[Progress] class=Far",
                                              "[Progress] server=http://h/db: not a postgresql"};
     QTest::newRow("no known dictionary") << QByteArray("[Defaults]\ndictionaries=Dinos\n") << 0x6644 << false << today
-                                         << first << ""
-                                         << " " << QStringList{"dictionaries=Dinos"};
-    QTest::newRow("progress") << QByteArray("[Progress]\nserver=postgres://school/progress\nclass=2B\n") << 0644
-                              << false << today << first << ""
-                              << "postgres://school/progress 2B" << QStringList();
-    QTest::newRow("password, others read (rw----r--)")
-        << password << 0x6604 << false << today << first << ""
-        << " " << QStringList{"holds a password and others can read it; ignoring it."};
-    QTest::newRow("password key, group reads (rw-r-----)")
-        << QByteArray("[Defaults]\nmistakes=try-again\n[x]\nPassword=secret\n") << 0x6640 << false << today << first
-        << ""
-        << " " << QStringList{"others can read it"};
+                                         << QStringList{"dictionaries=Dinos"};
+    QTest::newRow("progress") << QByteArray("[Progress]\nserver=postgres://school/db\nclass=2B\n") << 0x6644 << false
+                              << "end-game 10 any; Animals; ; postgres://school/db 2B" << QStringList();
+    QTest::newRow("password, others read")
+        << password << 0x6604 << false << today << QStringList{"holds a password and others can read it; ignoring it."};
+    QTest::newRow("password key, group reads") << QByteArray("[x]\nPassword=secret\n[Lock]\nimport=true\n") << 0x6640
+                                               << false << today << QStringList{"others can read it"};
     QTest::newRow("password, owner only")
-        << password << 0x6600 << false << "try-again 10 any" << first << ""
-        << "postgresql://t@h/db 2B" << QStringList{"holds a password; ignoring the password."};
+        << password << 0x6600 << false << "try-again 10 any; Animals; ; postgresql://t@h/db 2B"
+        << QStringList{"holds a password; ignoring the password."};
     QTest::newRow("password in the query")
-        << QByteArray("[Progress]\nserver=postgresql://h/db?sslmode=a&password=secret") << 0x6600 << false << today
-        << first << ""
-        << "postgresql://h/db?sslmode=a " << QStringList{"ignoring the password"};
+        << QByteArray("[Progress]\nserver=postgresql://h/db?sslmode=a&password=secret") << 0x6600 << false
+        << "end-game 10 any; Animals; ; postgresql://h/db?sslmode=a" << QStringList{"ignoring the password"};
 }
 
 void TestSettings::systemConfig()
@@ -461,7 +443,8 @@ void TestSettings::systemConfig()
     QFETCH(QByteArray, conf);
     QFETCH(int, mode);
     QFETCH(bool, saved);
-    QFETCH(QString, locks);
+    QFETCH(QString, effect);
+    const QString locks = effect.section("; ", 2, 2);
     TemporaryDataLocation data;
     QDir().mkpath(data.path());
     if (saved) {
@@ -475,18 +458,11 @@ void TestSettings::systemConfig()
         data.writeSystemConfig(conf, QFile::Permissions(QFlag(mode)));
     TestWindow w;
     const GameOptions options = w.appSettings()->gameOptions();
-    QTEST(QString("%1 %2 %3")
-              .arg(options.tryAgain() ? "try-again" : "end-game")
-              .arg(options.pictures)
-              .arg(options.toLearn() ? "to-learn" : "any"),
-          "options");
-
     QCOMPARE(w.item(MainWindow::PageMain, "settingsButton")->isVisible(), !locks.contains("settings"));
     w.buttonSettingsClicked();
     QCOMPARE(w.currentPage() == MainWindow::PageSettings, !locks.contains("settings"));
     // The page reads the lists again: a name it lacks is still named once.
     w.buttonDictionariesClicked();
-    QTEST(WordStore::instance()->chosenDictionaries(), "dictionaries");
     QCOMPARE(w.item(MainWindow::PageDictionaries, "importButton")->isVisible(), !locks.contains("import"));
     QCOMPARE(w.item(MainWindow::PageDictionaries, "removeSetButton")->isVisible(), !locks.contains("import"));
     QCOMPARE(w.importWordSet(data.path() + "/none"), !locks.contains("import"));
@@ -495,12 +471,17 @@ void TestSettings::systemConfig()
     QCOMPARE(w.item(MainWindow::PagePlayers, "renameButton")->isVisible(), !locks.contains("players"));
     QCOMPARE(w.players()->rename(int(w.players()->currentId()), "Bo"), !locks.contains("players"));
     QCOMPARE(w.players()->add("Ann", QString()) >= 0, !locks.contains("players"));
-
     for (MainWindow::Page page : {MainWindow::PageMain, MainWindow::PageDictionaries, MainWindow::PagePlayers})
         QVERIFY2(layoutFault(w.root(page)).isEmpty(), qPrintable(layoutFault(w.root(page))));
 
     const SystemConfig &config = SystemConfig::instance();
-    QTEST(config.progressServer().toString() + " " + config.progressClass(), "progress");
+    const QString progress = config.progressServer().toString() + " " + config.progressClass();
+    QCOMPARE(QString("%1 %2 %3; %4; %5; %6")
+                 .arg(options.tryAgain() ? "try-again" : "end-game")
+                 .arg(options.pictures)
+                 .arg(options.toLearn() ? "to-learn" : "any", WordStore::instance()->chosenDictionaries().join(", "),
+                      locks, progress.trimmed()),
+             effect);
     QFETCH(QStringList, named);
     const QStringList messages = config.messages();
     QCOMPARE(messages.size(), named.size());
