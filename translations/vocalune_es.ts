@@ -52,6 +52,10 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
         <source>file</source>
         <translation>archivo</translation>
     </message>
+    <message>
+        <source>Could not import: the administrator has locked importing.</source>
+        <translation>No se pudo importar: el administrador ha bloqueado la importación.</translation>
+    </message>
 </context>
 <context>
     <name>DictionariesView</name>

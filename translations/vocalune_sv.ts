@@ -52,6 +52,10 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
         <source>file</source>
         <translation>fil</translation>
     </message>
+    <message>
+        <source>Could not import: the administrator has locked importing.</source>
+        <translation>Kunde inte importera: administratören har låst importen.</translation>
+    </message>
 </context>
 <context>
     <name>DictionariesView</name>
