@@ -60,6 +60,20 @@ QString withoutPassword(const QString &value)
     return url.toString();
 }
 
+// Each line blank, a comment, a [group] or a key=value. QSettings alone
+// would call a file with "#" comments malformed, as administrators write them.
+bool wellFormed(const QByteArray &text)
+{
+    const QList<QByteArray> lines = text.split('\n');
+    for (const QByteArray &line : lines) {
+        const QByteArray trimmed = line.trimmed();
+        if (!trimmed.isEmpty() && !trimmed.startsWith('#') && !trimmed.startsWith(';') && !trimmed.contains('=')
+            && !(trimmed.startsWith('[') && trimmed.endsWith(']')))
+            return false;
+    }
+    return true;
+}
+
 // Takes value (the file's spelling, in any case) when it is one of choices.
 QString oneOf(const QString &value, const QStringList &choices, QString &into)
 {
@@ -121,15 +135,15 @@ void SystemConfig::read()
         say(QStringLiteral("vocalune: %1 is too large; ignoring it.").arg(m_path));
         return;
     }
+    if (!wellFormed(file.readAll())) {
+        say(QStringLiteral("vocalune: %1 is not a valid INI file; ignoring it.").arg(m_path));
+        return;
+    }
     file.close();
 
     QSettings settings(m_path, QSettings::IniFormat);
     settings.setIniCodec("UTF-8");
     const QStringList keys = settings.allKeys();
-    if (settings.status() != QSettings::NoError) {
-        say(QStringLiteral("vocalune: %1 is not a valid INI file; ignoring it.").arg(m_path));
-        return;
-    }
     struct Entry
     {
         QString group;
@@ -159,7 +173,8 @@ void SystemConfig::read()
         say(QStringLiteral("vocalune: %1 holds a password; ignoring the password.").arg(m_path));
 
     for (Entry &entry : entries) {
-        if (namesPassword(entry.key))
+        // QSettings takes "#key=value" for a key; an administrator means it commented out.
+        if (namesPassword(entry.key) || entry.key.startsWith(QLatin1Char('#')))
             continue;
         if (holdsPassword(entry.value)) {
             // Nothing of an address that cannot be parsed is kept or repeated.
