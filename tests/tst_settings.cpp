@@ -394,8 +394,8 @@ void TestSettings::systemConfig_data()
     QTest::addColumn<QString>("effect");
     QTest::addColumn<QStringList>("named"); // each in exactly one line on standard error
 
-    const QByteArray defaults =
-        "# Ours\n[Defaults]\ndictionaries=Food, animals\nmistakes=try-again\npictures=6\nwords=to-learn\n#words=any\n";
+    const QByteArray defaults = "\xEF\xBB\xBF# Ours\r\n[Defaults]\r\ndictionaries=Food, "
+                                "animals\nmistakes=try-again\npictures=6\nwords=to-learn\n#words=any\n";
     const QByteArray password =
         "[Defaults]\nmistakes=try-again\n[Progress]\nserver=postgresql://t:secret@h/db\nclass=2B\n";
     const QString today = "end-game 10 any; Animals; ; ";

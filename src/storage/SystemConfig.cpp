@@ -64,7 +64,8 @@ QString withoutPassword(const QString &value)
 // would call a file with "#" comments malformed, as administrators write them.
 bool wellFormed(const QByteArray &text)
 {
-    const QList<QByteArray> lines = text.split('\n');
+    // A UTF-8 byte order mark, as some Windows editors write, is no line of its own.
+    const QList<QByteArray> lines = (text.startsWith("\xEF\xBB\xBF") ? text.mid(3) : text).split('\n');
     for (const QByteArray &line : lines) {
         const QByteArray trimmed = line.trimmed();
         if (!trimmed.isEmpty() && !trimmed.startsWith('#') && !trimmed.startsWith(';') && !trimmed.contains('=')
