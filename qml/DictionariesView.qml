@@ -21,7 +21,9 @@ Page {
     readonly property bool panelOpen: importProgress.visible || report.visible || confirmRemove.visible
     readonly property string highlightedAvailable: dictList.count > 0 && dictList.highlightIndex < dictList.count
                                                    ? dictListModel[dictList.highlightIndex] : ""
-    readonly property bool canRemoveHighlighted: highlightedAvailable !== ""
+    // The administrator's lock (vocalune.conf) takes Import and Remove away.
+    readonly property bool setsLocked: qtWordSets.systemLocked
+    readonly property bool canRemoveHighlighted: !setsLocked && highlightedAvailable !== ""
                                                  && !!dictionaryDetails[highlightedAvailable]
                                                  && dictionaryDetails[highlightedAvailable].removable === true
 
@@ -152,7 +154,7 @@ Page {
             accessibleName: qsTr("Available dictionaries")
             focus: true
             rightItem: addButton
-            downItem: importButton
+            downItem: setButtons.visible ? importButton : cancelButton
             onActivated: dictionariesView.qmlAddListSignal(index)
         }
 
@@ -164,6 +166,7 @@ Page {
             width: content.listWidth
             height: content.height * 0.09
             spacing: width / 16
+            visible: !dictionariesView.setsLocked
 
             readonly property real buttonWidth: (width - spacing) / 2
             // A button's caption is three quarters of its height and must fit
@@ -289,7 +292,7 @@ Page {
             buttonWidth: content.width * 0.3
             buttonHeigth: content.height * 0.12
             buttonText: qsTr("Cancel")
-            KeyNavigation.up: importButton
+            KeyNavigation.up: setButtons.visible ? importButton : dictList
             KeyNavigation.right: saveButton
             onClicked: dictionariesView.qmlCancelSignal()
         }

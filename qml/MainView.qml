@@ -22,6 +22,8 @@ Page {
     // With the parent lock on, the adult pages (and Exit while a game is
     // open) wait for a grown-up's step; without it they open at once.
     readonly property bool locked: typeof qtSettings !== "undefined" && qtSettings.parentLock
+    // The administrator's lock (vocalune.conf) takes the Settings button away.
+    readonly property bool settingsShown: typeof qtSettings === "undefined" || !qtSettings.systemLocked
     function guarded(action) {
         if (!locked) {
             action()
@@ -128,6 +130,8 @@ Page {
         anchors.horizontalCenter: parent.horizontalCenter
         anchors.bottom: parent.bottom
         spacing: mainView.height / 60
+        // Four buttons stand where the five would, in the middle of their room.
+        topPadding: mainView.settingsShown ? 0 : (mainView.height / 6.9 + spacing) / 2
 
         Item {
             width: menu.width
@@ -171,7 +175,7 @@ Page {
             id: dictionariesButton
             objectName: "dictionariesButton"
             KeyNavigation.up: newGameButton
-            KeyNavigation.down: settingsButton
+            KeyNavigation.down: settingsButton.visible ? settingsButton : exitButton
             width: menu.width
             height: mainView.height / 6.9
             buttonText: qsTr("Dictionaries")
@@ -185,12 +189,13 @@ Page {
             width: menu.width
             height: mainView.height / 6.9
             buttonText: qsTr("Settings")
+            visible: mainView.settingsShown
             onClicked: mainView.guarded(mainView.qmlSettingsSignal)
         }
         PushButton {
             id: exitButton
             objectName: "exitButton"
-            KeyNavigation.up: settingsButton
+            KeyNavigation.up: settingsButton.visible ? settingsButton : dictionariesButton
             width: menu.width
             height: mainView.height / 6.9
             buttonText: qsTr("Exit")

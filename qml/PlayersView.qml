@@ -15,6 +15,8 @@ Page {
     readonly property QtObject players: typeof qtPlayers !== "undefined" ? qtPlayers : null
     readonly property var list: players ? players.list : []
     readonly property int current: players ? players.currentId : -1
+    // The administrator's lock (vocalune.conf): players are chosen, never edited.
+    readonly property bool editable: players !== null && !players.systemLocked
     // The player the editor renames; -1 while it makes a new one.
     property int editing: -1
     property Item firstFocus: grid
@@ -115,7 +117,7 @@ Page {
             }
             return 0
         }
-        KeyNavigation.down: newButton
+        KeyNavigation.down: newButton.visible ? newButton : progressButton
         Accessible.role: Accessible.List
         Accessible.name: qsTr("Who is playing?")
 
@@ -183,6 +185,7 @@ Page {
             width: actions.buttonWidth
             height: actions.buttonHeight
             buttonText: qsTr("New player")
+            visible: playersView.editable
             enabled: playersView.players !== null && playersView.players.canAdd
             KeyNavigation.right: progressButton
             KeyNavigation.up: grid
@@ -195,7 +198,7 @@ Page {
             height: actions.buttonHeight
             buttonText: qsTr("Progress")
             enabled: actions.memory
-            KeyNavigation.right: renameButton
+            KeyNavigation.right: renameButton.visible ? renameButton : null
             KeyNavigation.up: grid
             onClicked: playersView.qmlProgressSignal(playersView.current)
         }
@@ -205,6 +208,7 @@ Page {
             width: actions.buttonWidth
             height: actions.buttonHeight
             buttonText: qsTr("Rename")
+            visible: playersView.editable
             enabled: actions.memory
             KeyNavigation.right: removeButton
             KeyNavigation.up: grid
@@ -217,6 +221,7 @@ Page {
             width: actions.buttonWidth
             height: actions.buttonHeight
             buttonText: qsTr("Remove")
+            visible: playersView.editable
             enabled: actions.memory && playersView.list.length > 1
             KeyNavigation.up: grid
             onClicked: confirmRemove.visible = true

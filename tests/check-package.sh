@@ -103,7 +103,8 @@ for file in \
     usr/share/icons/hicolor/scalable/apps/vocalune.svg \
     usr/share/doc/vocalune/copyright \
     usr/share/doc/vocalune/changelog.gz \
-    usr/share/doc/vocalune/CREDITS.md; do
+    usr/share/doc/vocalune/CREDITS.md \
+    usr/share/doc/vocalune/examples/vocalune.conf; do
     # dh_compress packs documents over 4 kB.
     [ -e "$work/root/$file" ] || [ -e "$work/root/$file.gz" ] || problem "missing /$file"
 done

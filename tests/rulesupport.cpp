@@ -1,6 +1,7 @@
 #include "rulesupport.h"
 
 #include "DataDirectory.h"
+#include "SystemConfig.h"
 #include "Word.h"
 
 #include <QCoreApplication>
@@ -80,17 +81,31 @@ TemporaryDataLocation::TemporaryDataLocation()
     DataDirectory::setPlatformLocationProvider([location] { return location; });
     m_oldDataDirs = qgetenv("XDG_DATA_DIRS");
     qputenv("XDG_DATA_DIRS", QFile::encodeName(systemDataDir(0) + ":" + systemDataDir(1)));
+    m_configDirs = qgetenv("XDG_CONFIG_DIRS");
+    qputenv("XDG_CONFIG_DIRS", QFile::encodeName(m_dir.path() + "/none:" + m_dir.path() + "/xdg"));
+    SystemConfig::reload();
 }
 
 TemporaryDataLocation::~TemporaryDataLocation()
 {
     DataDirectory::setPlatformLocationProvider({});
     qputenv("XDG_DATA_DIRS", m_oldDataDirs);
+    qputenv("XDG_CONFIG_DIRS", m_configDirs);
+    SystemConfig::reload();
 }
 
 QString TemporaryDataLocation::systemDataDir(int index) const
 {
     return m_dir.path() + QString("/system%1").arg(index + 1);
+}
+
+void TemporaryDataLocation::writeSystemConfig(const QByteArray &text, QFile::Permissions permissions)
+{
+    const QString file = m_dir.path() + "/xdg/Vocalune/vocalune.conf";
+    QVERIFY(QDir().mkpath(m_dir.path() + "/xdg/Vocalune"));
+    writeFile(file, text);
+    QVERIFY(QFile::setPermissions(file, permissions));
+    SystemConfig::reload();
 }
 
 QString TemporaryDataLocation::path() const

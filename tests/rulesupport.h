@@ -6,6 +6,7 @@
 #include "NamePrompt.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QList>
 #include <QSignalSpy>
 #include <QString>
@@ -49,8 +50,9 @@ bool registerTestDictionaries();
 void unregisterTestDictionaries();
 
 // Points the data location at a fresh empty folder while it lives, so no test
-// ever touches the real home, and $XDG_DATA_DIRS at two empty folders beside
-// it, so no test sees the computer's word sets. The folder is removed afterwards.
+// ever touches the real home, $XDG_DATA_DIRS at two empty folders beside it,
+// so no test sees the computer's word sets, and $XDG_CONFIG_DIRS at a folder
+// of its own after one without a vocalune.conf. The folder is removed afterwards.
 class TemporaryDataLocation
 {
 public:
@@ -59,9 +61,13 @@ public:
     QString path() const;
     QString filePath(const QString &name) const; // name as "/settings.dat"
     QString systemDataDir(int index) const;      // of $XDG_DATA_DIRS: 0 or 1
+    // The administrator's vocalune.conf, read afresh on next use.
+    void writeSystemConfig(const QByteArray &text, QFile::Permissions permissions);
+
 private:
     QTemporaryDir m_dir;
     QByteArray m_oldDataDirs;
+    QByteArray m_configDirs;
 };
 
 QByteArray readFile(const QString &path);

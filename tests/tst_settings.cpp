@@ -1,8 +1,13 @@
-// Volume and mute: the file, the settings page and the sound they govern.
+// Volume and mute: the file, the settings page and the sound they govern;
+// an administrator's defaults and locks (vocalune.conf).
 #include "testsupport.h"
 
 #include "MainWindow.h"
+#include "Players.h"
 #include "Settings.h"
+#include "SystemConfig.h"
+#include "WordSetImport.h"
+#include "WordStore.h"
 
 #include <phonon/AudioOutput>
 #include <phonon/MediaObject>
@@ -48,6 +53,8 @@ private slots:
     void soundStartsOnceTheMenuIsShown();
     void mutedPlaysNothing();
     void unmutedPlaysAtTheStoredVolume();
+    void systemConfig_data();
+    void systemConfig();
 };
 
 void TestSettings::defaultsWithoutAFile()
@@ -376,6 +383,111 @@ void TestSettings::unmutedPlaysAtTheStoredVolume()
     w.playSound(cat);
     QCOMPARE(w.output()->volume(), 0.0);
     QCOMPARE(w.player()->currentSource().fileName(), cat);
+}
+
+void TestSettings::systemConfig_data()
+{
+    QTest::addColumn<QByteArray>("conf");
+    QTest::addColumn<int>("mode");   // QFile::Permissions: 0x6644 is rw-r--r--
+    QTest::addColumn<bool>("saved"); // the user chose End the game, 4, Any and Jobs
+    // Game options; dictionaries in use; locks; progress server and class.
+    QTest::addColumn<QString>("effect");
+    QTest::addColumn<QStringList>("named"); // each in exactly one line on standard error
+
+    const QByteArray defaults = "\xEF\xBB\xBF# Ours\r\n[Defaults]\r\ndictionaries=Food, "
+                                "animals\nmistakes=try-again\npictures=6\nwords=to-learn\n#words=any\n";
+    const QByteArray password =
+        "[Defaults]\nmistakes=try-again\n[Progress]\nserver=postgresql://t:secret@h/db\nclass=2B\n";
+    const QString today = "end-game 10 any; Animals; ; ";
+    QTest::newRow("no file") << QByteArray() << 0x6644 << false << today << QStringList();
+    QTest::newRow("new user") << defaults << 0x6644 << false << "try-again 6 to-learn; Food, Animals; ; "
+                              << QStringList();
+    QTest::newRow("saved choice") << defaults << 0x6644 << true << "end-game 4 any; Jobs; ; " << QStringList();
+    QTest::newRow("import lock") << QByteArray("[Lock]\nimport=true\n") << 0x6644 << true
+                                 << "end-game 4 any; Jobs; import; " << QStringList();
+    QTest::newRow("players lock") << QByteArray("[Lock]\nplayers=TRUE\n") << 0x6644 << true
+                                  << "end-game 4 any; Jobs; players; " << QStringList();
+    // Locked settings hold over an old choice; the dictionaries stay the user's.
+    QTest::newRow("settings lock") << defaults + "[Lock]\nsettings=true\n"
+                                   << 0x6644 << true << "try-again 6 to-learn; Jobs; settings; " << QStringList();
+    QTest::newRow("malformed") << QByteArray("[Defaults\nmistakes=try-again\nno equals sign\n") << 0x6644 << false
+                               << today << QStringList{"is not a valid INI file"};
+    QTest::newRow("bad keys") << QByteArray("[Defaults]\nmistakes=sometimes\npictures=6\ncolour=red\n"
+                                            "dictionaries=Dinos, Food\n[Lock]\nplayers=yes\nsettings=true\n"
+                                            "[Progress]\nclass=Far too long a class\nserver=http://h/db\n")
+                              << 0x6644 << false << "end-game 6 any; Food; settings; "
+                              << QStringList{"[Defaults] mistakes=sometimes: not end-game or try-again",
+                                             "[Defaults] colour=red: unknown key",
+                                             "[Defaults] dictionaries=Dinos: no such dictionary",
+                                             "[Lock] players=yes: not true or false",
+                                             "[Progress] class=Far",
+                                             "[Progress] server=http://h/db: not a postgresql"};
+    QTest::newRow("no known dictionary") << QByteArray("[Defaults]\ndictionaries=Dinos\n") << 0x6644 << false << today
+                                         << QStringList{"dictionaries=Dinos"};
+    QTest::newRow("progress") << QByteArray("[Progress]\nserver=postgres://school/db\nclass=2B\n") << 0x6644 << false
+                              << "end-game 10 any; Animals; ; postgres://school/db 2B" << QStringList();
+    QTest::newRow("password, others read")
+        << password << 0x6604 << false << today << QStringList{"holds a password and others can read it; ignoring it."};
+    QTest::newRow("password key, group reads") << QByteArray("[x]\nPassword=secret\n[Lock]\nimport=true\n") << 0x6640
+                                               << false << today << QStringList{"others can read it"};
+    QTest::newRow("password, owner only")
+        << password << 0x6600 << false << "try-again 10 any; Animals; ; postgresql://t@h/db 2B"
+        << QStringList{"holds a password; ignoring the password."};
+    QTest::newRow("password in the query")
+        << QByteArray("[Progress]\nserver=postgresql://h/db?sslmode=a&password=secret") << 0x6600 << false
+        << "end-game 10 any; Animals; ; postgresql://h/db?sslmode=a" << QStringList{"ignoring the password"};
+}
+
+void TestSettings::systemConfig()
+{
+    QFETCH(QByteArray, conf);
+    QFETCH(int, mode);
+    QFETCH(bool, saved);
+    QFETCH(QString, effect);
+    const QString locks = effect.section("; ", 2, 2);
+    TemporaryDataLocation data;
+    QDir().mkpath(data.path());
+    if (saved) {
+        writeFile(data.filePath("/gameoptions.dat"), QByteArray::fromHex("010004"));
+        QByteArray names;
+        QDataStream stream(&names, QIODevice::WriteOnly);
+        stream << QString("Jobs");
+        writeFile(data.filePath("/dictionaries.dat"), names);
+    }
+    if (!conf.isNull())
+        data.writeSystemConfig(conf, QFile::Permissions(QFlag(mode)));
+    TestWindow w;
+    const GameOptions options = w.appSettings()->gameOptions();
+    QCOMPARE(w.item(MainWindow::PageMain, "settingsButton")->isVisible(), !locks.contains("settings"));
+    w.buttonSettingsClicked();
+    QCOMPARE(w.currentPage() == MainWindow::PageSettings, !locks.contains("settings"));
+    // The page reads the lists again: a name it lacks is still named once.
+    w.buttonDictionariesClicked();
+    QCOMPARE(w.item(MainWindow::PageDictionaries, "importButton")->isVisible(), !locks.contains("import"));
+    QCOMPARE(w.item(MainWindow::PageDictionaries, "removeSetButton")->isVisible(), !locks.contains("import"));
+    QCOMPARE(w.importWordSet(data.path() + "/none"), !locks.contains("import"));
+    QVERIFY(w.players()->open());
+    QCOMPARE(w.item(MainWindow::PagePlayers, "newPlayerButton")->isVisible(), !locks.contains("players"));
+    QCOMPARE(w.item(MainWindow::PagePlayers, "renameButton")->isVisible(), !locks.contains("players"));
+    QCOMPARE(w.players()->rename(int(w.players()->currentId()), "Bo"), !locks.contains("players"));
+    QCOMPARE(w.players()->add("Ann", QString()) >= 0, !locks.contains("players"));
+    for (MainWindow::Page page : {MainWindow::PageMain, MainWindow::PageDictionaries, MainWindow::PagePlayers})
+        QVERIFY2(layoutFault(w.root(page)).isEmpty(), qPrintable(layoutFault(w.root(page))));
+
+    const SystemConfig &config = SystemConfig::instance();
+    const QString progress = config.progressServer().toString() + " " + config.progressClass();
+    QCOMPARE(QString("%1 %2 %3; %4; %5; %6")
+                 .arg(options.tryAgain() ? "try-again" : "end-game")
+                 .arg(options.pictures)
+                 .arg(options.toLearn() ? "to-learn" : "any", WordStore::instance()->chosenDictionaries().join(", "),
+                      locks, progress.trimmed()),
+             effect);
+    QFETCH(QStringList, named);
+    const QStringList messages = config.messages();
+    QCOMPARE(messages.size(), named.size());
+    for (const QString &name : named)
+        QVERIFY2(messages.filter(name).size() == 1, qPrintable(messages.join('\n')));
+    QVERIFY(messages.filter("secret").isEmpty());
 }
 
 QTEST_MAIN(TestSettings)

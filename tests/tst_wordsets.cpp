@@ -923,6 +923,13 @@ void TestWordSets::commandLine()
                      "Chair.png: not a picture\n"
                      "Huge.png: picture too large (more than 40 megapixels)\n"));
     QVERIFY(run({"--import-word-set"}, &out) > 0);
+    // The administrator's lock holds here too.
+    QVERIFY(QDir().mkpath(home + "/xdg/Vocalune"));
+    TestSupport::writeFile(home + "/xdg/Vocalune/vocalune.conf", "[Lock]\nimport=true\n");
+    environment.insert("XDG_CONFIG_DIRS", home + "/xdg");
+    QCOMPARE(run({"--import-word-set", makeSmallFolder("Lesson 4")}, &out), 1);
+    QVERIFY2(errors.contains("the administrator has locked importing"), qPrintable(errors));
+    environment.remove("XDG_CONFIG_DIRS");
     QCOMPARE(ImportedSets::names(), QStringList({"Lesson 3"}));
 
     // For every user: the layout under the folder --to names, readable by all whatever the umask.

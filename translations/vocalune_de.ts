@@ -64,6 +64,10 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
         <source>--to needs a folder</source>
         <translation>--to braucht einen Ordner</translation>
     </message>
+    <message>
+        <source>Could not import: the administrator has locked importing.</source>
+        <translation>Import nicht möglich: Der Administrator hat den Import gesperrt.</translation>
+    </message>
 </context>
 <context>
     <name>DictionariesView</name>

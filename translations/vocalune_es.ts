@@ -64,6 +64,10 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
         <source>--to needs a folder</source>
         <translation>--to necesita una carpeta</translation>
     </message>
+    <message>
+        <source>Could not import: the administrator has locked importing.</source>
+        <translation>No se pudo importar: el administrador ha bloqueado la importación.</translation>
+    </message>
 </context>
 <context>
     <name>DictionariesView</name>

@@ -64,6 +64,10 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
         <source>--to needs a folder</source>
         <translation>--to tarvitsee kansion</translation>
     </message>
+    <message>
+        <source>Could not import: the administrator has locked importing.</source>
+        <translation>Tuonti epäonnistui: ylläpitäjä on estänyt tuonnin.</translation>
+    </message>
 </context>
 <context>
     <name>DictionariesView</name>

@@ -64,6 +64,10 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
         <source>--to needs a folder</source>
         <translation>--to demande un dossier</translation>
     </message>
+    <message>
+        <source>Could not import: the administrator has locked importing.</source>
+        <translation>Importation impossible : l’administrateur a verrouillé l’importation.</translation>
+    </message>
 </context>
 <context>
     <name>DictionariesView</name>

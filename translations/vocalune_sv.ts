@@ -64,6 +64,10 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
         <source>--to needs a folder</source>
         <translation>--to behöver en mapp</translation>
     </message>
+    <message>
+        <source>Could not import: the administrator has locked importing.</source>
+        <translation>Kunde inte importera: administratören har låst importen.</translation>
+    </message>
 </context>
 <context>
     <name>DictionariesView</name>

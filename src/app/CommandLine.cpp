@@ -2,6 +2,7 @@
 
 #include "ProgressExport.h"
 #include "ProgressStore.h"
+#include "SystemConfig.h"
 #include "Translations.h"
 #include "WordSetImporter.h"
 
@@ -125,6 +126,11 @@ int run(int argc, char *argv[])
     if (!parser.isSet(import))
         parser.showHelp(2);
 
+    if (SystemConfig::instance().importLocked()) {
+        print(stderr,
+              QCoreApplication::translate("CommandLine", "Could not import: the administrator has locked importing."));
+        return 1;
+    }
     WordSetImporter importer(parser.value(import));
     if (parser.isSet(to) && parser.value(to).isEmpty()) {
         print(stderr, QCoreApplication::translate("CommandLine", "--to needs a folder"));

@@ -89,7 +89,7 @@ bool DictionaryChoice::save()
 
 void DictionaryChoice::chooseFolderToImport()
 {
-    if (m_wordSets->running())
+    if (m_wordSets->running() || m_wordSets->systemLocked())
         return;
     QFileDialog dialog(m_dialogParent, tr("Choose a folder of pictures"), QDir::homePath());
     dialog.setFileMode(QFileDialog::Directory);

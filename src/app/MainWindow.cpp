@@ -263,6 +263,13 @@ void MainWindow::buttonDictionariesCancelClicked()
     navigator->show(PageMain);
 }
 
+void MainWindow::buttonSettingsClicked()
+{
+    // A locked page has no button on the menu; a call from elsewhere opens nothing.
+    if (!settings->systemLocked())
+        navigator->show(PageSettings);
+}
+
 void MainWindow::buttonSettingsCancelClicked()
 {
     settings->load();

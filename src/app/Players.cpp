@@ -3,6 +3,7 @@
 #include "FirstPaint.h"
 #include "ImportedSets.h"
 #include "NamePrompt.h"
+#include "SystemConfig.h"
 #include "WordStore.h"
 
 #include <QDate>
@@ -192,7 +193,12 @@ QString Players::currentPicture() const
 
 bool Players::canAdd() const
 {
-    return available() && m_players.size() < ProgressStore::MaxPlayers;
+    return available() && !systemLocked() && m_players.size() < ProgressStore::MaxPlayers;
+}
+
+bool Players::systemLocked() const
+{
+    return SystemConfig::instance().playersLocked();
 }
 
 bool Players::available() const
@@ -227,6 +233,8 @@ bool Players::choose(int id)
 
 int Players::add(const QString &name, const QString &picture)
 {
+    if (systemLocked())
+        return -1;
     const qint64 id = m_store.addPlayer(name, picture);
     if (id < 0)
         return -1;
@@ -240,7 +248,7 @@ int Players::add(const QString &name, const QString &picture)
 
 bool Players::rename(int id, const QString &name)
 {
-    if (!m_store.renamePlayer(id, name))
+    if (systemLocked() || !m_store.renamePlayer(id, name))
         return false;
     reload();
     emit currentChanged();
@@ -249,7 +257,7 @@ bool Players::rename(int id, const QString &name)
 
 bool Players::setPicture(int id, const QString &picture)
 {
-    if (!m_store.setPlayerPicture(id, picture))
+    if (systemLocked() || !m_store.setPlayerPicture(id, picture))
         return false;
     reload();
     emit currentChanged();
@@ -259,7 +267,7 @@ bool Players::setPicture(int id, const QString &picture)
 bool Players::remove(int id)
 {
     // The last player stays: there is always someone playing.
-    if (m_players.size() <= 1 || !m_store.removePlayer(id))
+    if (systemLocked() || m_players.size() <= 1 || !m_store.removePlayer(id))
         return false;
     m_learned.remove(id);
     reload();

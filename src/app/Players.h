@@ -27,6 +27,9 @@ class Players : public QObject
     Q_PROPERTY(int currentId READ currentIdProperty NOTIFY currentChanged)
     Q_PROPERTY(bool canAdd READ canAdd NOTIFY listChanged)
     Q_PROPERTY(bool available READ available NOTIFY listChanged)
+    // The administrator locked the list (vocalune.conf): players are chosen,
+    // never added, renamed or removed.
+    Q_PROPERTY(bool systemLocked READ systemLocked CONSTANT)
     // What went wrong with the memory, said once on the players page.
     Q_PROPERTY(QString notice READ notice NOTIFY noticeChanged)
 
@@ -54,6 +57,7 @@ public:
     qint64 currentId() const { return m_current; }
     bool canAdd() const;
     bool available() const;
+    bool systemLocked() const;
     QString notice() const { return m_notice; }
 
     ProgressStore *store() { return &m_store; }
@@ -65,6 +69,7 @@ public:
     // The pictures a player can take: the owl, then every animal.
     Q_INVOKABLE QStringList pictureChoices() const;
     Q_INVOKABLE bool choose(int id);
+    // These four are refused while the list is locked.
     // The new player's id, or -1 when refused; the new player plays next.
     Q_INVOKABLE int add(const QString &name, const QString &picture);
     Q_INVOKABLE bool rename(int id, const QString &name);

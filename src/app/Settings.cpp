@@ -2,6 +2,7 @@
 
 #include "DataDirectory.h"
 #include "DataFiles.h"
+#include "SystemConfig.h"
 
 #include <QDataStream>
 #include <QFile>
@@ -111,6 +112,25 @@ GameOptions Settings::gameOptions() const
     return m_options;
 }
 
+GameOptions Settings::systemDefaults()
+{
+    const SystemConfig &config = SystemConfig::instance();
+    GameOptions options;
+    if (!config.mistakes().isEmpty())
+        options.mistakes = config.mistakes() == QLatin1String("try-again") ? GameOptions::TryAgain
+                                                                           : GameOptions::EndTheGame;
+    if (GameOptions::isValidPictures(config.pictures()))
+        options.pictures = GameOptions::Pictures(config.pictures());
+    if (!config.words().isEmpty())
+        options.words = config.words() == QLatin1String("to-learn") ? GameOptions::ToLearn : GameOptions::AnyWords;
+    return options;
+}
+
+bool Settings::systemLocked() const
+{
+    return SystemConfig::instance().settingsLocked();
+}
+
 double Settings::volumeProperty() const
 {
     return volumePercent();
@@ -187,9 +207,10 @@ bool Settings::save()
 
 void Settings::loadGameOptions()
 {
-    GameOptions options;
+    GameOptions options = systemDefaults();
     QFile file(DataDirectory::path() + DataFiles::GameOptions);
-    if (file.open(QIODevice::ReadOnly)) {
+    // A choice saved before the administrator locked the page no longer holds.
+    if (!systemLocked() && file.open(QIODevice::ReadOnly)) {
         QDataStream stream(&file);
         quint8 version = 0;
         quint8 mistakes = 0;

@@ -19,6 +19,8 @@ class Settings : public QObject
     Q_PROPERTY(GameOptions::Mistakes mistakes READ mistakes WRITE setMistakes NOTIFY mistakesChanged)
     Q_PROPERTY(GameOptions::Pictures pictures READ pictures WRITE setPictures NOTIFY picturesChanged)
     Q_PROPERTY(GameOptions::Words words READ words WRITE setWords NOTIFY wordsChanged)
+    // The administrator locked the settings page (vocalune.conf).
+    Q_PROPERTY(bool systemLocked READ systemLocked CONSTANT)
 
 public:
     explicit Settings(QObject *parent = nullptr);
@@ -42,6 +44,10 @@ public:
     void setWords(GameOptions::Words words);
     // What a game started now plays by.
     GameOptions gameOptions() const;
+    // Without a saved choice, or with the page locked, the game options are
+    // the administrator's defaults over the program's own.
+    static GameOptions systemDefaults();
+    bool systemLocked() const;
 
     void load();
     // False when either file could not be written; each old file then stays whole.

@@ -3,6 +3,7 @@
 #include "DataDirectory.h"
 #include "DataFiles.h"
 #include "ImportedSets.h"
+#include "SystemConfig.h"
 #include "Word.h"
 
 #include <QDataStream>
@@ -231,15 +232,40 @@ bool WordStore::readLists()
     dictionaryList = catalogue;
 
     const QStringList saved = readSavedChoice(DataDirectory::filePath(DataFiles::Dictionaries));
-    for (const QString &name : saved) {
-        const int index = dictionaryList.indexOf(name);
-        if (index >= 0)
-            chosenList.append(dictionaryList.takeAt(index));
+    // Matched every time, so that a name this computer lacks is reported even
+    // to a user whose own choice hides the defaults.
+    const QStringList defaults = systemDictionaries();
+    for (const QStringList *names : {&saved, &defaults}) {
+        for (const QString &name : *names) {
+            const int index = dictionaryList.indexOf(name);
+            if (index >= 0)
+                chosenList.append(dictionaryList.takeAt(index));
+        }
+        if (!chosenList.isEmpty())
+            break;
     }
 
     if (chosenList.isEmpty() && !dictionaryList.isEmpty())
         chosenList.append(dictionaryList.takeFirst());
     return true;
+}
+
+QStringList WordStore::systemDictionaries() const
+{
+    const SystemConfig &config = SystemConfig::instance();
+    QStringList names;
+    const QStringList listed = config.dictionaries();
+    for (const QString &name : listed) {
+        const auto found = std::find_if(catalogue.cbegin(), catalogue.cend(), [&name](const QString &known) {
+            return known.compare(name, Qt::CaseInsensitive) == 0;
+        });
+        if (found == catalogue.cend())
+            config.ignore(QStringLiteral("Defaults"), QStringLiteral("dictionaries"), name,
+                          QStringLiteral("no such dictionary"));
+        else if (!names.contains(*found))
+            names.append(*found);
+    }
+    return names;
 }
 
 bool WordStore::saveLists()

@@ -33,7 +33,9 @@ public:
 
     // The player's choice, kept in dictionaries.dat. loadLists() scans the
     // catalogue first; readLists() reads the choice against the last scan's
-    // catalogue, without going over the recordings again.
+    // catalogue, without going over the recordings again. Without a saved
+    // choice the administrator's dictionaries (vocalune.conf) are in use, or
+    // else the first of the catalogue.
     bool loadLists();
     bool readLists();
     // False when the file could not be written; the old one then stays whole.
@@ -108,6 +110,8 @@ private:
     bool fitsRound(const Word &word, bool pairs) const;
     static QString key(const Word &word);
     static QStringList readSavedChoice(const QString &path);
+    // The administrator's dictionaries found in the catalogue, as it spells them.
+    QStringList systemDictionaries() const;
     static void appendImportedWords(const QString &set, QList<Entry> &entries);
     static void destroyAll(std::vector<Word *> &words);
 

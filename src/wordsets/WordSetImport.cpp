@@ -1,6 +1,7 @@
 #include "WordSetImport.h"
 
 #include "ImportedSets.h"
+#include "SystemConfig.h"
 #include "WordSetImporter.h"
 #include "WordStore.h"
 
@@ -53,9 +54,14 @@ QStringList WordSetImport::report() const
     return m_report;
 }
 
+bool WordSetImport::systemLocked() const
+{
+    return SystemConfig::instance().importLocked();
+}
+
 bool WordSetImport::start(const QString &folder)
 {
-    if (m_thread)
+    if (m_thread || systemLocked())
         return false;
     const QUrl url(folder);
     m_job = std::make_shared<Job>();
@@ -90,7 +96,7 @@ void WordSetImport::cancel()
 
 bool WordSetImport::canRemove(const QString &setName) const
 {
-    return !ImportedSets::isBundledName(setName) && ImportedSets::isImported(setName);
+    return !systemLocked() && !ImportedSets::isBundledName(setName) && ImportedSets::isImported(setName);
 }
 
 bool WordSetImport::remove(const QString &setName)

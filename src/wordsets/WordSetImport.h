@@ -21,6 +21,8 @@ class WordSetImport : public QObject
     Q_PROPERTY(int total READ total NOTIFY progressChanged)
     Q_PROPERTY(QString currentWord READ currentWord NOTIFY progressChanged)
     Q_PROPERTY(QStringList report READ report NOTIFY finished)
+    // The administrator locked importing and removing (vocalune.conf).
+    Q_PROPERTY(bool systemLocked READ systemLocked CONSTANT)
 
 public:
     explicit WordSetImport(QObject *parent = nullptr);
@@ -32,12 +34,14 @@ public:
     int total() const;
     QString currentWord() const;
     QStringList report() const;
+    bool systemLocked() const;
 
     // folder: a local path or a file: URL (as a folder dialog gives it).
-    // False when an import is already running.
+    // False when an import is already running or importing is locked.
     Q_INVOKABLE bool start(const QString &folder);
     Q_INVOKABLE void cancel();
-    // True for an imported set, false for a bundled dictionary or anything else.
+    // True for an imported set while removing is not locked; false for a
+    // bundled dictionary or anything else.
     Q_INVOKABLE bool canRemove(const QString &setName) const;
     // Deletes the set's files and takes it out of the catalogue and the saved choice.
     Q_INVOKABLE bool remove(const QString &setName);
