@@ -435,8 +435,7 @@ ClassResult classServer(const QString &location)
         const QString path = location + QStringLiteral("/machine%1.sqlite").arg(machine);
         stores.push_back(std::make_unique<ProgressStore>());
         stores.back()->setPath(path);
-        if (!stores.back()->open(QString())
-            || !stores.back()->insertAnswers(stores.back()->currentPlayer(), answers)
+        if (!stores.back()->open(QString()) || !stores.back()->insertAnswers(stores.back()->currentPlayer(), answers)
             || !stores.back()->renamePlayer(stores.back()->currentPlayer(), QStringLiteral("Pupil %1").arg(machine)))
             qFatal("machine %d not made", machine);
         syncs.push_back(makeSync(path));

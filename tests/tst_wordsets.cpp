@@ -960,6 +960,20 @@ void TestWordSets::commandLine()
     QVERIFY2(errors.endsWith("\n")
                  && errors.split('\n').value(errors.count('\n') - 1) == "Could not export: No such file or directory",
              qPrintable(errors));
+
+    // A class's words, from the server vocalune.conf names, for its teacher.
+    TestSupport::PostgresServer server;
+    QVERIFY2(server.error().isEmpty() && server.addLogin("class_2b", "2B"), qPrintable(server.error()));
+    server.sql("INSERT INTO pupils (class, name) VALUES ('2B', 'Ann'); INSERT INTO answers (id, class, pupil,"
+               " dictionary, word, game, outcome, at) VALUES (gen_random_uuid(), '2B', 'Ann', 'Animals', 'Cat', 0, 1,"
+               " now())");
+    TestSupport::writeFile(home + "/xdg/Vocalune/vocalune.conf",
+                           "[Progress]\nserver=" + server.address("class_2b").toEncoded() + "\nclass=2B\n");
+    environment.insert("XDG_CONFIG_DIRS", home + "/xdg");
+    environment.insert("PGPASSFILE", qEnvironmentVariable("PGPASSFILE"));
+    QCOMPARE(run({"--export-progress", home + "/class.csv", "--class", "2B"}, &out), 0);
+    QVERIFY(TestSupport::readFile(home + "/class.csv").contains("\r\nAnn,Animals,Cat,1,0,1,"));
+    QCOMPARE(run({"--export-progress", home + "/class.csv", "--class", "2B'; --"}, &out), 1);
 }
 
 QTEST_MAIN(TestWordSets)

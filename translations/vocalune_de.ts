@@ -68,6 +68,22 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
         <source>Could not import: the administrator has locked importing.</source>
         <translation>Import nicht möglich: Der Administrator hat den Import gesperrt.</translation>
     </message>
+    <message>
+        <source>vocalune.conf names no class&apos;s server</source>
+        <translation>vocalune.conf nennt keinen Server der Klasse</translation>
+    </message>
+    <message>
+        <source>a class&apos;s name is 1 to 16 letters, digits, spaces, - or _</source>
+        <translation>der Name einer Klasse besteht aus 1 bis 16 Buchstaben, Ziffern, Leerzeichen, - oder _</translation>
+    </message>
+    <message>
+        <source>With --export-progress: write the whole class from the class&apos;s server that vocalune.conf names instead.</source>
+        <translation>Mit --export-progress: stattdessen die ganze Klasse vom Server der Klasse schreiben, den vocalune.conf nennt.</translation>
+    </message>
+    <message>
+        <source>class</source>
+        <translation>Klasse</translation>
+    </message>
 </context>
 <context>
     <name>DictionariesView</name>
@@ -453,6 +469,14 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
         <source>Could not export: %1</source>
         <translation>Export nicht möglich: %1</translation>
     </message>
+    <message>
+        <source>The class&apos;s server cannot be reached just now.</source>
+        <translation>Der Server der Klasse ist gerade nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>Asking the class&apos;s server…</source>
+        <translation>Frage den Server der Klasse…</translation>
+    </message>
 </context>
 <context>
     <name>ProgressView</name>
@@ -511,6 +535,42 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
     <message>
         <source>Most mistakes</source>
         <translation>Die meisten Fehler</translation>
+    </message>
+    <message>
+        <source>Class %1</source>
+        <translation>Klasse %1</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Last game</source>
+        <translation>Letztes Spiel</translation>
+    </message>
+    <message>
+        <source>Pupils</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source>%1: %2 learned, %3 learning, last game %4</source>
+        <translation>%1: %2 gelernt, %3 am Lernen, letztes Spiel %4</translation>
+    </message>
+    <message>
+        <source>The class&apos;s most mistakes</source>
+        <translation>Die meisten Fehler der Klasse</translation>
     </message>
 </context>
 <context>

@@ -68,6 +68,22 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
         <source>Could not import: the administrator has locked importing.</source>
         <translation>No se pudo importar: el administrador ha bloqueado la importación.</translation>
     </message>
+    <message>
+        <source>vocalune.conf names no class&apos;s server</source>
+        <translation>vocalune.conf no indica ningún servidor de la clase</translation>
+    </message>
+    <message>
+        <source>a class&apos;s name is 1 to 16 letters, digits, spaces, - or _</source>
+        <translation>el nombre de una clase tiene de 1 a 16 letras, cifras, espacios, - o _</translation>
+    </message>
+    <message>
+        <source>With --export-progress: write the whole class from the class&apos;s server that vocalune.conf names instead.</source>
+        <translation>Con --export-progress: escribir en su lugar toda la clase desde el servidor de la clase que indica vocalune.conf.</translation>
+    </message>
+    <message>
+        <source>class</source>
+        <translation>clase</translation>
+    </message>
 </context>
 <context>
     <name>DictionariesView</name>
@@ -453,6 +469,14 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
         <source>Could not export: %1</source>
         <translation>No se pudo exportar: %1</translation>
     </message>
+    <message>
+        <source>The class&apos;s server cannot be reached just now.</source>
+        <translation>Ahora mismo no se puede contactar con el servidor de la clase.</translation>
+    </message>
+    <message>
+        <source>Asking the class&apos;s server…</source>
+        <translation>Preguntando al servidor de la clase…</translation>
+    </message>
 </context>
 <context>
     <name>ProgressView</name>
@@ -511,6 +535,42 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
     <message>
         <source>Most mistakes</source>
         <translation>Más errores</translation>
+    </message>
+    <message>
+        <source>Class %1</source>
+        <translation>Clase %1</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Jugador</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Last game</source>
+        <translation>Última partida</translation>
+    </message>
+    <message>
+        <source>Pupils</source>
+        <translation>Alumnos</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nunca</translation>
+    </message>
+    <message>
+        <source>%1: %2 learned, %3 learning, last game %4</source>
+        <translation>%1: %2 aprendidas, %3 aprendiendo, última partida %4</translation>
+    </message>
+    <message>
+        <source>The class&apos;s most mistakes</source>
+        <translation>Los mayores errores de la clase</translation>
     </message>
 </context>
 <context>

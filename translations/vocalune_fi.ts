@@ -68,6 +68,22 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
         <source>Could not import: the administrator has locked importing.</source>
         <translation>Tuonti epäonnistui: ylläpitäjä on estänyt tuonnin.</translation>
     </message>
+    <message>
+        <source>vocalune.conf names no class&apos;s server</source>
+        <translation>vocalune.conf ei nimeä luokan palvelinta</translation>
+    </message>
+    <message>
+        <source>a class&apos;s name is 1 to 16 letters, digits, spaces, - or _</source>
+        <translation>luokan nimessä on 1–16 kirjainta, numeroa, välilyöntiä, - tai _</translation>
+    </message>
+    <message>
+        <source>With --export-progress: write the whole class from the class&apos;s server that vocalune.conf names instead.</source>
+        <translation>Valitsimen --export-progress kanssa: kirjoita sen sijaan koko luokka luokan palvelimelta, jonka vocalune.conf nimeää.</translation>
+    </message>
+    <message>
+        <source>class</source>
+        <translation>luokka</translation>
+    </message>
 </context>
 <context>
     <name>DictionariesView</name>
@@ -453,6 +469,14 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
         <source>Could not export: %1</source>
         <translation>Vienti epäonnistui: %1</translation>
     </message>
+    <message>
+        <source>The class&apos;s server cannot be reached just now.</source>
+        <translation>Luokan palvelimeen ei juuri nyt saada yhteyttä.</translation>
+    </message>
+    <message>
+        <source>Asking the class&apos;s server…</source>
+        <translation>Kysytään luokan palvelimelta…</translation>
+    </message>
 </context>
 <context>
     <name>ProgressView</name>
@@ -511,6 +535,42 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
     <message>
         <source>Most mistakes</source>
         <translation>Eniten virheitä</translation>
+    </message>
+    <message>
+        <source>Class %1</source>
+        <translation>Luokka %1</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Pelaaja</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Luokka</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nimi</translation>
+    </message>
+    <message>
+        <source>Last game</source>
+        <translation>Viimeisin peli</translation>
+    </message>
+    <message>
+        <source>Pupils</source>
+        <translation>Oppilaat</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>ei koskaan</translation>
+    </message>
+    <message>
+        <source>%1: %2 learned, %3 learning, last game %4</source>
+        <translation>%1: %2 opittu, %3 opettelussa, viimeisin peli %4</translation>
+    </message>
+    <message>
+        <source>The class&apos;s most mistakes</source>
+        <translation>Luokan eniten virheitä</translation>
     </message>
 </context>
 <context>

@@ -68,6 +68,22 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
         <source>Could not import: the administrator has locked importing.</source>
         <translation>Importation impossible : l’administrateur a verrouillé l’importation.</translation>
     </message>
+    <message>
+        <source>vocalune.conf names no class&apos;s server</source>
+        <translation>vocalune.conf n&apos;indique aucun serveur de classe</translation>
+    </message>
+    <message>
+        <source>a class&apos;s name is 1 to 16 letters, digits, spaces, - or _</source>
+        <translation>le nom d&apos;une classe compte de 1 à 16 lettres, chiffres, espaces, - ou _</translation>
+    </message>
+    <message>
+        <source>With --export-progress: write the whole class from the class&apos;s server that vocalune.conf names instead.</source>
+        <translation>Avec --export-progress : écrire plutôt toute la classe depuis le serveur de classe indiqué dans vocalune.conf.</translation>
+    </message>
+    <message>
+        <source>class</source>
+        <translation>classe</translation>
+    </message>
 </context>
 <context>
     <name>DictionariesView</name>
@@ -453,6 +469,14 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
         <source>Could not export: %1</source>
         <translation>Exportation impossible : %1</translation>
     </message>
+    <message>
+        <source>The class&apos;s server cannot be reached just now.</source>
+        <translation>Le serveur de la classe est injoignable pour le moment.</translation>
+    </message>
+    <message>
+        <source>Asking the class&apos;s server…</source>
+        <translation>Interrogation du serveur de la classe…</translation>
+    </message>
 </context>
 <context>
     <name>ProgressView</name>
@@ -511,6 +535,42 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
     <message>
         <source>Most mistakes</source>
         <translation>Le plus d’erreurs</translation>
+    </message>
+    <message>
+        <source>Class %1</source>
+        <translation>Classe %1</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Joueur</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Last game</source>
+        <translation>Dernière partie</translation>
+    </message>
+    <message>
+        <source>Pupils</source>
+        <translation>Élèves</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>jamais</translation>
+    </message>
+    <message>
+        <source>%1: %2 learned, %3 learning, last game %4</source>
+        <translation>%1 : %2 appris, %3 en cours, dernière partie %4</translation>
+    </message>
+    <message>
+        <source>The class&apos;s most mistakes</source>
+        <translation>Les erreurs les plus fréquentes de la classe</translation>
     </message>
 </context>
 <context>

@@ -68,6 +68,22 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
         <source>Could not import: the administrator has locked importing.</source>
         <translation>Kunde inte importera: administratören har låst importen.</translation>
     </message>
+    <message>
+        <source>vocalune.conf names no class&apos;s server</source>
+        <translation>vocalune.conf anger ingen server för klassen</translation>
+    </message>
+    <message>
+        <source>a class&apos;s name is 1 to 16 letters, digits, spaces, - or _</source>
+        <translation>en klass namn har 1 till 16 bokstäver, siffror, mellanslag, - eller _</translation>
+    </message>
+    <message>
+        <source>With --export-progress: write the whole class from the class&apos;s server that vocalune.conf names instead.</source>
+        <translation>Med --export-progress: skriv i stället hela klassen från klassens server som vocalune.conf anger.</translation>
+    </message>
+    <message>
+        <source>class</source>
+        <translation>klass</translation>
+    </message>
 </context>
 <context>
     <name>DictionariesView</name>
@@ -453,6 +469,14 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
         <source>Could not export: %1</source>
         <translation>Kunde inte exportera: %1</translation>
     </message>
+    <message>
+        <source>The class&apos;s server cannot be reached just now.</source>
+        <translation>Klassens server går inte att nå just nu.</translation>
+    </message>
+    <message>
+        <source>Asking the class&apos;s server…</source>
+        <translation>Frågar klassens server…</translation>
+    </message>
 </context>
 <context>
     <name>ProgressView</name>
@@ -511,6 +535,42 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
     <message>
         <source>Most mistakes</source>
         <translation>Flest misstag</translation>
+    </message>
+    <message>
+        <source>Class %1</source>
+        <translation>Klass %1</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Spelare</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klass</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Namn</translation>
+    </message>
+    <message>
+        <source>Last game</source>
+        <translation>Senaste spelet</translation>
+    </message>
+    <message>
+        <source>Pupils</source>
+        <translation>Elever</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>aldrig</translation>
+    </message>
+    <message>
+        <source>%1: %2 learned, %3 learning, last game %4</source>
+        <translation>%1: %2 inlärda, %3 lär sig, senaste spelet %4</translation>
+    </message>
+    <message>
+        <source>The class&apos;s most mistakes</source>
+        <translation>Klassens flesta fel</translation>
     </message>
 </context>
 <context>

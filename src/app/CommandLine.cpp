@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "ClassServer.h"
 #include "ProgressExport.h"
 #include "ProgressStore.h"
 #include "SystemConfig.h"
@@ -21,6 +22,7 @@ const char *const ImportOption = "import-word-set";
 const char *const ExportOption = "export-progress";
 const char *const SystemOption = "system";
 const char *const ToOption = "to";
+const char *const ClassOption = "class";
 // Where --system puts a set when --to names no other folder; listed through
 // the default $XDG_DATA_DIRS.
 const char *const SystemWordSets = "/usr/local/share/vocalune/wordsets";
@@ -50,6 +52,25 @@ int exportProgress(const QString &path)
         error = QCoreApplication::translate("CommandLine", "the progress could not be opened");
     else if (ProgressExport::writeCsv(store, path, &error))
         return 0;
+    print(stderr, QCoreApplication::translate("CommandLine", "Could not export: %1").arg(error));
+    return 1;
+}
+
+// The whole class as CSV from the class's server in vocalune.conf, for a
+// teacher (whose login may read any class): 0, or 1 with the reason.
+int exportClass(const QString &path, const QString &className)
+{
+    const QUrl server = SystemConfig::instance().progressServer();
+    QString error;
+    if (server.isEmpty()) {
+        error = QCoreApplication::translate("CommandLine", "vocalune.conf names no class's server");
+    } else if (!ClassServer::isClassName(className)) {
+        error = QCoreApplication::translate("CommandLine", "a class's name is 1 to 16 letters, digits, spaces, - or _");
+    } else {
+        ClassServer classServer(server, className);
+        if (ProgressExport::writeCsv(classServer, path, &error))
+            return 0;
+    }
     print(stderr, QCoreApplication::translate("CommandLine", "Could not export: %1").arg(error));
     return 1;
 }
@@ -120,7 +141,16 @@ int run(int argc, char *argv[])
                                     "(exit code 1 when it could not)."),
         QCoreApplication::translate("CommandLine", "file"));
     parser.addOption(exportOption);
+    const QCommandLineOption classOption(
+        QString::fromLatin1(ClassOption),
+        QCoreApplication::translate("CommandLine",
+                                    "With --export-progress: write the whole class from the class's server "
+                                    "that vocalune.conf names instead."),
+        QCoreApplication::translate("CommandLine", "class"));
+    parser.addOption(classOption);
     parser.process(app);
+    if (parser.isSet(exportOption) && parser.isSet(classOption))
+        return exportClass(parser.value(exportOption), parser.value(classOption));
     if (parser.isSet(exportOption))
         return exportProgress(parser.value(exportOption));
     if (!parser.isSet(import))

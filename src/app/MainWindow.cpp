@@ -239,7 +239,6 @@ WordSetImport *MainWindow::wordSetImport() const { return dictionaryChoice->word
 void MainWindow::buttonNewGameClicked() { navigator->newGame(); }
 void MainWindow::buttonContinueClicked() { navigator->continueGame(); }
 void MainWindow::buttonDictionariesClicked() { navigator->show(PageDictionaries); }
-void MainWindow::buttonSettingsClicked() { navigator->show(PageSettings); }
 void MainWindow::buttonStartGameClicked(int gamemode)
 {
     // A pupil who just sat down here plays with what they learned on other machines.
