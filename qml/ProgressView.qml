@@ -64,6 +64,8 @@ Page {
                 progressView.showingClass = !progressView.showingClass
                 if (progressView.showingClass)
                     progressView.report.loadClass()
+                else
+                    progressView.report.showPlayer()
             }
         }
         PushButton {
@@ -393,7 +395,7 @@ Page {
             id: pupilList
             objectName: "classPupils"
             anchors.top: pupilHeader.bottom
-            anchors.bottom: parent.bottom
+            anchors.bottom: classExportLine.top
             width: pupilHeader.width
             clip: true
             boundsBehavior: Flickable.StopAtBounds
@@ -428,6 +430,21 @@ Page {
             }
         }
         Text {
+            id: classExportLine
+            objectName: "classExportMessage"
+            anchors.bottom: parent.bottom
+            width: pupilList.width
+            height: text === "" ? 0 : classPanel.lineHeight
+            text: progressView.report ? progressView.report.exportMessage : ""
+            color: Theme.secondaryText
+            wrapMode: Text.WrapAtWordBoundaryOrAnywhere
+            font.pixelSize: Theme.fontSize(classPanel.lineHeight * 0.4)
+            fontSizeMode: Text.Fit
+            minimumPixelSize: 1
+            Accessible.role: Accessible.StaticText
+            Accessible.name: text
+        }
+        Text {
             id: classHardestTitle
             anchors.top: classMessage.bottom
             anchors.left: pupilList.right
@@ -448,7 +465,8 @@ Page {
             anchors.bottom: parent.bottom
             anchors.left: classHardestTitle.left
             anchors.right: parent.right
-            cellWidth: width / 3
+            // Three across, and two rows always fit.
+            cellWidth: Math.min(width / 3, height / 2.7)
             cellHeight: cellWidth * 1.3
             clip: true
             model: progressView.report ? progressView.report.classHardest : []

@@ -76,7 +76,10 @@ void Players::startClassSync()
     // The words and pictures this machine knows, for checking what the
     // server sends; read once, here, on the window's thread.
     auto words = std::make_shared<QHash<QString, QSet<QString>>>();
-    for (const QString &dictionary : WordStore::instance()->dictionaries()) {
+    // Available and in use: every dictionary of this machine.
+    const QStringList dictionaries = WordStore::instance()->dictionaries()
+        + WordStore::instance()->chosenDictionaries();
+    for (const QString &dictionary : dictionaries) {
         const QStringList list = ImportedSets::isBundledName(dictionary)
             ? WordStore::bundledWords(dictionary)
             : ImportedSets::words(dictionary, ImportedSets::rootOf(dictionary));

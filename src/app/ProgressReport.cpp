@@ -63,6 +63,7 @@ void ProgressReport::load(qint64 player, const QString &name)
                                                               &memory);
 
     m_name = name;
+    m_classShown = false;
 
     // The dictionaries in use, in the player's order; a word's picture and
     // recording for the hardest words.
@@ -129,6 +130,13 @@ void ProgressReport::chooseFileAndExport(QWidget *parent)
 
 bool ProgressReport::exportTo(const QString &path)
 {
+    // The class's file is written on the sync's thread; its line comes with exported().
+    if (m_classShown && m_sync) {
+        m_exportMessage = tr("Asking the class's server…");
+        emit exportMessageChanged();
+        m_sync->exportCsv(path);
+        return true;
+    }
     QString error;
     const bool written = ProgressExport::writeCsv(*m_store, path, &error);
     m_exportMessage = written ? tr("Saved in %1").arg(QDir::toNativeSeparators(path))
@@ -151,6 +159,11 @@ QString ProgressReport::className() const
 void ProgressReport::setClassSync(ClassSync *sync)
 {
     m_sync = sync;
+    connect(sync, &ClassSync::exported, this, [this](const QString &path, const QString &error) {
+        m_exportMessage = error.isEmpty() ? tr("Saved in %1").arg(QDir::toNativeSeparators(path))
+                                          : tr("Could not export: %1").arg(error);
+        emit exportMessageChanged();
+    });
     connect(sync, &ClassSync::classLoaded, this, [this](const ClassSync::ClassSummary &summary) {
         m_classPupils.clear();
         m_classHardest.clear();
@@ -176,6 +189,7 @@ void ProgressReport::loadClass()
 {
     if (!m_sync)
         return;
+    m_classShown = true;
     m_classMessage = tr("Asking the class's server…");
     emit classChanged();
     m_sync->loadClass();

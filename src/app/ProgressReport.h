@@ -60,7 +60,10 @@ public:
     // The class this machine is in; nullptr for none.
     void setClassSync(ClassSync *sync);
     // Asks the server for the whole class; the page fills in when it answers.
+    // From then on, until load(), Export writes the class.
     Q_INVOKABLE void loadClass();
+    // The page went back from the class to the player.
+    Q_INVOKABLE void showPlayer() { m_classShown = false; }
 
     // Asks where to save and writes every player's words there as CSV.
     void chooseFileAndExport(QWidget *parent);
@@ -90,4 +93,5 @@ private:
     QVariantList m_classPupils;
     QVariantList m_classHardest;
     QString m_classMessage;
+    bool m_classShown = false;
 };

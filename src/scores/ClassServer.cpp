@@ -324,6 +324,7 @@ bool ClassServer::fetch(const QString &pupil, QString *cursor, QList<Answer> *an
                 [&](const QSqlQuery &query) { next = query.value(0).toString(); }))
         return false;
     QSet<QString> ids;
+    const int refusedBefore = m_refused;
     const QString from = cursor->isEmpty() ? QStringLiteral("0") : *cursor;
     const bool read = select(QStringLiteral("SELECT id::text, dictionary, word, game, outcome,"
                                             " (extract(epoch FROM at) * 1000)::bigint FROM answers"
@@ -339,7 +340,9 @@ bool ClassServer::fetch(const QString &pupil, QString *cursor, QList<Answer> *an
                                  ids.insert(answer.id);
                                  answers->append(answer);
                              });
-    if (read)
+    // A row refused now may pass later (a word set this machine gets next
+    // week): the cursor stays where it was, so the next fetch reads it again.
+    if (read && m_refused == refusedBefore)
         *cursor = next;
     return read;
 }

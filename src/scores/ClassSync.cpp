@@ -1,5 +1,6 @@
 #include "ClassSync.h"
 
+#include "ProgressExport.h"
 #include "SqliteConnection.h"
 
 #include <QDateTime>
@@ -119,6 +120,18 @@ public:
                 failed();
         }
         post([=](ClassSync *sync) { emit sync->classLoaded(summary); });
+    }
+
+    void exportCsv(const QString &path)
+    {
+        QString error;
+        if (!ProgressExport::writeCsv(*m_server, path, &error)) {
+            if (error.isEmpty())
+                error = QStringLiteral("the class's server could not be asked");
+            if (m_server->failure() == ClassServer::Unreachable || m_server->failure() == ClassServer::Refused)
+                failed();
+        }
+        post([=](ClassSync *sync) { emit sync->exported(path, error); });
     }
 
 private:
@@ -305,7 +318,8 @@ private:
                 QStringLiteral("INSERT OR REPLACE INTO class_cursors (class, pupil, cursor) VALUES (?, ?, ?)"));
             query.addBindValue(m_setup.className);
             query.addBindValue(pupil);
-            query.addBindValue(cursor);
+            // Qt binds a null string as NULL: "" is the start.
+            query.addBindValue(cursor.isNull() ? QStringLiteral("") : cursor);
             return query.exec();
         });
         return written ? added : -1;
@@ -416,6 +430,12 @@ void ClassSync::loadClass()
 {
     QMetaObject::invokeMethod(
         m_worker, [worker = m_worker] { worker->loadClass(); }, Qt::QueuedConnection);
+}
+
+void ClassSync::exportCsv(const QString &path)
+{
+    QMetaObject::invokeMethod(
+        m_worker, [worker = m_worker, path] { worker->exportCsv(path); }, Qt::QueuedConnection);
 }
 
 void ClassSync::flush()

@@ -72,6 +72,8 @@ public slots:
     // Adds the class's pupils that this machine does not have yet.
     void fetchPupils();
     void loadClass();
+    // Writes the whole class as CSV (ProgressExport's columns) to path.
+    void exportCsv(const QString &path);
     // Waits until what was asked of the thread so far is done.
     void flush();
 
@@ -81,6 +83,8 @@ signals:
     void fetched(const QString &pupil, int added);
     void pupilsAdded(int added);
     void classLoaded(const ClassSync::ClassSummary &summary);
+    // error is empty when the file was written.
+    void exported(const QString &path, const QString &error);
 
 private:
     class Worker;
