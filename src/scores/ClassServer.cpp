@@ -323,23 +323,12 @@ bool ClassServer::fetch(const QString &pupil, QString *cursor, QList<Answer> *an
     if (!select(QStringLiteral("SELECT pg_snapshot_xmin(pg_current_snapshot())::text"), {},
                 [&](const QSqlQuery &query) { next = query.value(0).toString(); }))
         return false;
-    QSet<QString> ids;
     const int refusedBefore = m_refused;
     const QString from = cursor->isEmpty() ? QStringLiteral("0") : *cursor;
-    const bool read = select(QStringLiteral("SELECT id::text, dictionary, word, game, outcome,"
-                                            " (extract(epoch FROM at) * 1000)::bigint FROM answers"
-                                            " WHERE class = ? AND pupil = ? AND tx >= ?::xid8 ORDER BY at, id"),
-                             {m_class, pupil, from}, [&](const QSqlQuery &query) {
-                                 Answer answer;
-                                 if (!takeAnswer(query, pupil, &answer))
-                                     return;
-                                 if (ids.contains(answer.id)) {
-                                     ++m_refused;
-                                     return;
-                                 }
-                                 ids.insert(answer.id);
-                                 answers->append(answer);
-                             });
+    const bool read = selectAnswers(QStringLiteral("SELECT id::text, dictionary, word, game, outcome,"
+                                                   " (extract(epoch FROM at) * 1000)::bigint FROM answers"
+                                                   " WHERE class = ? AND pupil = ? AND tx >= ?::xid8 ORDER BY at, id"),
+                                    {m_class, pupil, from}, pupil, answers);
     // A row refused now may pass later (a word set this machine gets next
     // week): the cursor stays where it was, so the next fetch reads it again.
     if (read && m_refused == refusedBefore)
@@ -367,19 +356,26 @@ bool ClassServer::pupils(QList<Pupil> *pupils)
 
 bool ClassServer::classAnswers(QList<Answer> *answers)
 {
+    return selectAnswers(QStringLiteral("SELECT id::text, dictionary, word, game, outcome,"
+                                        " (extract(epoch FROM at) * 1000)::bigint, pupil FROM answers"
+                                        " WHERE class = ? ORDER BY at, id"),
+                         {m_class}, QString(), answers);
+}
+
+bool ClassServer::selectAnswers(const QString &sql, const QVariantList &values, const QString &pupil,
+                                QList<Answer> *answers)
+{
     QSet<QString> ids;
-    return select(QStringLiteral("SELECT id::text, dictionary, word, game, outcome,"
-                                 " (extract(epoch FROM at) * 1000)::bigint, pupil FROM answers"
-                                 " WHERE class = ? ORDER BY at, id"),
-                  {m_class}, [&](const QSqlQuery &query) {
-                      Answer answer;
-                      if (!takeAnswer(query, query.value(6).toString(), &answer))
-                          return;
-                      if (ids.contains(answer.id)) {
-                          ++m_refused;
-                          return;
-                      }
-                      ids.insert(answer.id);
-                      answers->append(answer);
-                  });
+    return select(sql, values, [&](const QSqlQuery &query) {
+        Answer answer;
+        if (!takeAnswer(query, pupil.isNull() ? query.value(6).toString() : pupil, &answer))
+            return;
+        // Of two rows with one id, the first counts.
+        if (ids.contains(answer.id)) {
+            ++m_refused;
+            return;
+        }
+        ids.insert(answer.id);
+        answers->append(answer);
+    });
 }

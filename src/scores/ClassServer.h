@@ -89,6 +89,8 @@ private:
     bool fail(Failure failure, const QString &error);
     bool failQuery(const QSqlQuery &query, bool inTransaction);
     bool takeAnswer(const QSqlQuery &query, const QString &pupil, Answer *answer);
+    // Rows of takeAnswer's columns, then the pupil's name unless pupil is given.
+    bool selectAnswers(const QString &sql, const QVariantList &values, const QString &pupil, QList<Answer> *answers);
     bool select(const QString &sql, const QVariantList &values, const std::function<void(const QSqlQuery &)> &row);
 
     QUrl m_server;
