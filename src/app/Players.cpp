@@ -249,8 +249,6 @@ int Players::add(const QString &name, const QString &picture)
     m_learned.insert(id, 0);
     reload();
     choose(int(id));
-    if (m_sync)
-        m_sync->push();
     return int(id);
 }
 
