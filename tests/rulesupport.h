@@ -8,11 +8,15 @@
 #include <QByteArray>
 #include <QFile>
 #include <QList>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUrl>
+
+#include <sys/resource.h>
 
 #include <vector>
 
@@ -124,6 +128,57 @@ private:
     QString m_bin;
     QString m_error;
     QByteArray m_oldPassFile;
+};
+
+// Runs a program to its end, with input on its standard input: its standard
+// output, or a null array when it did not start, failed, or ran for a minute.
+QByteArray runProgram(const QString &program, const QStringList &arguments, const QByteArray &input = {});
+
+// text as Festival says it (text2wave), with a second of silence before and
+// after: 16-bit mono at 24 kHz, as PulseServer's microphone hears it. Empty
+// when Festival or SoX is missing.
+QByteArray festivalSays(const QString &text);
+
+// A PulseAudio server of the test's own in a temporary folder, reached only
+// through a Unix socket there, which $PULSE_SERVER names while it lives: the
+// program's recording finds it as the desktop's. It starts with no source at
+// all. As root it needs a home and runtime folder of its own, which it gets.
+// Stopped and removed when it goes.
+class PulseServer
+{
+public:
+    PulseServer(); // error() says why when it did not start
+    ~PulseServer();
+    QString error() const { return m_error; }
+    // The microphone: a pipe the test says 16-bit mono at 24 kHz into.
+    bool addMicrophone();
+    bool removeMicrophone();
+    // Says pcm into the microphone, at the pace a microphone hears it; said()
+    // once all of it was.
+    void say(const QByteArray &pcm);
+    bool said() const { return m_unsaid.isEmpty(); }
+
+private:
+    QByteArray pactl(const QStringList &arguments);
+    QTemporaryDir m_dir;
+    QProcess m_server;
+    QString m_error;
+    QByteArray m_oldServer;
+    QByteArray m_module;
+    QFile m_pipe;
+    QTimer m_pace;
+    QByteArray m_unsaid;
+};
+
+// Every write of this process fails while it lives, as on a full disk.
+class FullDisk
+{
+public:
+    FullDisk();
+    ~FullDisk();
+
+private:
+    rlimit m_limit = {};
 };
 
 } // namespace TestSupport
