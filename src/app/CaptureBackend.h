@@ -20,7 +20,7 @@ public:
     // the samples come at. Read the samples from the device returned (which
     // emits readChannelFinished if the input fails); closing or deleting it
     // stops the capture. nullptr when no input could be opened.
-    virtual QIODevice *start(int *sampleRate, QObject *parent) const = 0;
+    virtual QIODevice *start(int *sampleRate, QObject *parent) = 0;
 };
 
 #define CaptureBackend_iid "org.vocalune.CaptureBackend/1"

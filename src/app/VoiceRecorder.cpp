@@ -23,9 +23,9 @@ constexpr double MeterRangeDb = 60;
 // The capture plugin: beside the program in the build tree (the tests and the
 // benchmark sit one folder below it), else where the package installs it.
 // Loaded once; Qt keeps it loaded.
-const CaptureBackend *loadBackend()
+CaptureBackend *loadBackend()
 {
-    static const CaptureBackend *const backend = []() -> const CaptureBackend * {
+    static CaptureBackend *const backend = []() -> CaptureBackend * {
         const QString here = QCoreApplication::applicationDirPath();
         const QString name = QStringLiteral("/libvocalune-capture.so");
         for (const QString &folder : {here + QStringLiteral("/plugins"), here + QStringLiteral("/../plugins"),

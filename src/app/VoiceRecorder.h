@@ -64,7 +64,7 @@ private:
     void setMessage(const QString &message);
     void setLevel(qreal level);
 
-    const CaptureBackend *m_backend = nullptr;
+    CaptureBackend *m_backend = nullptr;
     QIODevice *m_input = nullptr; // the take in progress
     QTimer m_limit;
     QByteArray m_samples;

@@ -11,9 +11,10 @@ namespace {
 class CaptureStream : public QIODevice
 {
 public:
-    CaptureStream(const QAudioDeviceInfo &device, const QAudioFormat &format, QObject *parent)
+    // The input belongs to the plugin, which outlives every take.
+    CaptureStream(const QAudioDeviceInfo &device, const QAudioFormat &format, QObject *plugin, QObject *parent)
         : QIODevice(parent)
-        , m_input(new QAudioInput(device, format))
+        , m_input(new QAudioInput(device, format, plugin))
     {
     }
 
@@ -63,7 +64,7 @@ bool AudioCapture::hasInput() const
     return !QAudioDeviceInfo::defaultInputDevice().isNull();
 }
 
-QIODevice *AudioCapture::start(int *sampleRate, QObject *parent) const
+QIODevice *AudioCapture::start(int *sampleRate, QObject *parent)
 {
     const QAudioDeviceInfo device = QAudioDeviceInfo::defaultInputDevice();
     if (device.isNull())
@@ -81,7 +82,7 @@ QIODevice *AudioCapture::start(int *sampleRate, QObject *parent) const
         format.setSampleRate(device.nearestFormat(format).sampleRate());
     if (!device.isFormatSupported(format))
         return nullptr;
-    auto *stream = new CaptureStream(device, format, parent);
+    auto *stream = new CaptureStream(device, format, this, parent);
     if (!stream->start()) {
         delete stream;
         return nullptr;

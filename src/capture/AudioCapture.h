@@ -15,5 +15,5 @@ class AudioCapture : public QObject, public CaptureBackend
 
 public:
     bool hasInput() const override;
-    QIODevice *start(int *sampleRate, QObject *parent) const override;
+    QIODevice *start(int *sampleRate, QObject *parent) override;
 };
