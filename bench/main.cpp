@@ -477,31 +477,33 @@ ClassResult classServer(const QString &location)
 }
 
 // Takes of 2 s recorded through a PulseAudio server of the benchmark's own
-// whose microphone hears Festival say a word: the second tap to the stored file.
-std::vector<double> recordTakes(const QString &location, int takes)
+// whose microphone hears Festival say a word: the second tap to the stored
+// file, and how long the takes were.
+std::vector<double> recordTakes(const QString &location, int takes, double *takeSeconds)
 {
     std::vector<double> samples;
     DataDirectory::setPlatformLocationProvider([location] { return location; });
     TestSupport::PulseServer pulse;
-    const QByteArray said = TestSupport::festivalSays(QStringLiteral("apple"));
-    // A second of silence, the word, and silence to the end of the 2 s.
-    const QByteArray take = said.left(2 * 24000 * 2);
-    if (!pulse.error().isEmpty() || !pulse.addMicrophone() || take.size() != 2 * 24000 * 2)
-        qFatal("no PulseAudio server or no Festival: %s", qPrintable(pulse.error()));
+    if (!pulse.error().isEmpty() || !pulse.addMicrophone())
+        qFatal("no PulseAudio server: %s", qPrintable(pulse.error()));
     VoiceRecorder recorder;
     QSignalSpy stored(&recorder, &VoiceRecorder::stored);
     for (int i = 0; i < takes; ++i) {
+        // A second of silence, the word and a second of silence, at a microphone's pace.
+        pulse.say(QStringLiteral("apple"));
+        QElapsedTimer take;
+        take.start();
         recorder.toggle(QStringLiteral("Fruit and Vegetables"), QStringLiteral("Apple"));
-        pulse.say(take);
-        QElapsedTimer guard;
-        guard.start();
-        while (!(pulse.said() && recorder.level() == 0) && guard.elapsed() < 10000)
+        while ((take.elapsed() < 2000 || recorder.level() > 0) && take.elapsed() < 10000)
             QTest::qWait(5);
+        *takeSeconds = take.elapsed() / 1000.0;
         const Clock::time_point start = Clock::now();
         recorder.toggle(QStringLiteral("Fruit and Vegetables"), QStringLiteral("Apple"));
         if (stored.size() != i + 1)
             qFatal("take %d not stored: %s", i, qPrintable(recorder.message()));
         samples.push_back(msSince(start));
+        while (!pulse.said())
+            QTest::qWait(5);
     }
     return samples;
 }
@@ -592,7 +594,8 @@ int main(int argc, char *argv[])
     std::fprintf(stderr, "class server...\n");
     const ClassResult classResult = classServer(location);
     std::fprintf(stderr, "recording...\n");
-    const Stats record = stats(recordTakes(location + QStringLiteral("/record"), 11));
+    double takeSeconds = 0;
+    const Stats record = stats(recordTakes(location + QStringLiteral("/record"), 11, &takeSeconds));
     DataDirectory::setPlatformLocationProvider({});
 
     const Stats floorMs = stats(floor.ms), programMs = stats(program.ms);
@@ -636,6 +639,7 @@ int main(int argc, char *argv[])
     row("class server: 30 machines push 1,000 answers", stats({classResult.pushMs}), "ms",
         QStringLiteral("arrived|distinct: %1 of 30000").arg(classResult.pushed));
     row("class server: fetch a pupil's 20,000 answers", stats(classResult.fetchMs), "ms", "target <= 2000");
-    row("record: second tap to stored file", record, "ms", "a take of 2 s (target <= 300)");
+    row("record: second tap to stored file", record, "ms",
+        QStringLiteral("takes of %1 s (target <= 300 for 2 s)").arg(takeSeconds, 0, 'f', 1));
     return 0;
 }

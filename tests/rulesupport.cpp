@@ -9,16 +9,12 @@
 #include <QFile>
 #include <QProcess>
 #include <QResource>
-#include <QStandardPaths>
 #include <QTest>
 #include <QThread>
 
-#include <csignal>
 #include <pwd.h>
 #include <sys/types.h>
 #include <unistd.h>
-
-#include <utility>
 
 namespace TestSupport {
 
@@ -268,31 +264,13 @@ QString PostgresServer::sql(const QString &statements)
     return output.isNull() ? QStringLiteral("") : output;
 }
 
-QByteArray runProgram(const QString &program, const QStringList &arguments, const QByteArray &input)
+QByteArray runProgram(const QString &program, const QStringList &arguments)
 {
     QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.start(program, arguments);
-    process.write(input);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        return QByteArray();
-    }
-    // Empty but not null when it printed nothing.
-    const QByteArray output = process.readAllStandardOutput() + "";
-    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0 ? output : QByteArray();
-}
-
-QByteArray festivalSays(const QString &text)
-{
-    QTemporaryDir dir;
-    const QString wave = dir.filePath("said.wav");
-    if (runProgram("text2wave", {"-o", wave}, text.toUtf8()).isNull())
-        return QByteArray();
-    return runProgram("sox",
-                      {"-D", wave, "-t", "raw", "-r", "24000", "-c", "1", "-b", "16", "-e", "signed-integer", "-L", "-",
-                       "pad", "1", "1"});
+    const bool ran = process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit;
+    return ran && process.exitCode() == 0 ? process.readAllStandardOutput() + "" : QByteArray();
 }
 
 PulseServer::PulseServer()
@@ -300,84 +278,52 @@ PulseServer::PulseServer()
 {
     const QString dir = m_dir.path();
     qputenv("PULSE_SERVER", QFile::encodeName("unix:" + dir + "/native"));
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("HOME", dir);
-    environment.insert("XDG_RUNTIME_DIR", dir);
-    m_server.setProcessEnvironment(environment);
-    m_server.setProcessChannelMode(QProcess::MergedChannels);
-    if (QStandardPaths::findExecutable("pulseaudio").isEmpty()) {
-        m_error = QStringLiteral("PulseAudio is not installed (Debian: pulseaudio)");
-        return;
-    }
-    // The server goes with the test, even when the test crashes.
-    m_server.start("setpriv",
-                   {"--pdeathsig", "TERM", "--", "pulseaudio", "-n", "--daemonize=no", "--system=false",
-                    "--exit-idle-time=-1", "--use-pid-file=no", "--disable-shm", "-L",
-                    "module-native-protocol-unix socket=" + dir + "/native"});
-    // Bounded, so that a server that never comes up fails the test instead of hanging it.
-    for (int tries = 0; tries < 200 && m_server.state() != QProcess::NotRunning; ++tries) {
-        if (!pactl({"info"}).isNull())
-            return;
-        QThread::msleep(50);
-    }
-    m_error = "PulseAudio did not start: " + QString::fromLocal8Bit(m_server.readAll()).simplified();
-}
-
-PulseServer::~PulseServer()
-{
-    m_server.terminate();
-    if (!m_server.waitForFinished(10000))
-        m_server.kill();
-    qputenv("PULSE_SERVER", m_oldServer);
-}
-
-QByteArray PulseServer::pactl(const QStringList &arguments)
-{
-    return runProgram("pactl", arguments);
-}
-
-bool PulseServer::addMicrophone()
-{
-    if (!m_module.isEmpty())
-        return true;
-    m_pipe.setFileName(m_dir.filePath("microphone"));
-    m_module = pactl({"load-module", "module-pipe-source", "source_name=microphone", "file=" + m_pipe.fileName(),
-                      "format=s16le", "rate=24000", "channels=1"})
-                   .trimmed();
-    return !m_module.isEmpty() && m_pipe.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-}
-
-bool PulseServer::removeMicrophone()
-{
-    m_pipe.close();
-    return m_module.isEmpty() || !pactl({"unload-module", QString::fromLatin1(std::exchange(m_module, {}))}).isNull();
-}
-
-void PulseServer::say(const QByteArray &pcm)
-{
-    m_unsaid = pcm;
-    QObject::disconnect(&m_pace, nullptr, nullptr, nullptr);
+    m_pipe.setFileName(dir + "/microphone");
+    // What is said reaches the microphone at a microphone's pace: 20 ms every 20 ms.
     QObject::connect(&m_pace, &QTimer::timeout, [this] {
-        // 20 ms of sound each 20 ms.
         m_pipe.write(m_unsaid.left(960));
         m_unsaid.remove(0, 960);
         if (m_unsaid.isEmpty())
             m_pace.stop();
     });
+    // The server goes with the test, even when the test crashes.
+    m_server.start("env",
+                   {"HOME=" + dir, "XDG_RUNTIME_DIR=" + dir, "setpriv", "--pdeathsig", "TERM", "--", "pulseaudio", "-n",
+                    "--daemonize=no", "--system=false", "--exit-idle-time=-1", "--use-pid-file=no", "--disable-shm",
+                    "-L", "module-native-protocol-unix socket=" + dir + "/native"});
+    // Bounded, so that a server that never comes up fails the test instead of hanging it.
+    for (int tries = 0; tries < 200 && m_server.state() != QProcess::NotRunning; ++tries) {
+        if (QFile::exists(dir + "/native") && !runProgram("pactl", {"info"}).isNull())
+            return;
+        QThread::msleep(50);
+    }
+    m_error = "PulseAudio (Debian: pulseaudio) did not start: "
+        + QString::fromLocal8Bit(m_server.readAllStandardError());
+}
+
+PulseServer::~PulseServer()
+{
+    m_server.terminate(); // and QProcess kills it if it has not ended in 10 s
+    m_server.waitForFinished(10000);
+    qputenv("PULSE_SERVER", m_oldServer);
+}
+
+bool PulseServer::addMicrophone()
+{
+    const QStringList source = {"load-module",  "module-pipe-source", "file=" + m_pipe.fileName(),
+                                "format=s16ne", "rate=24000",         "channels=1"};
+    return m_pipe.isOpen()
+        || (!runProgram("pactl", source).isEmpty() && m_pipe.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+}
+
+void PulseServer::say(const QString &text)
+{
+    // A second of silence around the word; nothing said is two seconds of it.
+    const QString script = "echo \"$0\" | text2wave -o \"$1\" && sox \"$1\" -t s16 -r 24000 -c 1 - pad 1 1";
+    const QByteArray spoken = text.isEmpty() ? QByteArray()
+                                             : runProgram("bash", {"-c", script, text, m_dir.filePath("said.wav")});
+    m_unsaid = spoken.isEmpty() ? QByteArray(2 * 24000 * 2, 0) : spoken;
     m_pace.start(20);
-}
-
-FullDisk::FullDisk()
-{
-    std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &m_limit);
-    const rlimit none = {0, m_limit.rlim_max};
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &none), 0);
-}
-
-FullDisk::~FullDisk()
-{
-    setrlimit(RLIMIT_FSIZE, &m_limit);
 }
 
 } // namespace TestSupport

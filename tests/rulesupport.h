@@ -16,8 +16,6 @@
 #include <QTimer>
 #include <QUrl>
 
-#include <sys/resource.h>
-
 #include <vector>
 
 class Word;
@@ -130,55 +128,32 @@ private:
     QByteArray m_oldPassFile;
 };
 
-// Runs a program to its end, with input on its standard input: its standard
-// output, or a null array when it did not start, failed, or ran for a minute.
-QByteArray runProgram(const QString &program, const QStringList &arguments, const QByteArray &input = {});
+// Runs a program to its end (a minute at most): its standard output, or a
+// null array when it failed (empty but not null when it printed nothing).
+QByteArray runProgram(const QString &program, const QStringList &arguments);
 
-// text as Festival says it (text2wave), with a second of silence before and
-// after: 16-bit mono at 24 kHz, as PulseServer's microphone hears it. Empty
-// when Festival or SoX is missing.
-QByteArray festivalSays(const QString &text);
-
-// A PulseAudio server of the test's own in a temporary folder, reached only
-// through a Unix socket there, which $PULSE_SERVER names while it lives: the
-// program's recording finds it as the desktop's. It starts with no source at
-// all. As root it needs a home and runtime folder of its own, which it gets.
-// Stopped and removed when it goes.
+// A PulseAudio server of the test's own, with a home of its own (as root too), on
+// a Unix socket that $PULSE_SERVER names while it lives; at first with no source.
 class PulseServer
 {
 public:
     PulseServer(); // error() says why when it did not start
     ~PulseServer();
     QString error() const { return m_error; }
-    // The microphone: a pipe the test says 16-bit mono at 24 kHz into.
+    // The microphone: a pipe source of 16-bit mono at 24 kHz.
     bool addMicrophone();
-    bool removeMicrophone();
-    // Says pcm into the microphone, at the pace a microphone hears it; said()
-    // once all of it was.
-    void say(const QByteArray &pcm);
+    // Festival says text (or nothing) into it, a second of silence around; said() once all was.
+    void say(const QString &text);
     bool said() const { return m_unsaid.isEmpty(); }
 
 private:
-    QByteArray pactl(const QStringList &arguments);
     QTemporaryDir m_dir;
     QProcess m_server;
     QString m_error;
     QByteArray m_oldServer;
-    QByteArray m_module;
     QFile m_pipe;
     QTimer m_pace;
     QByteArray m_unsaid;
-};
-
-// Every write of this process fails while it lives, as on a full disk.
-class FullDisk
-{
-public:
-    FullDisk();
-    ~FullDisk();
-
-private:
-    rlimit m_limit = {};
 };
 
 } // namespace TestSupport
