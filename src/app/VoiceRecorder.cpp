@@ -29,7 +29,7 @@ CaptureBackend *loadBackend()
         const QString here = QCoreApplication::applicationDirPath();
         const QString name = QStringLiteral("/libvocalune-capture.so");
         for (const QString &folder : {here + QStringLiteral("/plugins"), here + QStringLiteral("/../plugins"),
-                                      QStringLiteral(VOCALUNE_PLUGIN_DIR)}) {
+                                      QString::fromLatin1(VOCALUNE_PLUGIN_DIR)}) {
             if (!QFileInfo::exists(folder + name))
                 continue;
             QPluginLoader loader(folder + name);
