@@ -6,8 +6,8 @@
 
 namespace {
 
-// What the recorder reads: the input's own device, passed through, owning the
-// input so that deleting it stops the capture.
+// What the recorder reads: the input's own device, passed through; closing or
+// deleting it stops the input.
 class CaptureStream : public QIODevice
 {
 public:
@@ -25,6 +25,7 @@ public:
         // must not happen inside another object's destructor.
         m_input->deleteLater();
     }
+
     void close() override
     {
         m_input->stop();
