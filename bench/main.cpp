@@ -1,5 +1,6 @@
-// Measures start-up, tap-to-frame latency, memory, the first start's copying
-// and a class's server (one the benchmark starts, as the tests do).
+// Measures start-up, tap-to-frame latency, memory, the first start's copying,
+// a class's server and recording a word (against a PostgreSQL and a PulseAudio
+// server the benchmark starts, as the tests do).
 // Prints one table; every figure is the median of repeated runs with min and max.
 #include "ClassSync.h"
 #include "DataDirectory.h"
@@ -10,6 +11,7 @@
 #include "ProgressExport.h"
 #include "ProgressStore.h"
 #include "Settings.h"
+#include "VoiceRecorder.h"
 #include "Word.h"
 #include "WordGame.h"
 #include "WordStore.h"
@@ -192,7 +194,9 @@ int childStartup(int argc, char *argv[], bool floor, const QString &location)
     const double ms = msBetween(start, counter.paintedAt);
     // Memory once the menu has settled, with whatever starts after the first frame.
     QTest::qWait(500);
-    std::printf("%.3f %ld\n", ms, residentKiB());
+    // Recording's plugin, and Qt Multimedia with it, load only when recording opens.
+    const bool multimedia = TestSupport::readFile("/proc/self/maps").contains("libQt5Multimedia");
+    std::printf("%.3f %ld %d\n", ms, residentKiB(), int(multimedia));
     return 0;
 }
 
@@ -200,6 +204,7 @@ struct ChildResult
 {
     std::vector<double> ms;
     std::vector<double> kib;
+    bool multimedia = false; // a start loaded Qt Multimedia
 };
 
 ChildResult runChildren(const QString &mode, const QString &location, int runs)
@@ -210,9 +215,10 @@ ChildResult runChildren(const QString &mode, const QString &location, int runs)
         child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), mode, location});
         child.waitForFinished(60000);
         const QList<QByteArray> fields = child.readAllStandardOutput().trimmed().split(' ');
-        if (fields.size() == 2) {
+        if (fields.size() == 3) {
             result.ms.push_back(fields[0].toDouble());
             result.kib.push_back(fields[1].toDouble());
+            result.multimedia = result.multimedia || fields[2] == "1";
         }
     }
     return result;
@@ -470,6 +476,38 @@ ClassResult classServer(const QString &location)
     return result;
 }
 
+// Takes of 2 s recorded through a PulseAudio server of the benchmark's own
+// whose microphone hears Festival say a word: the second tap to the stored
+// file, and how long the takes were.
+std::vector<double> recordTakes(const QString &location, int takes, double *takeSeconds)
+{
+    std::vector<double> samples;
+    DataDirectory::setPlatformLocationProvider([location] { return location; });
+    TestSupport::PulseServer pulse;
+    if (!pulse.error().isEmpty() || !pulse.addMicrophone())
+        qFatal("no PulseAudio server: %s", qPrintable(pulse.error()));
+    VoiceRecorder recorder;
+    QSignalSpy stored(&recorder, &VoiceRecorder::stored);
+    for (int i = 0; i < takes; ++i) {
+        // A second of silence, the word and a second of silence, at a microphone's pace.
+        pulse.say(QStringLiteral("apple"));
+        QElapsedTimer take;
+        take.start();
+        recorder.toggle(QStringLiteral("Fruit and Vegetables"), QStringLiteral("Apple"));
+        while ((take.elapsed() < 2000 || recorder.level() > 0) && take.elapsed() < 10000)
+            QTest::qWait(5);
+        *takeSeconds = take.elapsed() / 1000.0;
+        const Clock::time_point start = Clock::now();
+        recorder.toggle(QStringLiteral("Fruit and Vegetables"), QStringLiteral("Apple"));
+        if (stored.size() != i + 1)
+            qFatal("take %d not stored: %s", i, qPrintable(recorder.message()));
+        samples.push_back(msSince(start));
+        while (!pulse.said())
+            QTest::qWait(5);
+    }
+    return samples;
+}
+
 void row(const char *what, const Stats &s, const char *unit, const QString &note = QString())
 {
     std::printf("| %-44s | %9.2f | %9.2f | %9.2f | %-4s | %s\n", what, s.median, s.min, s.max, unit, qPrintable(note));
@@ -555,6 +593,9 @@ int main(int argc, char *argv[])
     const ProgressResult progressResult = progress(location + QStringLiteral("/progress"));
     std::fprintf(stderr, "class server...\n");
     const ClassResult classResult = classServer(location);
+    std::fprintf(stderr, "recording...\n");
+    double takeSeconds = 0;
+    const Stats record = stats(recordTakes(location + QStringLiteral("/record"), 11, &takeSeconds));
     DataDirectory::setPlatformLocationProvider({});
 
     const Stats floorMs = stats(floor.ms), programMs = stats(program.ms);
@@ -565,7 +606,9 @@ int main(int argc, char *argv[])
     std::printf("|%s|\n", QByteArray(100, '-').constData());
     row("start-up to first frame: floor", floorMs, "ms");
     row("start-up to first frame: Vocalune", programMs, "ms",
-        QStringLiteral("ratio %1 (target <= 1.5)").arg(programMs.median / floorMs.median, 0, 'f', 2));
+        QStringLiteral("ratio %1 (target <= 1.5); Qt Multimedia loaded: %2")
+            .arg(programMs.median / floorMs.median, 0, 'f', 2)
+            .arg(program.multimedia || programEvery.multimedia ? QStringLiteral("YES") : QStringLiteral("no")));
     row("start-up to first frame: every dictionary", everyMs, "ms", chosenNote);
     row("word game scoring tap to next round's frame", word, "ms",
         QStringLiteral("p95 %1 over %2 taps (target p95 <= 8); class server unreachable: %3")
@@ -596,5 +639,7 @@ int main(int argc, char *argv[])
     row("class server: 30 machines push 1,000 answers", stats({classResult.pushMs}), "ms",
         QStringLiteral("arrived|distinct: %1 of 30000").arg(classResult.pushed));
     row("class server: fetch a pupil's 20,000 answers", stats(classResult.fetchMs), "ms", "target <= 2000");
+    row("record: second tap to stored file", record, "ms",
+        QStringLiteral("takes of %1 s (target <= 300 for 2 s)").arg(takeSeconds, 0, 'f', 1));
     return 0;
 }

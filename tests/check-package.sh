@@ -109,11 +109,16 @@ for file in \
     [ -e "$work/root/$file" ] || [ -e "$work/root/$file.gz" ] || problem "missing /$file"
 done
 [ -x "$work/root/usr/games/vocalune" ] || problem "/usr/games/vocalune is not executable"
-# Everything the program needs is compiled in: no loose files besides these
+# Recording's plugin, in the package's private library folder, where the program looks.
+plugin="$(cd "$work/root" && echo usr/lib/*/vocalune/libvocalune-capture.so)"
+[ -f "$work/root/$plugin" ] || problem "missing /usr/lib/<triplet>/vocalune/libvocalune-capture.so"
+grep -qaF "/$(dirname "$plugin")" "$work/root/usr/games/vocalune" ||
+    problem "the program does not look for its plugin in /$(dirname "$plugin")"
+# Everything else the program needs is compiled in: no loose files besides these
 # (the class server's schema is for administrators and psql).
 extra="$(cd "$work/root" && find . -type f | grep -v -e '^./usr/games/vocalune$' -e '^./usr/share/man/man6/vocalune.6.gz$' \
     -e '^./usr/share/applications/' -e '^./usr/share/metainfo/' -e '^./usr/share/icons/hicolor/' \
-    -e '^./usr/share/vocalune/postgresql/schema\.sql$' \
+    -e '^./usr/lib/[^/]*/vocalune/libvocalune-capture\.so$' -e '^./usr/share/vocalune/postgresql/schema\.sql$' \
     -e '^./usr/share/doc/vocalune/' -e '^./usr/share/lintian/overrides/vocalune$' || true)"
 [ -z "$extra" ] || problem "unexpected files: $extra"
 desktop-file-validate "$work/root/usr/share/applications/org.vocalune.Vocalune.desktop" || fail=1

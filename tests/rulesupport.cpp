@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QResource>
 #include <QTest>
+#include <QThread>
 
 #include <pwd.h>
 #include <sys/types.h>
@@ -261,6 +262,68 @@ QString PostgresServer::sql(const QString &statements)
              &output))
         return QString();
     return output.isNull() ? QStringLiteral("") : output;
+}
+
+QByteArray runProgram(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(program, arguments);
+    const bool ran = process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit;
+    return ran && process.exitCode() == 0 ? process.readAllStandardOutput() + "" : QByteArray();
+}
+
+PulseServer::PulseServer()
+    : m_oldServer(qgetenv("PULSE_SERVER"))
+{
+    const QString dir = m_dir.path();
+    qputenv("PULSE_SERVER", QFile::encodeName("unix:" + dir + "/native"));
+    m_pipe.setFileName(dir + "/microphone");
+    // What is said reaches the microphone at a microphone's pace: 20 ms every 20 ms.
+    QObject::connect(&m_pace, &QTimer::timeout, [this] {
+        m_pipe.write(m_unsaid.left(960));
+        m_unsaid.remove(0, 960);
+        if (m_unsaid.isEmpty())
+            m_pace.stop();
+    });
+    // The server goes with the test, even when the test crashes.
+    m_server.start("env",
+                   {"HOME=" + dir, "XDG_RUNTIME_DIR=" + dir, "setpriv", "--pdeathsig", "TERM", "--", "pulseaudio", "-n",
+                    "--daemonize=no", "--system=false", "--exit-idle-time=-1", "--use-pid-file=no", "--disable-shm",
+                    "-L", "module-native-protocol-unix socket=" + dir + "/native"});
+    // Bounded, so that a server that never comes up fails the test instead of hanging it.
+    for (int tries = 0; tries < 200 && m_server.state() != QProcess::NotRunning; ++tries) {
+        if (QFile::exists(dir + "/native") && !runProgram("pactl", {"info"}).isNull())
+            return;
+        QThread::msleep(50);
+    }
+    m_error = "PulseAudio (Debian: pulseaudio) did not start: "
+        + QString::fromLocal8Bit(m_server.readAllStandardError());
+}
+
+PulseServer::~PulseServer()
+{
+    m_server.terminate(); // and QProcess kills it if it has not ended in 10 s
+    m_server.waitForFinished(10000);
+    qputenv("PULSE_SERVER", m_oldServer);
+}
+
+bool PulseServer::addMicrophone()
+{
+    const QStringList source = {"load-module",  "module-pipe-source", "file=" + m_pipe.fileName(),
+                                "format=s16ne", "rate=24000",         "channels=1"};
+    return m_pipe.isOpen()
+        || (!runProgram("pactl", source).isEmpty() && m_pipe.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+}
+
+void PulseServer::say(const QString &text)
+{
+    // A second of silence around the word; nothing said is two seconds of it.
+    const QString script = "echo \"$0\" | text2wave -o \"$1\" && sox \"$1\" -t s16 -r 24000 -c 1 - pad 1 1";
+    const QByteArray spoken = text.isEmpty() ? QByteArray()
+                                             : runProgram("bash", {"-c", script, text, m_dir.filePath("said.wav")});
+    m_unsaid = spoken.isEmpty() ? QByteArray(2 * 24000 * 2, 0) : spoken;
+    m_pace.start(20);
 }
 
 } // namespace TestSupport

@@ -8,10 +8,12 @@
 #include <QByteArray>
 #include <QFile>
 #include <QList>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUrl>
 
 #include <vector>
@@ -124,6 +126,34 @@ private:
     QString m_bin;
     QString m_error;
     QByteArray m_oldPassFile;
+};
+
+// Runs a program to its end (a minute at most): its standard output, or a
+// null array when it failed (empty but not null when it printed nothing).
+QByteArray runProgram(const QString &program, const QStringList &arguments);
+
+// A PulseAudio server of the test's own, with a home of its own (as root too), on
+// a Unix socket that $PULSE_SERVER names while it lives; at first with no source.
+class PulseServer
+{
+public:
+    PulseServer(); // error() says why when it did not start
+    ~PulseServer();
+    QString error() const { return m_error; }
+    // The microphone: a pipe source of 16-bit mono at 24 kHz.
+    bool addMicrophone();
+    // Festival says text (or nothing) into it, a second of silence around; said() once all was.
+    void say(const QString &text);
+    bool said() const { return m_unsaid.isEmpty(); }
+
+private:
+    QTemporaryDir m_dir;
+    QProcess m_server;
+    QString m_error;
+    QByteArray m_oldServer;
+    QFile m_pipe;
+    QTimer m_pace;
+    QByteArray m_unsaid;
 };
 
 } // namespace TestSupport

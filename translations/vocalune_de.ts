@@ -664,6 +664,21 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
     </message>
 </context>
 <context>
+    <name>VoiceRecorder</name>
+    <message>
+        <source>No microphone found.</source>
+        <translation>Kein Mikrofon gefunden.</translation>
+    </message>
+    <message>
+        <source>I could not hear you. Try again, a little closer.</source>
+        <translation>Ich konnte dich nicht hören. Versuch es noch einmal, etwas näher.</translation>
+    </message>
+    <message>
+        <source>The recording could not be saved: the disk is full or read-only.</source>
+        <translation>Die Aufnahme konnte nicht gespeichert werden: Der Datenträger ist voll oder schreibgeschützt.</translation>
+    </message>
+</context>
+<context>
     <name>WordGame</name>
     <message>
         <source>You made it to top 10!</source>

@@ -664,6 +664,21 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
     </message>
 </context>
 <context>
+    <name>VoiceRecorder</name>
+    <message>
+        <source>No microphone found.</source>
+        <translation>No se encontró ningún micrófono.</translation>
+    </message>
+    <message>
+        <source>I could not hear you. Try again, a little closer.</source>
+        <translation>No te he oído. Inténtalo otra vez, un poco más cerca.</translation>
+    </message>
+    <message>
+        <source>The recording could not be saved: the disk is full or read-only.</source>
+        <translation>No se pudo guardar la grabación: el disco está lleno o es de solo lectura.</translation>
+    </message>
+</context>
+<context>
     <name>WordGame</name>
     <message>
         <source>You made it to top 10!</source>

@@ -664,6 +664,21 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
     </message>
 </context>
 <context>
+    <name>VoiceRecorder</name>
+    <message>
+        <source>No microphone found.</source>
+        <translation>Mikrofonia ei löytynyt.</translation>
+    </message>
+    <message>
+        <source>I could not hear you. Try again, a little closer.</source>
+        <translation>En kuullut sinua. Yritä uudelleen vähän lähempänä.</translation>
+    </message>
+    <message>
+        <source>The recording could not be saved: the disk is full or read-only.</source>
+        <translation>Äänitystä ei voitu tallentaa: levy on täynnä tai kirjoitussuojattu.</translation>
+    </message>
+</context>
+<context>
     <name>WordGame</name>
     <message>
         <source>You made it to top 10!</source>

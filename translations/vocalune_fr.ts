@@ -664,6 +664,21 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
     </message>
 </context>
 <context>
+    <name>VoiceRecorder</name>
+    <message>
+        <source>No microphone found.</source>
+        <translation>Aucun micro trouvé.</translation>
+    </message>
+    <message>
+        <source>I could not hear you. Try again, a little closer.</source>
+        <translation>Je ne t’ai pas entendu. Réessaie, un peu plus près.</translation>
+    </message>
+    <message>
+        <source>The recording could not be saved: the disk is full or read-only.</source>
+        <translation>L’enregistrement n’a pas pu être sauvegardé&#xa0;: le disque est plein ou en lecture seule.</translation>
+    </message>
+</context>
+<context>
     <name>WordGame</name>
     <message>
         <source>You made it to top 10!</source>

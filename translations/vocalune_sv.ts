@@ -664,6 +664,21 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
     </message>
 </context>
 <context>
+    <name>VoiceRecorder</name>
+    <message>
+        <source>No microphone found.</source>
+        <translation>Ingen mikrofon hittades.</translation>
+    </message>
+    <message>
+        <source>I could not hear you. Try again, a little closer.</source>
+        <translation>Jag kunde inte höra dig. Försök igen, lite närmare.</translation>
+    </message>
+    <message>
+        <source>The recording could not be saved: the disk is full or read-only.</source>
+        <translation>Inspelningen kunde inte sparas: disken är full eller skrivskyddad.</translation>
+    </message>
+</context>
+<context>
     <name>WordGame</name>
     <message>
         <source>You made it to top 10!</source>

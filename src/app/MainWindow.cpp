@@ -16,6 +16,7 @@
 #include "Resources.h"
 #include "Settings.h"
 #include "SoundPlayer.h"
+#include "VoiceRecorder.h"
 #include "WindowMode.h"
 #include "WordGame.h"
 #include "WordSetImport.h"
@@ -103,7 +104,10 @@ MainWindow::MainWindow(QRect screen, QWidget *parent)
     // meanwhile is listed when the page opens.
     connect(this, &MainWindow::dictionariesPageShown, dictionaryChoice, &DictionaryChoice::reload);
 
+    // Records the family's voice; its plugin loads on first use.
+    recorder = new VoiceRecorder(this);
     pages->handOver({{"qtMainWindow", this},
+                     {"qtRecorder", recorder},
                      {"qtSettings", settings},
                      {"qtPictureBook", pictureBook},
                      {"qtPlayers", m_players},
@@ -204,6 +208,12 @@ void MainWindow::resizeEvent(QResizeEvent *event)
     m_screenHeight = size.height();
     emit screenSizeChanged();
     pages->resize(size);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    recorder->cancel();
+    QMainWindow::closeEvent(event);
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)

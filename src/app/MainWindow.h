@@ -27,6 +27,7 @@ class QQuickWidget;
 class QStackedWidget;
 class Settings;
 class SoundPlayer;
+class VoiceRecorder;
 class WordGame;
 class WindowMode;
 class WordSetImport;
@@ -123,6 +124,8 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    // Drops a take in progress: the word keeps the recording it had.
+    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -160,4 +163,5 @@ private:
     OwlVoice *owl = nullptr;
     IdleHint *idleHint = nullptr;
     ProgressReport *report = nullptr;
+    VoiceRecorder *recorder = nullptr;
 };

@@ -70,7 +70,7 @@ const PageRow rows[] = {
      nullptr},
     {"pagePictureBook",
      "qrc:/qml/PictureBookView.qml",
-     {Window, "qtPictureBook"},
+     {Window, "qtPictureBook", "qtRecorder"},
      {{SIGNAL(qmlBackSignal()), SLOT(buttonPictureBookBackClicked())}},
      {},
      nullptr,

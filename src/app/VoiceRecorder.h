@@ -1,7 +1,12 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QTimer>
+
+class CaptureBackend;
+class QIODevice;
 
 // "qtRecorder": records the family's own voice for a word from the desktop's
 // default input, and stores the take, trimmed and levelled like the bundled
@@ -49,4 +54,24 @@ signals:
     void messageChanged();
     // A take was stored in path.
     void stored(const QString &dictionary, const QString &word, const QString &path);
+
+private:
+    void start(const QString &dictionary, const QString &word);
+    // Stops the take; stores it when keep is true.
+    void stop(bool keep);
+    void readSamples();
+    void setMicrophone(bool microphone);
+    void setMessage(const QString &message);
+    void setLevel(qreal level);
+
+    CaptureBackend *m_backend = nullptr;
+    QIODevice *m_input = nullptr; // the take in progress
+    QTimer m_limit;
+    QByteArray m_samples;
+    int m_sampleRate = 0;
+    QString m_dictionary;
+    QString m_word;
+    QString m_message;
+    qreal m_level = 0;
+    bool m_microphone = false;
 };
