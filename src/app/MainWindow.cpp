@@ -20,6 +20,7 @@
 #include "WordGame.h"
 #include "WordSetImport.h"
 #include "WordStore.h"
+#include "WordVoices.h"
 
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -48,6 +49,9 @@ MainWindow::MainWindow(QRect screen, QWidget *parent)
 
     // Volume and mute must be known before any view reads them.
     settings = new Settings(this);
+    // Every word asks for its recording through WordVoices, which follows the Voice row.
+    connect(settings, &Settings::voiceChanged, this,
+            [this] { WordVoices::setOwnPreferred(settings->voice() == Settings::OurVoice); });
     settings->load();
     sound = new SoundPlayer(settings, this);
     WordStore::instance()->loadLists();
