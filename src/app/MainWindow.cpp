@@ -16,6 +16,8 @@
 #include "Resources.h"
 #include "Settings.h"
 #include "SoundPlayer.h"
+#include "VoiceRecorder.h"
+#include "Voices.h"
 #include "WindowMode.h"
 #include "WordGame.h"
 #include "WordSetImport.h"
@@ -57,6 +59,10 @@ MainWindow::MainWindow(QRect screen, QWidget *parent)
     WordStore::instance()->loadLists();
     pictureBook = new PictureBook(this);
     connect(pictureBook, &PictureBook::playSound, sound, &SoundPlayer::play);
+    voices = new Voices(this);
+    connect(voices, &Voices::playSound, sound, &SoundPlayer::play);
+    recorder = new VoiceRecorder(this);
+    connect(recorder, &VoiceRecorder::stored, voices, &Voices::stored);
 
     m_players = new Players(this);
     report = new ProgressReport(m_players->store(), this);
@@ -112,7 +118,9 @@ MainWindow::MainWindow(QRect screen, QWidget *parent)
                      {"qtPictureBook", pictureBook},
                      {"qtPlayers", m_players},
                      {"qtProgress", report},
-                     {"qtWordSets", dictionaryChoice->wordSets()}});
+                     {"qtWordSets", dictionaryChoice->wordSets()},
+                     {"qtVoices", voices},
+                     {"qtRecorder", recorder}});
 
     // Only the menu is built before the first frame: every other page is
     // loaded when it is first shown, a game page when its game starts.
