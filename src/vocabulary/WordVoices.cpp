@@ -4,8 +4,11 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 #include <QSet>
+
+#include <iterator>
 
 namespace {
 
@@ -101,4 +104,17 @@ bool WordVoices::remove(const QString &dictionary, const QString &word)
         return false;
     words().remove(keyOf(dictionary, word));
     return true;
+}
+
+bool WordVoices::removeDictionary(const QString &dictionary)
+{
+    const QString folder = FamilyVoices::safeName(dictionary);
+    QSet<QString> &recorded = words();
+    for (auto it = recorded.begin(); it != recorded.end();)
+        it = it->startsWith(folder + QLatin1Char('/')) ? recorded.erase(it) : std::next(it);
+    // A link goes, never what it points to.
+    const QFileInfo info(FamilyVoices::root() + QLatin1Char('/') + folder);
+    if (info.isSymLink())
+        return QFile::remove(info.filePath());
+    return !info.exists() || QDir(info.filePath()).removeRecursively();
 }

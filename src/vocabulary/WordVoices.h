@@ -26,5 +26,7 @@ void stored(const QString &dictionary, const QString &word);
 // Back to the built-in voice: deletes the word's own recording. False when
 // it could not go; the word then keeps it.
 bool remove(const QString &dictionary, const QString &word);
+// A word set removed takes the family's recordings of its words with it.
+bool removeDictionary(const QString &dictionary);
 
 } // namespace WordVoices
