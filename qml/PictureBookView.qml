@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import QtQuick.Window 2.15
 import "components"
 
 // The picture book. Every word of the chosen dictionaries as a

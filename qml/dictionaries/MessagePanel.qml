@@ -88,6 +88,7 @@ PagePanel {
             }
 
             Text {
+                id: voicedTitle
                 visible: message.voicing
                 width: lineColumn.width
                 text: qsTr("Record them in your own voice:")
@@ -95,7 +96,7 @@ PagePanel {
                 font.pixelSize: Theme.fontSize(message.height / 24)
                 wrapMode: Text.WordWrap
                 Accessible.role: Accessible.StaticText
-                Accessible.name: text
+                Accessible.name: voicedTitle.text
             }
 
             Repeater {
@@ -161,7 +162,7 @@ PagePanel {
         minimumPixelSize: 1
         wrapMode: Text.WordWrap
         Accessible.role: Accessible.StaticText
-        Accessible.name: text
+        Accessible.name: voiceLine.text
     }
 
     Rectangle {
