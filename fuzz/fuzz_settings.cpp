@@ -1,4 +1,4 @@
-// settings.dat: any bytes load as a usable volume and mute.
+// settings.dat: any bytes load as a usable volume, mute and voice.
 #include "fuzzsupport.h"
 
 #include "Settings.h"
@@ -20,5 +20,6 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, size_t size)
     again.load();
     FUZZ_CHECK(again.outputVolume() == settings.outputVolume());
     FUZZ_CHECK(again.mute() == settings.mute());
+    FUZZ_CHECK(again.voice() == settings.voice());
     return 0;
 }

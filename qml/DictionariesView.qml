@@ -47,6 +47,9 @@ Page {
         target: qtWordSets
         function onFinished(imported, lines, setName) {
             report.lines = lines
+            // The words the computer voiced, to record in the family's own voice.
+            report.voiceDictionary = qtWordSets.setName
+            report.voicedWords = qtWordSets.voiced
             report.visible = true
             // The new set is highlighted, ready to be moved into use, once the
             // window has published the lists (its slot runs after this handler).
@@ -320,6 +323,8 @@ Page {
     MessagePanel {
         id: report
         objectName: "importReport"
+        // Taller with words to record: a few rows of buttons show at once.
+        cardHeight: voicing ? dictionariesView.height * 17 / 20 : dictionariesView.height * 3 / 5
         acceptText: qsTr("OK")
         acceptName: "reportOkButton"
         onAccepted: {

@@ -1,38 +1,69 @@
 import QtQuick 2.15
+import QtQuick.Window 2.15
 import "components"
 
 // The picture book. Every word of the chosen dictionaries as a
 // picture with its word under it, in a grid that scrolls. Tapping a picture
-// shows it large with its word and plays the recording; a tap anywhere
-// closes it. It keeps no score.
+// shows it large with its word and plays the recording; a tap beside the
+// card closes it. Beside the picture the family records the word in its own
+// voice. It keeps no score.
 Page {
     id: bookView
     objectName: "pictureBookView"
 
     signal qmlBackSignal()
 
-    // The model (roles imagePath, word, soundPath); the window may publish none.
+    // The model (roles imagePath, word, soundPath, dictionary); the window may publish none.
     readonly property QtObject book: typeof qtPictureBook !== "undefined" ? qtPictureBook : null
+    readonly property QtObject recorder: typeof qtRecorder !== "undefined" ? qtRecorder : null
     // The row shown large, -1 while none is.
     property int openRow: -1
     property string openPicture
     property string openWord
+    property string openDictionary
 
-    function open(row, picture, word) {
+    // A child reaches the book: with the parent lock on, recording and
+    // deleting a recording wait for a grown-up's step, which holds until
+    // the book is left.
+    readonly property bool locked: typeof qtSettings !== "undefined" && qtSettings !== null && qtSettings.parentLock
+    property bool grownUp: false
+    property Item focusBeforeGate: null
+    function guarded(action) {
+        if (!locked || grownUp) {
+            action()
+            return
+        }
+        focusBeforeGate = bookView.Window.activeFocusItem
+        gate.active = true
+        gate.item.open(function() {
+            bookView.grownUp = true
+            action()
+        })
+    }
+
+    function open(row, picture, word, dictionary) {
         grid.currentIndex = row
         openPicture = picture
         openWord = word
+        openDictionary = dictionary
         openRow = row
         if (book)
             book.play(row)
+        // Looks for a microphone, so Record knows whether it can.
+        if (recorder)
+            recorder.open()
         closeUp.forceActiveFocus()
     }
     function close() {
+        // A take of a word no longer shown is dropped.
+        if (recorder && recorder.recording)
+            recorder.cancel()
         openRow = -1
         grid.forceActiveFocus()
     }
     function goBack() {
         close()
+        grownUp = false
         grid.positionViewAtBeginning()
         grid.currentIndex = 0
         qmlBackSignal()
@@ -117,7 +148,7 @@ Page {
                 // The grid moves the keyboard between pictures with the arrows.
                 activeFocusOnTab: false
                 focus: cell.GridView.isCurrentItem
-                onIconClickedSignal: bookView.open(index, model.imagePath, model.word)
+                onIconClickedSignal: bookView.open(index, model.imagePath, model.word, model.dictionary)
             }
 
             Text {
@@ -140,8 +171,10 @@ Page {
         }
     }
 
-    // The opened picture, large, with its word. A tap anywhere (or Enter,
-    // Space, Escape) closes it.
+    // The opened picture, large, with its word, and the buttons for the
+    // family's own voice beside it (below it in a tall window). A tap beside
+    // the card or on the picture (or Enter, Space, Escape on it) closes it;
+    // Tab and the arrows reach the buttons.
     Rectangle {
         id: closeUp
         objectName: "closeUp"
@@ -151,12 +184,16 @@ Page {
         color: Qt.rgba(0, 0, 0, 0.55)
 
         Keys.onPressed: {
-            if (event.key === Qt.Key_Escape || event.key === Qt.Key_Return || event.key === Qt.Key_Enter
-                    || event.key === Qt.Key_Space) {
+            if (event.key === Qt.Key_Escape || (closeUp.activeFocus && (event.key === Qt.Key_Return
+                    || event.key === Qt.Key_Enter || event.key === Qt.Key_Space))) {
                 bookView.close()
                 event.accepted = true
             }
         }
+        KeyNavigation.tab: voiceButtons.firstButton
+        KeyNavigation.backtab: voiceButtons.lastButton
+        KeyNavigation.down: voiceButtons.firstButton
+        KeyNavigation.right: voiceButtons.firstButton
         Accessible.role: Accessible.Button
         Accessible.name: bookView.openWord
         Accessible.onPressAction: bookView.close()
@@ -169,10 +206,16 @@ Page {
 
         Rectangle {
             id: card
+            objectName: "closeUpCard"
+            readonly property bool wide: bookView.width >= bookView.height
+            // The picture's side: the picture and its word fill a column of
+            // the card that wide, the voice buttons the rest.
+            readonly property real side: wide ? Math.min(bookView.height * 0.72, bookView.width * 0.9 / 1.75)
+                                              : Math.min(bookView.width * 0.9, bookView.height * 0.92 / 1.6)
             anchors.centerIn: parent
-            width: Math.min(bookView.width * 0.8, bookView.height * 0.9 * 0.8)
-            height: width * 1.25
-            radius: width / 10
+            width: wide ? side * 1.75 : side
+            height: wide ? side * 1.25 : side * 1.6
+            radius: side / 10
             color: Theme.tileFace
             border.width: Theme.tileBorderWidth
             border.color: Theme.tileBorder
@@ -181,20 +224,20 @@ Page {
                 objectName: "closeUpPicture"
                 enabled: false
                 decodeAhead: false
-                anchors.horizontalCenter: parent.horizontalCenter
-                y: card.width * 0.05
-                width: card.width * 0.9
-                height: card.width * 0.9
+                x: card.side * 0.05
+                y: card.side * 0.05
+                width: card.side * 0.9
+                height: card.side * 0.9
                 border.width: 0
                 iconPath: bookView.openPicture
             }
 
             Text {
                 objectName: "closeUpWord"
-                y: card.width
-                x: card.width * 0.05
-                width: card.width * 0.9
-                height: card.height - card.width - card.width * 0.05
+                y: card.side
+                x: card.side * 0.05
+                width: card.side * 0.9
+                height: card.side * 0.2
                 horizontalAlignment: Text.AlignHCenter
                 verticalAlignment: Text.AlignVCenter
                 text: bookView.openWord
@@ -206,6 +249,72 @@ Page {
                 Accessible.role: Accessible.StaticText
                 Accessible.name: text
             }
+
+            Item {
+                id: voiceArea
+                x: card.wide ? card.side * 0.95 : card.side * 0.05
+                y: card.wide ? card.side * 0.08 : card.side * 1.22
+                width: card.wide ? card.side * 0.7 : card.side * 0.9
+                height: card.wide ? card.side * 1.09 : card.side * 0.33
+
+                // A tap that misses a button closes nothing: a take may be running.
+                MouseArea {
+                    anchors.fill: parent
+                }
+
+                VoiceButtons {
+                    id: voiceButtons
+                    objectName: "closeUpVoice"
+                    width: voiceArea.width
+                    height: voiceArea.height * (card.wide ? 0.62 : 0.55)
+                    vertical: card.wide
+                    dictionary: bookView.openDictionary
+                    word: bookView.openWord
+                    guard: bookView.guarded
+                    before: closeUp
+                    after: closeUp
+                    onUpPressed: closeUp.forceActiveFocus()
+                    onDownPressed: if (!card.wide) closeUp.forceActiveFocus()
+                }
+
+                // What went wrong with the last take, or with going back to the built-in voice.
+                Text {
+                    objectName: "voiceMessage"
+                    anchors.top: voiceButtons.bottom
+                    anchors.topMargin: voiceArea.height / 20
+                    anchors.bottom: parent.bottom
+                    width: voiceArea.width
+                    horizontalAlignment: Text.AlignHCenter
+                    verticalAlignment: Text.AlignTop
+                    text: bookView.recorder && bookView.recorder.message !== "" ? bookView.recorder.message
+                          : voiceButtons.voices ? voiceButtons.voices.message : ""
+                    color: Theme.warningText
+                    wrapMode: Text.WordWrap
+                    font.pixelSize: Theme.fontSize(card.side / 16)
+                    fontSizeMode: Text.Fit
+                    minimumPixelSize: 1
+                    Accessible.role: Accessible.StaticText
+                    Accessible.name: text
+                }
+            }
+        }
+    }
+
+    // Made (and its file compiled) the first time it is needed.
+    Loader {
+        id: gate
+        anchors.fill: parent
+        z: 10
+        active: false
+        source: "components/ParentGate.qml"
+    }
+    Connections {
+        target: gate.item
+        function onClosed() {
+            if (bookView.focusBeforeGate && bookView.openRow >= 0)
+                bookView.focusBeforeGate.forceActiveFocus()
+            else
+                closeUp.forceActiveFocus()
         }
     }
 }

@@ -3,7 +3,8 @@ import Vocalune 1.0
 import "components"
 
 // Settings: volume slider and mute switch, and how the games play: what a
-// mistake does, how many pictures a round shows and which words are asked. A choice is written to
+// mistake does, how many pictures a round shows, which words are asked and
+// whose voice says them. A choice is written to
 // qtSettings at once; Save keeps it, Cancel reloads the saved ones. A save
 // that fails keeps the page open and says so.
 Page {
@@ -119,7 +120,7 @@ Page {
 
         Item {
             width: settingsView.width
-            height: settingsView.height / 5
+            height: settingsView.height / 7
 
             // Narrower than the page, shrinking in a narrow window.
             Text {
@@ -139,17 +140,17 @@ Page {
 
         Item {
             width: settingsView.width
-            height: settingsView.height * 6 / 10
+            height: settingsView.height - settingsView.height / 7 - settingsView.height / 5
 
             Column {
-                // Four rows from the top, clear of the line a failed save shows below them.
+                // Five rows from the top, clear of the line a failed save shows below them.
                 anchors.top: parent.top
                 anchors.topMargin: parent.height / 60
-                spacing: parent.height / 25
+                spacing: parent.height / 40
 
                 Row {
                     id: line
-                    height: settingsView.height * 11 / 100
+                    height: settingsView.height / 10
 
                     Item {
                         width: settingsView.width / 4
@@ -311,12 +312,26 @@ Page {
                     id: wordsRow
                     objectName: "wordsRow"
                     upItem: picturesRow.firstChoice
-                    downItem: cancelButton
+                    downItem: voiceRow.firstChoice
                     title: qsTr("Words:")
                     choices: [qsTr("Any"), qsTr("To learn")]
                     values: [GameOptions.AnyWords, GameOptions.ToLearn]
                     value: qtSettings.words
                     onChosen: qtSettings.words = value
+                }
+
+                // The family's own recordings, where a word has one, or
+                // the voice every word came with.
+                SettingsChoice {
+                    id: voiceRow
+                    objectName: "voiceRow"
+                    upItem: wordsRow.firstChoice
+                    downItem: cancelButton
+                    title: qsTr("Voice:")
+                    choices: [qsTr("Ours"), qsTr("Built-in")]
+                    values: [Settings.OurVoice, Settings.BuiltInVoice]
+                    value: qtSettings.voice
+                    onChosen: qtSettings.voice = value
                 }
             }
         }
@@ -335,7 +350,7 @@ Page {
                 PushButton {
                     id: cancelButton
                     objectName: "cancelButton"
-                    KeyNavigation.up: wordsRow.firstChoice
+                    KeyNavigation.up: voiceRow.firstChoice
                     KeyNavigation.right: saveButton
                     width: buttons.width / 2 - buttons.width / 10
                     height: buttons.height
@@ -345,7 +360,7 @@ Page {
                 PushButton {
                     id: saveButton
                     objectName: "saveButton"
-                    KeyNavigation.up: wordsRow.firstChoice
+                    KeyNavigation.up: voiceRow.firstChoice
                     KeyNavigation.left: cancelButton
                     width: buttons.width / 2
                     height: buttons.height

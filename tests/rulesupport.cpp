@@ -134,6 +134,15 @@ void writeFile(const QString &path, const QByteArray &bytes)
     QCOMPARE(file.write(bytes), qint64(bytes.size()));
 }
 
+QString plantVoice(const QString &dictionary, const QString &word)
+{
+    const QString folder = DataDirectory::path() + "/voices/" + dictionary;
+    QDir().mkpath(folder);
+    const QString path = folder + "/" + word + ".ogg";
+    writeFile(path, QByteArray("OggS") + QByteArray(60, '\0'));
+    return path;
+}
+
 ScriptedPrompt::ScriptedPrompt(const QStringList &names)
     : m_answers(names)
 {

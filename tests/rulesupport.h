@@ -74,6 +74,10 @@ private:
 
 QByteArray readFile(const QString &path);
 void writeFile(const QString &path, const QByteArray &bytes);
+// Plants a recording of the family's own as the recorder stores one:
+// <data>/voices/<dictionary>/<word>.ogg (the bytes do not matter: the tests
+// follow the paths played). Its path.
+QString plantVoice(const QString &dictionary, const QString &word);
 
 // The top-ten name prompt of the rules' tests: answers with the names it was
 // given, in turn (a prompt beyond them is cancelled), and notes what it was asked.

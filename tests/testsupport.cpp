@@ -54,6 +54,16 @@ bool TestWindow::tap(Page page, const QString &objectName)
     return tapNamed(view(page), objectName);
 }
 
+void FakeRecorder::set(bool recording, bool microphone, const QString &message)
+{
+    m_recording = recording;
+    m_microphone = microphone;
+    m_message = message;
+    emit recordingChanged();
+    emit microphoneChanged();
+    emit messageChanged();
+}
+
 void screenshot(QQuickWidget *view, const QString &name)
 {
     const QString dir = qEnvironmentVariable("VOCALUNE_SCREENSHOT_DIR");

@@ -32,6 +32,44 @@ public:
     bool tap(Page page, const QString &objectName);
 };
 
+// A page's "qtRecorder" without sound: set() says what it shows, calls
+// what it was asked ("open", "toggle <dictionary>/<word>", "cancel").
+class FakeRecorder : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(bool recording MEMBER m_recording NOTIFY recordingChanged)
+    Q_PROPERTY(qreal level MEMBER m_level NOTIFY levelChanged)
+    Q_PROPERTY(bool microphone MEMBER m_microphone NOTIFY microphoneChanged)
+    Q_PROPERTY(QString message MEMBER m_message NOTIFY messageChanged)
+
+public:
+    void set(bool recording, bool microphone = true, const QString &message = QString());
+    Q_INVOKABLE void open() { calls << "open"; }
+    Q_INVOKABLE void toggle(const QString &dictionary, const QString &word)
+    {
+        calls << "toggle " + dictionary + "/" + word;
+        set(!m_recording);
+    }
+    Q_INVOKABLE void cancel()
+    {
+        calls << "cancel";
+        set(false);
+    }
+    QStringList calls;
+
+signals:
+    void recordingChanged();
+    void levelChanged();
+    void microphoneChanged();
+    void messageChanged();
+
+private:
+    bool m_recording = false;
+    qreal m_level = 0.5;
+    bool m_microphone = true;
+    QString m_message;
+};
+
 // With VOCALUNE_SCREENSHOT_DIR set to a folder, saves the view there as name.png.
 void screenshot(QQuickWidget *view, const QString &name);
 

@@ -9,6 +9,7 @@
 #include "TopTenList.h"
 #include "WindowMode.h"
 #include "WordGame.h"
+#include "WordStore.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -198,6 +199,9 @@ void TestDesktop::everyPageLaysOutAtEverySize()
     QDir().mkpath(data.path());
     writeFile(data.filePath("/wgrecords.dat"), records);
     writeFile(data.filePath("/pgrecords.dat"), records);
+    // Built-in voice shows beside a recording of the family's own.
+    if (page == "close-up")
+        plantVoice("Animals", WordStore::bundledWords("Animals")[1]);
     TestWindow w(size);
     w.appSettings()->setMute(true);
     // Word Game pictures, or Pair Game pairs (three for four pictures, four for six, six for ten).
@@ -237,14 +241,21 @@ void TestDesktop::everyPageLaysOutAtEverySize()
     if (QQuickItem *panel = page.startsWith("import") || page.startsWith("confirmRemove") || page == "playerEditor"
             ? findItem(shown, page)
             : nullptr) {
-        if (page == "importReport")
+        if (page == "importReport") {
             panel->setProperty("lines",
                                QStringList{"Imported 6 words into the set \"Our pets\".",
                                            "Tiger.png: no recording Tiger.mp3 beside it."});
+            panel->setProperty("voicedWords", QStringList{"Chocolate birthday cakes", "Cat"});
+        }
         panel->setVisible(true);
     }
-    if (page == "close-up")
+    if (page == "close-up") {
         QVERIFY(w.tap(MainWindow::PagePictureBook, "bookPicture1"));
+        QVERIFY(findItem(shown, "builtInVoiceButton")->isVisible());
+    }
+    // The longest message a take can end with.
+    if (QQuickItem *message = page == "close-up" || page == "importReport" ? findItem(shown, "voiceMessage") : nullptr)
+        message->setProperty("text", "I could not hear you. Try again, a little closer.");
     if (page.endsWith("end")) {
         const QString word = page.startsWith("word") ? w.openWordGame()->word()
                                                      : w.context(MainWindow::PagePairGame)
@@ -487,6 +498,11 @@ void TestDesktop::settingsByKeys()
     press(w, Qt::Key_Down);
     QCOMPARE(focusedItem(w), w.item(MainWindow::PageSettings, "wordsRowChoice0"));
     press(w, Qt::Key_Down);
+    press(w, Qt::Key_Right);
+    QCOMPARE(focusedItem(w), w.item(MainWindow::PageSettings, "voiceRowChoice1"));
+    press(w, Qt::Key_Space);
+    QCOMPARE(settings->voice(), Settings::BuiltInVoice);
+    press(w, Qt::Key_Down);
     QCOMPARE(focusedItem(w), w.item(MainWindow::PageSettings, "cancelButton"));
     press(w, Qt::Key_Right);
     QCOMPARE(focusedItem(w), w.item(MainWindow::PageSettings, "saveButton"));
@@ -497,6 +513,7 @@ void TestDesktop::settingsByKeys()
     stored.load();
     QCOMPARE(stored.volumePercent(), 35);
     QCOMPARE(stored.mute(), !muted);
+    QCOMPARE(stored.voice(), Settings::BuiltInVoice);
     QCOMPARE(int(stored.mistakes()), int(GameOptions::TryAgain));
 }
 

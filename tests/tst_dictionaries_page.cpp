@@ -469,8 +469,12 @@ void TestDictionariesPage::everyRowShowsItsPictureNameAndCountWhole()
 
 void TestDictionariesPage::importsRemovesAndReportsThroughThePage()
 {
-    // No voices: the page is what is tested here, not the speech.
-    WordSetImporter::setSpeechProgram(m_data->path() + "/no-speech-program");
+    // A stand-in voice: the page is what is tested here, not the speech.
+    const QString speech = m_data->path() + "/speech";
+    writeFile(speech, "#!/bin/sh\nprintf 'RIFF0000WAVE%060d' 0 > \"$2\"\n");
+    QFile::setPermissions(speech, QFile::ReadOwner | QFile::ExeOwner);
+    WordSetImporter::setSpeechProgram(speech);
+    const QString max = plantVoice("Our pets", "Max");
     QTemporaryDir folder;
     const QString source = folder.path() + "/Our pets";
     makePictures(source, {"Bella", "Goldie", "Max", "Milo", "Oscar", "Rex"});
@@ -500,6 +504,18 @@ void TestDictionariesPage::importsRemovesAndReportsThroughThePage()
     for (const QString &line : lines)
         QVERIFY2(findItemByText(report, line), qPrintable(line));
     QCOMPARE(focused(), item("reportOkButton"));
+    // Each word the computer voiced, to record; Max was recorded already.
+    QTRY_VERIFY(item("voicedWord5")->y() > item("voicedWord0")->y());
+    QVERIFY(findItemByText(item("voicedWord5"), "Rex"));
+    QVERIFY(findItem(item("voicedWord2"), "builtInVoiceButton")->isVisible());
+    QVERIFY(!findItem(item("voicedWord0"), "builtInVoiceButton")->isVisible());
+    {
+        MessageLog log;
+        tap(m_view, findItem(item("voicedWord0"), "listenButton"));
+        QCOMPARE(timesPlayed(ImportedSets::recordingsDirectory("Our pets") + "/Bella.wav"), 1);
+    }
+    key(Qt::Key_Up);
+    QCOMPARE(focused(), findItem(item("voicedWord5"), "listenButton"));
     QVERIFY(published("dictListModel").contains("Our pets"));
     QTRY_COMPARE(list("dictList")->property("highlightIndex").toInt(), published("dictListModel").indexOf("Our pets"));
     tapButton("reportOkButton");
@@ -525,6 +541,7 @@ void TestDictionariesPage::importsRemovesAndReportsThroughThePage()
     QVERIFY(!item("confirmRemove")->isVisible());
     QVERIFY(!published("dictListModel").contains("Our pets"));
     QVERIFY(!QDir(ImportedSets::picturesDirectory("Our pets")).exists());
+    QVERIFY(!QFile::exists(max));
     checkBothHighlights();
     QVERIFY(focused());
     QVERIFY(focused() != m_view->quickWindow()->contentItem());

@@ -4,11 +4,14 @@
 
 #include "MainWindow.h"
 #include "Settings.h"
+#include "Voices.h"
+#include "WordStore.h"
 
 #include <phonon/MediaObject>
 
 #include <QAccessible>
 #include <QDir>
+#include <QQmlContext>
 #include <QQuickItem>
 #include <QQuickWidget>
 #include <QQuickWindow>
@@ -31,6 +34,8 @@ private slots:
 
     void opensAWordAndPlaysIt();
     void keyboardOnly();
+    void builtInVoiceDeletesTheFamilysOwn();
+    void recordsBehindTheParentGate();
 
 private:
     // Any warning from a view is a fault; debug lines hold the recordings played.
@@ -123,6 +128,83 @@ void TestPictureBookScreen::keyboardOnly()
     QTest::keyClick(view, Qt::Key_Escape);
     QCOMPARE(w.currentPage(), int(MainWindow::PageNewGame));
     w.player()->stop();
+}
+
+// The family's recording plays until Built-in voice deletes it; without a
+// microphone Record shows, disabled.
+void TestPictureBookScreen::builtInVoiceDeletesTheFamilysOwn()
+{
+    TemporaryDataLocation data;
+    const QString word = WordStore::bundledWords("Animals")[2];
+    const QString own = plantVoice("Animals", word);
+    TestWindow w;
+    w.appSettings()->setMute(false);
+    w.buttonPictureBookClicked();
+    QVERIFY(w.tap(MainWindow::PagePictureBook, "bookPicture2"));
+    QCOMPARE(timesPlayed(own), 1);
+    QQuickItem *record = w.item(MainWindow::PagePictureBook, "recordButton");
+    QQuickItem *builtIn = w.item(MainWindow::PagePictureBook, "builtInVoiceButton");
+    QVERIFY(record->isVisible() && !record->isEnabled() && builtIn->isVisible());
+    QCOMPARE(QAccessible::queryAccessibleInterface(builtIn)->text(QAccessible::Name),
+             "Back to the built-in voice for " + word);
+    QVERIFY(w.tap(MainWindow::PagePictureBook, "listenButton"));
+    QCOMPARE(timesPlayed(own), 2);
+
+    QVERIFY(w.tap(MainWindow::PagePictureBook, "builtInVoiceButton"));
+    QVERIFY(!QFile::exists(own));
+    QVERIFY(!builtIn->isVisible());
+    QVERIFY(w.tap(MainWindow::PagePictureBook, "listenButton"));
+    QCOMPARE(timesPlayed(data.path() + "/mp3/Animals/" + word + ".mp3"), 1);
+    QCOMPARE(timesPlayed(own), 2);
+    w.player()->stop();
+}
+
+// Locked, a take starts after the gate, which holds until the book is left;
+// it stops at once and closing the card drops it.
+void TestPictureBookScreen::recordsBehindTheParentGate()
+{
+    TemporaryDataLocation data;
+    TestWindow w;
+    FakeRecorder recorder;
+    w.context(MainWindow::PagePictureBook)->setContextProperty("qtRecorder", &recorder);
+    w.appSettings()->setParentLock(true);
+    w.buttonPictureBookClicked();
+    QVERIFY(w.tap(MainWindow::PagePictureBook, "bookPicture0"));
+    const QString word = WordStore::bundledWords("Animals")[0];
+    const auto item = [&w](const char *name) { return w.item(MainWindow::PagePictureBook, name); };
+    QCOMPARE(recorder.calls, QStringList{"open"});
+
+    QVERIFY(w.tap(MainWindow::PagePictureBook, "recordButton"));
+    QQuickItem *gate = item("parentGate");
+    QVERIFY(gate && gate->isVisible());
+    QCOMPARE(recorder.calls.size(), 1);
+    QMetaObject::invokeMethod(gate, "finishHold");
+    const int right = gate->property("choices").toList().indexOf(gate->property("number"));
+    QVERIFY(w.tap(MainWindow::PagePictureBook, QString("gateNumber%1").arg(right)));
+    QCOMPARE(recorder.calls.last(), "toggle Animals/" + word);
+    QCOMPARE(item("recordButton")->property("buttonText").toString(), QString("Stop"));
+    QVERIFY(item("levelMeter")->isVisible() && !item("listenButton")->isEnabled());
+
+    QVERIFY(w.tap(MainWindow::PagePictureBook, "recordButton"));
+    QVERIFY(!gate->isVisible());
+    QCOMPARE(recorder.calls.count("toggle Animals/" + word), 2);
+    plantVoice("Animals", word);
+    w.familyVoices()->stored("Animals", word);
+    QVERIFY(w.tap(MainWindow::PagePictureBook, "builtInVoiceButton"));
+    QVERIFY(!gate->isVisible() && !item("builtInVoiceButton")->isVisible());
+
+    recorder.set(false, false, "No microphone found.");
+    QCOMPARE(item("voiceMessage")->property("text").toString(), QString("No microphone found."));
+    recorder.set(true);
+    QTest::keyClick(w.view(MainWindow::PagePictureBook), Qt::Key_Escape);
+    QCOMPARE(recorder.calls.last(), QString("cancel"));
+    QVERIFY(!item("closeUp")->isVisible());
+    // Left and opened again: the gate again.
+    QVERIFY(w.tap(MainWindow::PagePictureBook, "backButton"));
+    w.buttonPictureBookClicked();
+    QVERIFY(w.tap(MainWindow::PagePictureBook, "bookPicture0"));
+    QVERIFY(w.tap(MainWindow::PagePictureBook, "recordButton"));
+    QVERIFY(gate->isVisible());
 }
 
 QTEST_MAIN(TestPictureBookScreen)

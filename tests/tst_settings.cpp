@@ -103,9 +103,20 @@ void TestSettings::fileLayout()
     QCOMPARE(readFile(data.filePath("/settings.dat")), QByteArray::fromHex("3FF0000000000000010001"));
     settings.load();
     QVERIFY(!settings.owlTalks() && settings.parentLock());
+    QCOMPARE(settings.voice(), Settings::OurVoice);
     settings.setOwlTalks(true);
     settings.setParentLock(false);
     settings.save();
+    QCOMPARE(readFile(data.filePath("/settings.dat")), QByteArray::fromHex("3FF000000000000001"));
+
+    // "Built-in" voice adds a third byte after them; "Ours" takes it away again.
+    settings.setVoice(Settings::BuiltInVoice);
+    settings.save();
+    QCOMPARE(readFile(data.filePath("/settings.dat")), QByteArray::fromHex("3FF000000000000001010001"));
+    reloaded.load();
+    QVERIFY(reloaded.voice() == Settings::BuiltInVoice && reloaded.owlTalks() && !reloaded.parentLock());
+    reloaded.setVoice(Settings::OurVoice);
+    reloaded.save();
     QCOMPARE(readFile(data.filePath("/settings.dat")), QByteArray::fromHex("3FF000000000000001"));
 }
 
@@ -161,6 +172,9 @@ void TestSettings::shortAndDamagedFiles_data()
     QTest::newRow("infinite") << settingsBytes(std::numeric_limits<double>::infinity(), false) << 0.3 << false;
     QTest::newRow("above one") << settingsBytes(2.0, false) << 0.3 << false;
     QTest::newRow("negative") << settingsBytes(-0.5, false) << 0.3 << false;
+    // A voice byte that is no voice, or anything after it, keeps every default.
+    QTest::newRow("unknown voice") << settingsBytes(0.6, false) + QByteArray::fromHex("000102") << 0.6 << false;
+    QTest::newRow("after the voice") << settingsBytes(0.6, false) + QByteArray::fromHex("00010100") << 0.6 << false;
 }
 
 void TestSettings::shortAndDamagedFiles()
@@ -175,12 +189,13 @@ void TestSettings::shortAndDamagedFiles()
     Settings settings;
     settings.setVolumePercent(30);
     settings.setMute(true);
+    settings.setVoice(Settings::BuiltInVoice);
     settings.load();
     QCOMPARE(settings.outputVolume(), volume);
     QCOMPARE(settings.mute(), mute);
     QVERIFY(settings.volumePercent() >= 0 && settings.volumePercent() <= 100);
-    // No damaged file turns the lock on or the owl off.
-    QVERIFY(settings.owlTalks() && !settings.parentLock());
+    // No damaged file turns the lock on, the owl off or the family's voices away.
+    QVERIFY(settings.owlTalks() && !settings.parentLock() && settings.voice() == Settings::OurVoice);
 }
 
 void TestSettings::percentLimits()

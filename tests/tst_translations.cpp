@@ -10,6 +10,7 @@
 #include "Translations.h"
 #include "Word.h"
 #include "WordGame.h"
+#include "WordStore.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -183,6 +184,7 @@ void TestTranslations::everyTranslatedTextFitsAt800x480()
     TemporaryDataLocation data;
     const Translations translations{QLocale(language)};
     QCOMPARE(translations.language(), language);
+    plantVoice("Animals", WordStore::bundledWords("Animals")[0]);
     TestWindow w;
 
     QStringList faults;
@@ -203,6 +205,11 @@ void TestTranslations::everyTranslatedTextFitsAt800x480()
     }
     w.buttonNewGameClicked();
     check(MainWindow::PageNewGame, "game mode");
+    // A word shown large with its three voice buttons.
+    w.buttonPictureBookClicked();
+    QVERIFY(w.tap(MainWindow::PagePictureBook, "bookPicture0"));
+    check(MainWindow::PagePictureBook, "picture book");
+    w.buttonNewGameClicked();
 
     // Each game with its end panel, under both outcomes.
     for (MainWindow::Page page : {MainWindow::PageWordGame, MainWindow::PagePairGame}) {

@@ -9,6 +9,7 @@
 #include "MainWindow.h"
 #include "Record.h"
 #include "Settings.h"
+#include "Voices.h"
 #include "Word.h"
 #include "WordGame.h"
 #include "WordStore.h"
@@ -166,6 +167,7 @@ private slots:
     void playerNamesArePlainText();
     void undealtGameShowsWayBack_data();
     void undealtGameShowsWayBack();
+    void soundOfEachWord_data();
     void soundOfEachWord();
     void toldPraisedAndHelped();
     void completeOverEndStartAgainLeave();
@@ -601,15 +603,42 @@ void TestWordGameScreen::undealtGameShowsWayBack()
     QVERIFY(!s.continueEnabled());
 }
 
+void TestWordGameScreen::soundOfEachWord_data()
+{
+    QTest::addColumn<bool>("recorded"); // the family recorded every word
+    QTest::addColumn<int>("voice");
+    QTest::newRow("bundled") << false << int(Settings::OurVoice);
+    QTest::newRow("the family's own") << true << int(Settings::OurVoice);
+    QTest::newRow("built-in chosen") << true << int(Settings::BuiltInVoice);
+}
+
+// Each word asked is said in the family's own voice where they recorded it,
+// unless the settings say "Built-in"; once its recording is removed, in its
+// bundled one again.
 void TestWordGameScreen::soundOfEachWord()
 {
+    QFETCH(bool, recorded);
+    QFETCH(int, voice);
     TestSupport::TemporaryDataLocation data;
+    for (const QString &word : recorded ? WordStore::bundledWords("Animals") : QStringList())
+        TestSupport::plantVoice("Animals", word);
     Screen s;
     s.window.appSettings()->setMute(false);
+    s.window.appSettings()->setVoice(Settings::Voice(voice));
     s.startFromMenu();
+    const QString own = data.path() + "/voices/Animals/";
     const QString dir = data.path() + "/mp3/Animals/";
-    QCOMPARE(s.window.player()->currentSource().fileName(), dir + s.currentWord() + ".mp3");
+    const auto sound = [&](const QString &word) {
+        return recorded && voice == Settings::OurVoice ? own + word + ".ogg" : dir + word + ".mp3";
+    };
+    QCOMPARE(s.window.player()->currentSource().fileName(), sound(s.currentWord()));
+    QCOMPARE(TestSupport::timesPlayed(sound(s.currentWord())), 1);
     s.tapRight();
+    QCOMPARE(s.window.player()->currentSource().fileName(), sound(s.currentWord()));
+
+    QVERIFY(s.window.familyVoices()->useBuiltIn("Animals", s.currentWord()));
+    QVERIFY(!QFile::exists(own + s.currentWord() + ".ogg"));
+    TestSupport::tap(s.view(), s.item("wordBox"));
     QCOMPARE(s.window.player()->currentSource().fileName(), dir + s.currentWord() + ".mp3");
     s.window.player()->stop();
 }

@@ -1,6 +1,7 @@
 #include "DataDirectory.h"
 #include "Word.h"
 #include "WordStore.h"
+#include "WordVoices.h"
 #include "testsupport.h"
 
 #include <QDataStream>
@@ -123,6 +124,7 @@ private slots:
     void wordStartsBlank();
     void wordSettersEmitOnEveryCall();
     void wordSoundPathIsSilentAndHidden();
+    void familyVoicesAreReadOnce();
     void wordMetaObjectAsViewsSeeIt();
 
     // Lifetime
@@ -258,6 +260,34 @@ void TestWordStore::wordSoundPathIsSilentAndHidden()
     QCOMPARE(word.soundPath(), QString("/data/mp3/Animals/Cat.mp3"));
     QCOMPARE(state.count() + text.count() + image.count(), 0);
     QCOMPARE(Word::staticMetaObject.indexOfProperty("soundPath"), -1);
+}
+
+// A word the family recorded plays that recording: only a plain file with
+// something in it counts, no link wherever it points. The folder is read
+// once, not at every tap: a take counts once the recorder says it is stored,
+// and one removed no longer does.
+void TestWordStore::familyVoicesAreReadOnce()
+{
+    const QString cat = TestSupport::plantVoice("Animals", "Cat");
+    TestSupport::writeFile(m_location->path() + "/voices/Animals/Cow.ogg", QByteArray());
+    QVERIFY(QFile::link(cat, m_location->path() + "/voices/Animals/Dog.ogg"));
+    const auto played = [](const QString &name) {
+        Word word;
+        word.setDictionary("Animals");
+        word.setWord(name);
+        word.setSoundPath("/bundled/" + name + ".mp3");
+        return word.soundPath();
+    };
+    QCOMPARE(played("Cat"), cat);
+    for (const char *name : {"Cow", "Dog", "Fox"})
+        QCOMPARE(played(name), QString("/bundled/%1.mp3").arg(name));
+    const QString fox = TestSupport::plantVoice("Animals", "Fox");
+    QCOMPARE(played("Fox"), QString("/bundled/Fox.mp3"));
+    WordVoices::stored("Animals", "Fox");
+    QCOMPARE(played("Fox"), fox);
+    QVERIFY(WordVoices::remove("Animals", "Cat"));
+    QVERIFY(!QFile::exists(cat));
+    QCOMPARE(played("Cat"), QString("/bundled/Cat.mp3"));
 }
 
 void TestWordStore::wordMetaObjectAsViewsSeeIt()

@@ -240,6 +240,13 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
     </message>
 </context>
 <context>
+    <name>MessagePanel</name>
+    <message>
+        <source>Record them in your own voice:</source>
+        <translation>Mit der eigenen Stimme aufnehmen:</translation>
+    </message>
+</context>
+<context>
     <name>NewGameView</name>
     <message>
         <source>Choose a Game Mode!</source>
@@ -661,6 +668,64 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
     <message>
         <source>Parent lock: Off</source>
         <translation>Elternsperre: Aus</translation>
+    </message>
+    <message>
+        <source>Voice:</source>
+        <translation>Stimme:</translation>
+    </message>
+    <message>
+        <source>Ours</source>
+        <translation>Unsere</translation>
+    </message>
+    <message>
+        <source>Built-in</source>
+        <translation>Eingebaut</translation>
+    </message>
+</context>
+<context>
+    <name>VoiceButtons</name>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Aufnehmen</translation>
+    </message>
+    <message>
+        <source>Stop recording %1</source>
+        <translation>Aufnahme von %1 beenden</translation>
+    </message>
+    <message>
+        <source>Record %1</source>
+        <translation>%1 aufnehmen</translation>
+    </message>
+    <message>
+        <source>Loudness</source>
+        <translation>Aufnahmepegel</translation>
+    </message>
+    <message>
+        <source>Listen</source>
+        <translation>Anhören</translation>
+    </message>
+    <message>
+        <source>Listen to %1</source>
+        <translation>%1 anhören</translation>
+    </message>
+    <message>
+        <source>Built-in voice</source>
+        <translation>Eingebaute Stimme</translation>
+    </message>
+    <message>
+        <source>Back to the built-in voice for %1</source>
+        <translation>Zurück zur eingebauten Stimme für %1</translation>
+    </message>
+</context>
+<context>
+    <name>Voices</name>
+    <message>
+        <source>The recording could not be removed.</source>
+        <translation>Die Aufnahme konnte nicht entfernt werden.</translation>
     </message>
 </context>
 <context>

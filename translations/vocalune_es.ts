@@ -240,6 +240,13 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
     </message>
 </context>
 <context>
+    <name>MessagePanel</name>
+    <message>
+        <source>Record them in your own voice:</source>
+        <translation>Grábalas con tu propia voz:</translation>
+    </message>
+</context>
+<context>
     <name>NewGameView</name>
     <message>
         <source>Choose a Game Mode!</source>
@@ -661,6 +668,64 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
     <message>
         <source>Parent lock: Off</source>
         <translation>Bloqueo parental: No</translation>
+    </message>
+    <message>
+        <source>Voice:</source>
+        <translation>Voz:</translation>
+    </message>
+    <message>
+        <source>Ours</source>
+        <translation>La nuestra</translation>
+    </message>
+    <message>
+        <source>Built-in</source>
+        <translation>Integrada</translation>
+    </message>
+</context>
+<context>
+    <name>VoiceButtons</name>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Grabar</translation>
+    </message>
+    <message>
+        <source>Stop recording %1</source>
+        <translation>Dejar de grabar %1</translation>
+    </message>
+    <message>
+        <source>Record %1</source>
+        <translation>Grabar %1</translation>
+    </message>
+    <message>
+        <source>Loudness</source>
+        <translation>Nivel de grabación</translation>
+    </message>
+    <message>
+        <source>Listen</source>
+        <translation>Escuchar</translation>
+    </message>
+    <message>
+        <source>Listen to %1</source>
+        <translation>Escuchar %1</translation>
+    </message>
+    <message>
+        <source>Built-in voice</source>
+        <translation>Voz integrada</translation>
+    </message>
+    <message>
+        <source>Back to the built-in voice for %1</source>
+        <translation>Volver a la voz integrada para %1</translation>
+    </message>
+</context>
+<context>
+    <name>Voices</name>
+    <message>
+        <source>The recording could not be removed.</source>
+        <translation>No se pudo quitar la grabación.</translation>
     </message>
 </context>
 <context>

@@ -240,6 +240,13 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
     </message>
 </context>
 <context>
+    <name>MessagePanel</name>
+    <message>
+        <source>Record them in your own voice:</source>
+        <translation>Äänitä ne omalla äänelläsi:</translation>
+    </message>
+</context>
+<context>
     <name>NewGameView</name>
     <message>
         <source>Choose a Game Mode!</source>
@@ -661,6 +668,64 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
     <message>
         <source>Parent lock: Off</source>
         <translation>Lapsilukko: Pois</translation>
+    </message>
+    <message>
+        <source>Voice:</source>
+        <translation>Ääni:</translation>
+    </message>
+    <message>
+        <source>Ours</source>
+        <translation>Oma</translation>
+    </message>
+    <message>
+        <source>Built-in</source>
+        <translation>Valmis</translation>
+    </message>
+</context>
+<context>
+    <name>VoiceButtons</name>
+    <message>
+        <source>Stop</source>
+        <translation>Lopeta</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Äänitä</translation>
+    </message>
+    <message>
+        <source>Stop recording %1</source>
+        <translation>Lopeta sanan %1 äänitys</translation>
+    </message>
+    <message>
+        <source>Record %1</source>
+        <translation>Äänitä %1</translation>
+    </message>
+    <message>
+        <source>Loudness</source>
+        <translation>Äänitystaso</translation>
+    </message>
+    <message>
+        <source>Listen</source>
+        <translation>Kuuntele</translation>
+    </message>
+    <message>
+        <source>Listen to %1</source>
+        <translation>Kuuntele %1</translation>
+    </message>
+    <message>
+        <source>Built-in voice</source>
+        <translation>Valmis ääni</translation>
+    </message>
+    <message>
+        <source>Back to the built-in voice for %1</source>
+        <translation>Takaisin valmiiseen ääneen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Voices</name>
+    <message>
+        <source>The recording could not be removed.</source>
+        <translation>Äänitettä ei voitu poistaa.</translation>
     </message>
 </context>
 <context>

@@ -240,6 +240,13 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
     </message>
 </context>
 <context>
+    <name>MessagePanel</name>
+    <message>
+        <source>Record them in your own voice:</source>
+        <translation>Enregistrez-les avec votre propre voix :</translation>
+    </message>
+</context>
+<context>
     <name>NewGameView</name>
     <message>
         <source>Choose a Game Mode!</source>
@@ -661,6 +668,64 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
     <message>
         <source>Parent lock: Off</source>
         <translation>Verrou parental : Non</translation>
+    </message>
+    <message>
+        <source>Voice:</source>
+        <translation>Voix :</translation>
+    </message>
+    <message>
+        <source>Ours</source>
+        <translation>La nôtre</translation>
+    </message>
+    <message>
+        <source>Built-in</source>
+        <translation>Intégrée</translation>
+    </message>
+</context>
+<context>
+    <name>VoiceButtons</name>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Stop recording %1</source>
+        <translation>Arrêter l&apos;enregistrement de %1</translation>
+    </message>
+    <message>
+        <source>Record %1</source>
+        <translation>Enregistrer %1</translation>
+    </message>
+    <message>
+        <source>Loudness</source>
+        <translation>Niveau d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Listen</source>
+        <translation>Écouter</translation>
+    </message>
+    <message>
+        <source>Listen to %1</source>
+        <translation>Écouter %1</translation>
+    </message>
+    <message>
+        <source>Built-in voice</source>
+        <translation>Voix intégrée</translation>
+    </message>
+    <message>
+        <source>Back to the built-in voice for %1</source>
+        <translation>Revenir à la voix intégrée pour %1</translation>
+    </message>
+</context>
+<context>
+    <name>Voices</name>
+    <message>
+        <source>The recording could not be removed.</source>
+        <translation>L&apos;enregistrement n&apos;a pas pu être retiré.</translation>
     </message>
 </context>
 <context>

@@ -240,6 +240,13 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
     </message>
 </context>
 <context>
+    <name>MessagePanel</name>
+    <message>
+        <source>Record them in your own voice:</source>
+        <translation>Spela in dem med din egen röst:</translation>
+    </message>
+</context>
+<context>
     <name>NewGameView</name>
     <message>
         <source>Choose a Game Mode!</source>
@@ -661,6 +668,64 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
     <message>
         <source>Parent lock: Off</source>
         <translation>Föräldralås: Av</translation>
+    </message>
+    <message>
+        <source>Voice:</source>
+        <translation>Röst:</translation>
+    </message>
+    <message>
+        <source>Ours</source>
+        <translation>Vår egen</translation>
+    </message>
+    <message>
+        <source>Built-in</source>
+        <translation>Inbyggd</translation>
+    </message>
+</context>
+<context>
+    <name>VoiceButtons</name>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppa</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Spela in</translation>
+    </message>
+    <message>
+        <source>Stop recording %1</source>
+        <translation>Sluta spela in %1</translation>
+    </message>
+    <message>
+        <source>Record %1</source>
+        <translation>Spela in %1</translation>
+    </message>
+    <message>
+        <source>Loudness</source>
+        <translation>Inspelningsnivå</translation>
+    </message>
+    <message>
+        <source>Listen</source>
+        <translation>Lyssna</translation>
+    </message>
+    <message>
+        <source>Listen to %1</source>
+        <translation>Lyssna på %1</translation>
+    </message>
+    <message>
+        <source>Built-in voice</source>
+        <translation>Inbyggd röst</translation>
+    </message>
+    <message>
+        <source>Back to the built-in voice for %1</source>
+        <translation>Tillbaka till den inbyggda rösten för %1</translation>
+    </message>
+</context>
+<context>
+    <name>Voices</name>
+    <message>
+        <source>The recording could not be removed.</source>
+        <translation>Inspelningen kunde inte tas bort.</translation>
     </message>
 </context>
 <context>

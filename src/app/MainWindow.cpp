@@ -17,10 +17,12 @@
 #include "Settings.h"
 #include "SoundPlayer.h"
 #include "VoiceRecorder.h"
+#include "Voices.h"
 #include "WindowMode.h"
 #include "WordGame.h"
 #include "WordSetImport.h"
 #include "WordStore.h"
+#include "WordVoices.h"
 
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -49,11 +51,19 @@ MainWindow::MainWindow(QRect screen, QWidget *parent)
 
     // Volume and mute must be known before any view reads them.
     settings = new Settings(this);
+    // Every word asks for its recording through WordVoices, which follows the Voice row.
+    connect(settings, &Settings::voiceChanged, this,
+            [this] { WordVoices::setOwnPreferred(settings->voice() == Settings::OurVoice); });
     settings->load();
     sound = new SoundPlayer(settings, this);
     WordStore::instance()->loadLists();
     pictureBook = new PictureBook(this);
     connect(pictureBook, &PictureBook::playSound, sound, &SoundPlayer::play);
+    voices = new Voices(this);
+    connect(voices, &Voices::playSound, sound, &SoundPlayer::play);
+    // Records the family's voice; its plugin loads on first use.
+    recorder = new VoiceRecorder(this);
+    connect(recorder, &VoiceRecorder::stored, voices, &Voices::stored);
 
     m_players = new Players(this);
     report = new ProgressReport(m_players->store(), this);
@@ -104,15 +114,14 @@ MainWindow::MainWindow(QRect screen, QWidget *parent)
     // meanwhile is listed when the page opens.
     connect(this, &MainWindow::dictionariesPageShown, dictionaryChoice, &DictionaryChoice::reload);
 
-    // Records the family's voice; its plugin loads on first use.
-    recorder = new VoiceRecorder(this);
     pages->handOver({{"qtMainWindow", this},
-                     {"qtRecorder", recorder},
                      {"qtSettings", settings},
                      {"qtPictureBook", pictureBook},
                      {"qtPlayers", m_players},
                      {"qtProgress", report},
-                     {"qtWordSets", dictionaryChoice->wordSets()}});
+                     {"qtWordSets", dictionaryChoice->wordSets()},
+                     {"qtVoices", voices},
+                     {"qtRecorder", recorder}});
 
     // Only the menu is built before the first frame: every other page is
     // loaded when it is first shown, a game page when its game starts.

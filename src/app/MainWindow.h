@@ -28,6 +28,7 @@ class QStackedWidget;
 class Settings;
 class SoundPlayer;
 class VoiceRecorder;
+class Voices;
 class WordGame;
 class WindowMode;
 class WordSetImport;
@@ -77,6 +78,7 @@ public:
     Players *players() const { return m_players; }
     ProgressReport *progressReport() const { return report; }
     IdleHint *hint() const { return idleHint; }
+    Voices *familyVoices() const { return voices; }
 
 signals:
     void enableContinueButtonSignal(bool enable);
@@ -163,5 +165,6 @@ private:
     OwlVoice *owl = nullptr;
     IdleHint *idleHint = nullptr;
     ProgressReport *report = nullptr;
+    Voices *voices = nullptr;
     VoiceRecorder *recorder = nullptr;
 };

@@ -38,7 +38,7 @@ QVariantList hardestInUse(const QList<WordMemory::Summary::Trouble> &troubles, c
             continue;
         hardest.append(QVariantMap{{QStringLiteral("word"), entry->word},
                                    {QStringLiteral("imagePath"), entry->imagePath},
-                                   {QStringLiteral("soundPath"), entry->soundPath},
+                                   {QStringLiteral("soundPath"), entry->soundPath()},
                                    {QStringLiteral("mistakes"), trouble.mistakes}});
         if (hardest.size() == 5)
             break;

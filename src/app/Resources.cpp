@@ -2,6 +2,7 @@
 
 #include "GameOptions.h"
 #include "Navigator.h"
+#include "Settings.h"
 #include "Word.h"
 
 #include <QQmlEngine>
@@ -23,6 +24,7 @@ static void registerQmlTypes()
     qmlRegisterUncreatableType<Word>(uri, 1, 0, "Word", handedOver);
     qmlRegisterUncreatableMetaObject(GameOptions::staticMetaObject, uri, 1, 0, "GameOptions", handedOver);
     qmlRegisterUncreatableType<Navigator>(uri, 1, 0, "Navigator", handedOver);
+    qmlRegisterUncreatableType<Settings>(uri, 1, 0, "Settings", handedOver);
 }
 
 namespace Vocalune {

@@ -68,6 +68,14 @@ void Settings::setParentLock(bool lock)
     emit parentLockChanged();
 }
 
+void Settings::setVoice(Voice voice)
+{
+    if (voice != OurVoice && voice != BuiltInVoice)
+        return;
+    m_voice = voice;
+    emit voiceChanged();
+}
+
 GameOptions::Mistakes Settings::mistakes() const
 {
     return m_options.mistakes;
@@ -151,6 +159,7 @@ void Settings::load()
     QFile file(DataDirectory::path() + DataFiles::Settings);
     m_owlTalks = true;
     m_parentLock = false;
+    m_voice = OurVoice;
     if (!file.open(QIODevice::ReadOnly)) {
         m_volume = 0.5;
         emit volumeChanged();
@@ -158,6 +167,7 @@ void Settings::load()
         emit muteChanged();
         emit owlTalksChanged();
         emit parentLockChanged();
+        emit voiceChanged();
         return;
     }
     QDataStream stream(&file);
@@ -171,20 +181,27 @@ void Settings::load()
     }
     if (!stream.atEnd())
         stream >> m_mute;
-    // Both or neither, each 0 or 1, and nothing after them: a file cut
-    // short or with anything else keeps the defaults (junk never locks).
+    // Both or neither, each 0 or 1, then the voice or nothing, and nothing
+    // after them: a file cut short or with anything else keeps the defaults
+    // (junk never locks).
     quint8 owlTalks = 1;
     quint8 parentLock = 0;
+    quint8 voice = OurVoice;
     stream >> owlTalks >> parentLock;
-    if (stream.status() == QDataStream::Ok && stream.atEnd() && owlTalks <= 1 && parentLock <= 1) {
+    if (!stream.atEnd())
+        stream >> voice;
+    if (stream.status() == QDataStream::Ok && stream.atEnd() && owlTalks <= 1 && parentLock <= 1
+        && (voice == OurVoice || voice == BuiltInVoice)) {
         m_owlTalks = owlTalks == 1;
         m_parentLock = parentLock == 1;
+        m_voice = Voice(voice);
     }
     file.close();
     emit volumeChanged();
     emit muteChanged();
     emit owlTalksChanged();
     emit parentLockChanged();
+    emit voiceChanged();
 }
 
 bool Settings::save()
@@ -193,13 +210,18 @@ bool Settings::save()
     const bool mute = m_mute;
     const bool owlTalks = m_owlTalks;
     const bool parentLock = m_parentLock;
+    const bool builtInVoice = m_voice == BuiltInVoice;
     // The owl and the lock follow as two more bytes only when they differ
-    // from the defaults: the file keeps the 9 bytes it always had otherwise.
-    const bool defaults = owlTalks && !parentLock;
+    // from the defaults, and the voice as a third after them only when it
+    // does: the file keeps the 9 or 11 bytes it always had otherwise, which
+    // the programs before each of them read.
+    const bool defaults = owlTalks && !parentLock && !builtInVoice;
     const bool saved = DataDirectory::writeFile(DataDirectory::filePath(DataFiles::Settings), [=](QDataStream &stream) {
         stream << volume << mute;
         if (!defaults)
             stream << owlTalks << parentLock;
+        if (builtInVoice)
+            stream << quint8(BuiltInVoice);
     });
     // Both are tried: one file refused leaves the other to be saved.
     return saveGameOptions() && saved;

@@ -4,7 +4,8 @@
 
 #include <QObject>
 
-// The player's volume and mute, kept in settings.dat, and the game options,
+// The player's volume and mute, the owl, the parent lock and the voice the
+// words are said in, kept in settings.dat, and the game options,
 // kept in gameoptions.dat. The settings page works in whole percents; the file
 // and the audio output use a fraction. The page sets mistakes, pictures and words
 // before it asks for a save; load() (Cancel) brings back the saved ones.
@@ -16,6 +17,7 @@ class Settings : public QObject
     // The owl's spoken instructions; the adult pages behind the parent gate.
     Q_PROPERTY(bool owlTalks READ owlTalks WRITE setOwlTalks NOTIFY owlTalksChanged)
     Q_PROPERTY(bool parentLock READ parentLock WRITE setParentLock NOTIFY parentLockChanged)
+    Q_PROPERTY(Voice voice READ voice WRITE setVoice NOTIFY voiceChanged)
     Q_PROPERTY(GameOptions::Mistakes mistakes READ mistakes WRITE setMistakes NOTIFY mistakesChanged)
     Q_PROPERTY(GameOptions::Pictures pictures READ pictures WRITE setPictures NOTIFY picturesChanged)
     Q_PROPERTY(GameOptions::Words words READ words WRITE setWords NOTIFY wordsChanged)
@@ -23,6 +25,11 @@ class Settings : public QObject
     Q_PROPERTY(bool systemLocked READ systemLocked CONSTANT)
 
 public:
+    // Whose voice says the words: the family's own recordings where a word
+    // has one, or every word's bundled or synthesized recording.
+    enum Voice : int { OurVoice = 0, BuiltInVoice = 1 };
+    Q_ENUM(Voice)
+
     explicit Settings(QObject *parent = nullptr);
 
     int volumePercent() const;
@@ -34,6 +41,9 @@ public:
     void setOwlTalks(bool talks);
     bool parentLock() const { return m_parentLock; }
     void setParentLock(bool lock);
+    Voice voice() const { return m_voice; }
+    // A value outside the enumeration is refused and changes nothing.
+    void setVoice(Voice voice);
 
     GameOptions::Mistakes mistakes() const;
     // A value outside the enumeration is refused and changes nothing.
@@ -58,6 +68,7 @@ signals:
     void muteChanged();
     void owlTalksChanged();
     void parentLockChanged();
+    void voiceChanged();
     void mistakesChanged();
     void picturesChanged();
     void wordsChanged();
@@ -73,5 +84,6 @@ private:
     bool m_mute = false;
     bool m_owlTalks = true;
     bool m_parentLock = false;
+    Voice m_voice = OurVoice;
     GameOptions m_options;
 };

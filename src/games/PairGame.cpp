@@ -126,7 +126,7 @@ bool PairGame::buildNewLists()
         Word *copy = new Word;
         copy->setWord(item->word());
         copy->setImagePath(item->imagePath());
-        copy->setSoundPath(item->soundPath());
+        copy->setSoundPath(item->builtInSoundPath());
         copy->setDictionary(item->dictionary());
         m_wordList.append(copy);
     }

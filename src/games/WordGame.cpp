@@ -20,7 +20,7 @@ Word *copyOf(const Word *word)
     Word *copy = new Word;
     copy->setWord(word->word());
     copy->setImagePath(word->imagePath());
-    copy->setSoundPath(word->soundPath());
+    copy->setSoundPath(word->builtInSoundPath());
     copy->setDictionary(word->dictionary());
     return copy;
 }

@@ -18,7 +18,7 @@ bool PictureBook::play(int row)
 {
     if (row < 0 || row >= m_entries.size())
         return false;
-    emit playSound(m_entries.at(row).soundPath);
+    emit playSound(m_entries.at(row).soundPath());
     return true;
 }
 
@@ -44,12 +44,15 @@ QVariant PictureBook::data(const QModelIndex &index, int role) const
     case WordRole:
         return entry.word;
     case SoundPathRole:
-        return entry.soundPath;
+        return entry.soundPath();
+    case DictionaryRole:
+        return entry.dictionary;
     }
     return QVariant();
 }
 
 QHash<int, QByteArray> PictureBook::roleNames() const
 {
-    return {{ImagePathRole, "imagePath"}, {WordRole, "word"}, {SoundPathRole, "soundPath"}};
+    return {
+        {ImagePathRole, "imagePath"}, {WordRole, "word"}, {SoundPathRole, "soundPath"}, {DictionaryRole, "dictionary"}};
 }

@@ -8,14 +8,14 @@
 // The picture book's pages: every word of the chosen dictionaries with its
 // picture and recording, for meeting words before playing. It keeps no score
 // and deals nothing, so the word pool of a game in progress stays as it is.
-// Roles for a view: imagePath, word, soundPath.
+// Roles for a view: imagePath, word, soundPath, dictionary.
 class PictureBook : public QAbstractListModel
 {
     Q_OBJECT
     Q_PROPERTY(int count READ count NOTIFY countChanged)
 
 public:
-    enum Role { ImagePathRole = Qt::UserRole + 1, WordRole, SoundPathRole };
+    enum Role { ImagePathRole = Qt::UserRole + 1, WordRole, SoundPathRole, DictionaryRole };
 
     explicit PictureBook(QObject *parent = nullptr);
 

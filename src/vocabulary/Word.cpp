@@ -1,5 +1,7 @@
 #include "Word.h"
 
+#include "WordVoices.h"
+
 Word::Word(QObject *parent)
     : QObject(parent)
     , m_word(QLatin1String(""))
@@ -19,6 +21,11 @@ QString Word::word() const
 }
 
 QString Word::soundPath() const
+{
+    return WordVoices::soundPath(m_dictionary, m_word, m_soundPath);
+}
+
+QString Word::builtInSoundPath() const
 {
     return m_soundPath;
 }

@@ -28,7 +28,10 @@ public:
 
     QString imagePath() const;
     QString word() const;
+    // The recording the word plays: the family's own or the built-in one (WordVoices).
     QString soundPath() const;
+    // Its bundled or synthesized recording, which copies of the word take.
+    QString builtInSoundPath() const;
     // The dictionary the word comes from; a player's memory keeps words by it.
     QString dictionary() const;
     int wordState() const;
@@ -38,7 +41,8 @@ public:
     void setImagePath(const QString &imagePath);
     void setWord(const QString &word);
     void setWordState(int wordState);
-    // Only the games need it, to ask for the recording: no signal.
+    // The built-in recording. Only the games need it, to ask for the
+    // recording: no signal.
     void setSoundPath(const QString &soundPath);
     void setDictionary(const QString &dictionary);
 

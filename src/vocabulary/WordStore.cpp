@@ -5,6 +5,7 @@
 #include "ImportedSets.h"
 #include "SystemConfig.h"
 #include "Word.h"
+#include "WordVoices.h"
 
 #include <QDataStream>
 #include <QDir>
@@ -172,6 +173,18 @@ QStringList WordStore::bundledWords(const QString &dictionary)
     return words;
 }
 
+QString WordStore::builtInRecording(const QString &dictionary, const QString &word)
+{
+    if (QDir(":/png/" + dictionary).exists())
+        return DataDirectory::recordingsDirectory(dictionary) + "/" + word + ".mp3";
+    return ImportedSets::recordingPath(dictionary, word, ImportedSets::rootOf(dictionary));
+}
+
+QString WordStore::Entry::soundPath() const
+{
+    return WordVoices::soundPath(dictionary, word, builtInSound);
+}
+
 QList<WordStore::Entry> WordStore::chosenWords() const
 {
     QList<Entry> entries;
@@ -199,7 +212,7 @@ bool WordStore::buildWordPool()
     for (const Entry &entry : entries) {
         Word *word = new Word;
         word->setImagePath(entry.imagePath);
-        word->setSoundPath(entry.soundPath);
+        word->setSoundPath(entry.builtInSound);
         word->setWord(entry.word);
         word->setDictionary(entry.dictionary);
         wordPool.push_back(word);
@@ -325,7 +338,7 @@ Word *WordStore::copyOf(const Word &word)
     Word *copy = new Word;
     copy->setWord(word.word());
     copy->setImagePath(word.imagePath());
-    copy->setSoundPath(word.soundPath());
+    copy->setSoundPath(word.builtInSoundPath());
     copy->setDictionary(word.dictionary());
     return copy;
 }

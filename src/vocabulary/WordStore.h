@@ -46,8 +46,11 @@ public:
     {
         QString imagePath;
         QString word;
-        QString soundPath;
+        QString builtInSound; // bundled or synthesized
         QString dictionary;
+
+        // The recording the word plays (WordVoices).
+        QString soundPath() const;
     };
     // The words of the chosen dictionaries, dictionary by dictionary in the
     // player's order, each in name order: the words a new pool is built from.
@@ -55,6 +58,9 @@ public:
     // A bundled dictionary's words in name order, read from the bundle's
     // index alone (without touching the pictures).
     static QStringList bundledWords(const QString &dictionary);
+    // The recording a word of a catalogue's dictionary came with (or was
+    // given by the speech synthesizer), whether it exists or not.
+    static QString builtInRecording(const QString &dictionary, const QString &word);
 
     // Picks the word a round asks among candidates (the shuffled pool, less
     // what the round cannot hold): an index, or -1 for the plain deal's pick.

@@ -70,6 +70,8 @@ bool WordSetImport::start(const QString &folder)
     m_total = 0;
     m_word.clear();
     m_report.clear();
+    m_setName.clear();
+    m_voiced.clear();
 
     // The destructor waits for the thread, so this outlives every call.
     std::shared_ptr<Job> job = m_job;
@@ -125,6 +127,8 @@ void WordSetImport::onJobFinished()
     const WordSetReport result = m_job->report;
     m_job.reset();
     m_report = result.lines();
+    m_setName = result.imported() ? result.setName : QString();
+    m_voiced = result.imported() ? result.voiced : QStringList();
     if (result.imported())
         WordStore::instance()->refreshCatalogue();
     emit runningChanged();

@@ -21,6 +21,10 @@ class WordSetImport : public QObject
     Q_PROPERTY(int total READ total NOTIFY progressChanged)
     Q_PROPERTY(QString currentWord READ currentWord NOTIFY progressChanged)
     Q_PROPERTY(QStringList report READ report NOTIFY finished)
+    // The last import's set and the words the speech synthesizer voiced in
+    // it, which the family may record in their own voice; empty when it failed.
+    Q_PROPERTY(QString setName READ setName NOTIFY finished)
+    Q_PROPERTY(QStringList voiced READ voiced NOTIFY finished)
     // The administrator locked importing and removing (vocalune.conf).
     Q_PROPERTY(bool systemLocked READ systemLocked CONSTANT)
 
@@ -34,6 +38,8 @@ public:
     int total() const;
     QString currentWord() const;
     QStringList report() const;
+    QString setName() const { return m_setName; }
+    QStringList voiced() const { return m_voiced; }
     bool systemLocked() const;
 
     // folder: a local path or a file: URL (as a folder dialog gives it).
@@ -64,4 +70,6 @@ private:
     int m_total = 0;
     QString m_word;
     QStringList m_report;
+    QString m_setName;
+    QStringList m_voiced;
 };

@@ -2,6 +2,7 @@
 
 #include "DataDirectory.h"
 #include "ImportedSets.h"
+#include "WordVoices.h"
 
 #include <QBuffer>
 #include <QDateTime>
@@ -785,5 +786,7 @@ bool WordSetImporter::removeSetFiles(const QString &set)
             removed = QDir(recordings.filePath()).removeRecursively() && removed;
     }
     QDir(trash).removeRecursively();
+    // The family's own recordings of its words go with it, as Remove says.
+    removed = WordVoices::removeDictionary(set) && removed;
     return removed && !QFileInfo::exists(ImportedSets::picturesDirectory(set));
 }
