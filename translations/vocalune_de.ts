@@ -722,13 +722,6 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
     </message>
 </context>
 <context>
-    <name>Voices</name>
-    <message>
-        <source>The recording could not be removed.</source>
-        <translation>Die Aufnahme konnte nicht entfernt werden.</translation>
-    </message>
-</context>
-<context>
     <name>VoiceRecorder</name>
     <message>
         <source>No microphone found.</source>
@@ -741,6 +734,13 @@ Ohne Optionen startet das Spiel. Ein Wortschatz ist ein Ordner mit Bildern, die 
     <message>
         <source>The recording could not be saved: the disk is full or read-only.</source>
         <translation>Die Aufnahme konnte nicht gespeichert werden: Der Datenträger ist voll oder schreibgeschützt.</translation>
+    </message>
+</context>
+<context>
+    <name>Voices</name>
+    <message>
+        <source>The recording could not be removed.</source>
+        <translation>Die Aufnahme konnte nicht entfernt werden.</translation>
     </message>
 </context>
 <context>

@@ -722,13 +722,6 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
     </message>
 </context>
 <context>
-    <name>Voices</name>
-    <message>
-        <source>The recording could not be removed.</source>
-        <translation>No se pudo quitar la grabación.</translation>
-    </message>
-</context>
-<context>
     <name>VoiceRecorder</name>
     <message>
         <source>No microphone found.</source>
@@ -741,6 +734,13 @@ Sin opciones, inicia el juego. Un conjunto de palabras es una carpeta de imágen
     <message>
         <source>The recording could not be saved: the disk is full or read-only.</source>
         <translation>No se pudo guardar la grabación: el disco está lleno o es de solo lectura.</translation>
+    </message>
+</context>
+<context>
+    <name>Voices</name>
+    <message>
+        <source>The recording could not be removed.</source>
+        <translation>No se pudo quitar la grabación.</translation>
     </message>
 </context>
 <context>

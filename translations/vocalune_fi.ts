@@ -722,13 +722,6 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
     </message>
 </context>
 <context>
-    <name>Voices</name>
-    <message>
-        <source>The recording could not be removed.</source>
-        <translation>Äänitettä ei voitu poistaa.</translation>
-    </message>
-</context>
-<context>
     <name>VoiceRecorder</name>
     <message>
         <source>No microphone found.</source>
@@ -741,6 +734,13 @@ Ilman valitsimia peli käynnistyy. Sanasarja on kansio kuvia, jotka on nimetty s
     <message>
         <source>The recording could not be saved: the disk is full or read-only.</source>
         <translation>Äänitystä ei voitu tallentaa: levy on täynnä tai kirjoitussuojattu.</translation>
+    </message>
+</context>
+<context>
+    <name>Voices</name>
+    <message>
+        <source>The recording could not be removed.</source>
+        <translation>Äänitettä ei voitu poistaa.</translation>
     </message>
 </context>
 <context>

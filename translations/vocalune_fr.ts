@@ -722,13 +722,6 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
     </message>
 </context>
 <context>
-    <name>Voices</name>
-    <message>
-        <source>The recording could not be removed.</source>
-        <translation>L&apos;enregistrement n&apos;a pas pu être retiré.</translation>
-    </message>
-</context>
-<context>
     <name>VoiceRecorder</name>
     <message>
         <source>No microphone found.</source>
@@ -741,6 +734,13 @@ Sans option, le jeu démarre. Une série de mots est un dossier d’images nomm�
     <message>
         <source>The recording could not be saved: the disk is full or read-only.</source>
         <translation>L’enregistrement n’a pas pu être sauvegardé&#xa0;: le disque est plein ou en lecture seule.</translation>
+    </message>
+</context>
+<context>
+    <name>Voices</name>
+    <message>
+        <source>The recording could not be removed.</source>
+        <translation>L&apos;enregistrement n&apos;a pas pu être retiré.</translation>
     </message>
 </context>
 <context>

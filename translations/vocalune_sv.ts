@@ -722,13 +722,6 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
     </message>
 </context>
 <context>
-    <name>Voices</name>
-    <message>
-        <source>The recording could not be removed.</source>
-        <translation>Inspelningen kunde inte tas bort.</translation>
-    </message>
-</context>
-<context>
     <name>VoiceRecorder</name>
     <message>
         <source>No microphone found.</source>
@@ -741,6 +734,13 @@ Utan flaggor startar spelet. En ordsamling är en mapp med bilder som heter som 
     <message>
         <source>The recording could not be saved: the disk is full or read-only.</source>
         <translation>Inspelningen kunde inte sparas: disken är full eller skrivskyddad.</translation>
+    </message>
+</context>
+<context>
+    <name>Voices</name>
+    <message>
+        <source>The recording could not be removed.</source>
+        <translation>Inspelningen kunde inte tas bort.</translation>
     </message>
 </context>
 <context>
