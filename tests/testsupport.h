@@ -48,6 +48,11 @@ public:
     Q_INVOKABLE void toggle(const QString &dictionary, const QString &word)
     {
         calls << "toggle " + dictionary + "/" + word;
+        // As the recorder does, the last message goes before a take begins.
+        if (!m_recording && !m_message.isEmpty()) {
+            m_message.clear();
+            emit messageChanged();
+        }
         set(!m_recording);
     }
     Q_INVOKABLE void cancel()

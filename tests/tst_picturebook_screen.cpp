@@ -195,7 +195,10 @@ void TestPictureBookScreen::recordsBehindTheParentGate()
 
     recorder.set(false, false, "No microphone found.");
     QCOMPARE(item("voiceMessage")->property("text").toString(), QString("No microphone found."));
-    recorder.set(true);
+    // After a take that said something, the next one can be stopped.
+    recorder.set(false, true, "I could not hear you. Try again, a little closer.");
+    QVERIFY(w.tap(MainWindow::PagePictureBook, "recordButton"));
+    QCOMPARE(item("recordButton")->property("buttonText").toString(), QString("Stop"));
     QTest::keyClick(w.view(MainWindow::PagePictureBook), Qt::Key_Escape);
     QCOMPARE(recorder.calls.last(), QString("cancel"));
     QVERIFY(!item("closeUp")->isVisible());

@@ -49,8 +49,9 @@ FocusScope {
             return
         }
         run(function() {
-            voice.started = true
             recorder.toggle(voice.dictionary, voice.word)
+            // Only now: starting clears the last message first, which resets it.
+            voice.started = recorder.recording
         })
     }
     function useBuiltIn() {
