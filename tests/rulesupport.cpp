@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QThread>
 
+#include <csignal>
+
 #include <pwd.h>
 #include <sys/types.h>
 #include <unistd.h>
@@ -333,6 +335,21 @@ void PulseServer::say(const QString &text)
                                              : runProgram("bash", {"-c", script, text, m_dir.filePath("said.wav")});
     m_unsaid = spoken.isEmpty() ? QByteArray(2 * 24000 * 2, 0) : spoken;
     m_pace.start(20);
+}
+
+FullDisk::FullDisk(rlim_t bytes)
+    : m_handler(std::signal(SIGXFSZ, SIG_IGN))
+{
+    getrlimit(RLIMIT_FSIZE, &m_limit);
+    const rlimit limit = {bytes, m_limit.rlim_max};
+    if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+        qFatal("the file size limit could not be set");
+}
+
+FullDisk::~FullDisk()
+{
+    setrlimit(RLIMIT_FSIZE, &m_limit);
+    std::signal(SIGXFSZ, m_handler);
 }
 
 } // namespace TestSupport

@@ -18,6 +18,8 @@
 
 #include <vector>
 
+#include <sys/resource.h>
+
 class Word;
 
 namespace TestSupport {
@@ -158,6 +160,21 @@ private:
     QFile m_pipe;
     QTimer m_pace;
     QByteArray m_unsaid;
+};
+
+// While it lives, every file this process writes stops at bytes, as on a
+// full disk: the write fails instead of raising SIGXFSZ.
+class FullDisk
+{
+public:
+    explicit FullDisk(rlim_t bytes = 0);
+    ~FullDisk();
+    FullDisk(const FullDisk &) = delete;
+    FullDisk &operator=(const FullDisk &) = delete;
+
+private:
+    rlimit m_limit = {};
+    void (*m_handler)(int) = nullptr;
 };
 
 } // namespace TestSupport

@@ -71,23 +71,6 @@ int saverMain(int argc, char *argv[])
     return saved ? 1 : 0;
 }
 
-// Every write of this process fails while it lives, as on a full disk.
-class FullDisk
-{
-public:
-    FullDisk()
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_limit);
-        const rlimit none = {0, m_limit.rlim_max};
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &none), 0);
-    }
-    ~FullDisk() { setrlimit(RLIMIT_FSIZE, &m_limit); }
-
-private:
-    rlimit m_limit = {};
-};
-
 QByteArray recordsBytes()
 {
     QByteArray bytes;
@@ -181,7 +164,7 @@ void TestFullDisk::failedSaveKeepsThePageOpen()
     QVERIFY(line);
     QVERIFY(!line->isVisible());
     {
-        FullDisk full;
+        TestSupport::FullDisk full;
         QVERIFY(TestSupport::tapNamed(view, "saveButton"));
     }
     QCOMPARE(w.currentPage(), page);
@@ -204,7 +187,7 @@ void TestFullDisk::refusedAnswerIsReported()
         QSignalSpy written(&store, &ProgressStore::answerWritten);
         store.record(store.currentPlayer(), answer);
         store.flush();
-        FullDisk full;
+        TestSupport::FullDisk full;
         store.record(store.currentPlayer(), answer);
         store.flush();
         QCOMPARE(store.addPlayer(QStringLiteral("New"), QString()), qint64(-1));

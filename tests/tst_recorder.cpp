@@ -12,10 +12,11 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <optional>
 
 using namespace TestSupport;
 
-enum Take { NoMicrophone, Word, Silence, WindowClosed };
+enum Take { NoMicrophone, Word, Silence, WindowClosed, DiskFull };
 
 class TestRecorder : public QObject
 {
@@ -41,6 +42,8 @@ void TestRecorder::record_data()
     QTest::newRow("apple, then the second tap") << int(Word) << "";
     QTest::newRow("silence, to the time limit") << int(Silence) << "I could not hear you. Try again, a little closer.";
     QTest::newRow("the window closed mid-word") << int(WindowClosed) << "";
+    QTest::newRow("apple, on a full disk")
+        << int(DiskFull) << "The recording could not be saved: the disk is full or read-only.";
 }
 
 void TestRecorder::record()
@@ -64,9 +67,12 @@ void TestRecorder::record()
     QCOMPARE(recorder->recording(), take != NoMicrophone);
     if (take != NoMicrophone)
         m_pulse.say(take == Silence ? "" : "apple");
-    if (take == Word) {
+    if (take == Word || take == DiskFull) {
         // The word and the silence after it have reached the recorder.
         QTRY_VERIFY(m_pulse.said() && recorder->level() == 0);
+        std::optional<FullDisk> disk;
+        if (take == DiskFull)
+            disk.emplace(1024);
         recorder->toggle(dictionary, "Apple");
     } else if (take == WindowClosed) {
         QTRY_VERIFY(recorder->level() > 0);

@@ -29,9 +29,7 @@
 #include <QtEndian>
 #include <QtTest>
 
-#include <csignal>
 #include <memory>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
@@ -586,15 +584,10 @@ void TestWordSets::noHalfSetAfterVanishedFolderOrFullDisk()
     QDir().mkpath(noisy);
     for (int i = 0; i < 6; ++i)
         TestSupport::writeFile(noisy + QString("/N%1.png").arg(i), encoded(noise(300), "png"));
-    rlimit old{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 1024;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const WordSetReport full = import(noisy);
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    const WordSetReport full = [&] {
+        TestSupport::FullDisk disk(1024);
+        return import(noisy);
+    }();
     QCOMPARE(full.outcome, WordSetReport::Outcome::Failed);
     QVERIFY2(full.failure.startsWith("nothing can be saved in the game's folder "), qPrintable(full.failure));
     verifyOnlySets({});
