@@ -169,8 +169,7 @@ class FullDisk
 public:
     explicit FullDisk(rlim_t bytes = 0);
     ~FullDisk();
-    FullDisk(const FullDisk &) = delete;
-    FullDisk &operator=(const FullDisk &) = delete;
+    Q_DISABLE_COPY(FullDisk)
 
 private:
     rlimit m_limit = {};
