@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QThread>
 
+#include <algorithm>
 #include <csignal>
 
 #include <pwd.h>
@@ -341,7 +342,7 @@ FullDisk::FullDisk(rlim_t bytes)
     : m_handler(std::signal(SIGXFSZ, SIG_IGN))
 {
     getrlimit(RLIMIT_FSIZE, &m_limit);
-    const rlimit limit = {bytes, m_limit.rlim_max};
+    const rlimit limit = {std::min(bytes, m_limit.rlim_max), m_limit.rlim_max};
     if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
         qFatal("the file size limit could not be set");
 }

@@ -163,7 +163,7 @@ private:
 };
 
 // While it lives, every file this process writes stops at bytes, as on a
-// full disk: the write fails instead of raising SIGXFSZ.
+// full disk: the write fails instead of raising SIGXFSZ. RLIM_INFINITY: no limit.
 class FullDisk
 {
 public:

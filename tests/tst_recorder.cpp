@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
-#include <optional>
 
 using namespace TestSupport;
 
@@ -70,9 +69,7 @@ void TestRecorder::record()
     if (take == Word || take == DiskFull) {
         // The word and the silence after it have reached the recorder.
         QTRY_VERIFY(m_pulse.said() && recorder->level() == 0);
-        std::optional<FullDisk> disk;
-        if (take == DiskFull)
-            disk.emplace(1024);
+        const FullDisk disk(take == DiskFull ? 1024 : RLIM_INFINITY);
         recorder->toggle(dictionary, "Apple");
     } else if (take == WindowClosed) {
         QTRY_VERIFY(recorder->level() > 0);
