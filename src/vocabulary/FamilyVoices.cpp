@@ -3,7 +3,6 @@
 #include "DataDirectory.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -46,10 +45,4 @@ bool FamilyVoices::remove(const QString &dictionary, const QString &word)
 {
     const QString file = path(dictionary, word);
     return !QFileInfo::exists(file) && !QFileInfo(file).isSymLink() ? true : QFile::remove(file);
-}
-
-bool FamilyVoices::any()
-{
-    QDirIterator it(root(), {QStringLiteral("*.ogg")}, QDir::Files, QDirIterator::Subdirectories);
-    return it.hasNext();
 }

@@ -17,8 +17,6 @@ QString path(const QString &dictionary, const QString &word);
 QString recording(const QString &dictionary, const QString &word);
 // Removes the word's recording (back to the built-in voice); true when none is left.
 bool remove(const QString &dictionary, const QString &word);
-// True when any word has a recording of the family's own.
-bool any();
 
 // The safe spelling of one name as a file or folder name.
 QString safeName(const QString &name);

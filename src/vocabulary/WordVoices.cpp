@@ -76,19 +76,9 @@ bool WordVoices::hasOwn(const QString &dictionary, const QString &word)
     return words().contains(keyOf(dictionary, word));
 }
 
-bool WordVoices::any()
-{
-    return !words().isEmpty();
-}
-
 void WordVoices::setOwnPreferred(bool own)
 {
     preferred() = own;
-}
-
-bool WordVoices::ownPreferred()
-{
-    return preferred();
 }
 
 void WordVoices::stored(const QString &dictionary, const QString &word)

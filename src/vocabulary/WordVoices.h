@@ -14,12 +14,9 @@ namespace WordVoices {
 QString soundPath(const QString &dictionary, const QString &word, const QString &builtIn);
 // The word has a recording of the family's own, whichever voice is chosen.
 bool hasOwn(const QString &dictionary, const QString &word);
-// Any word has one.
-bool any();
 
 // "Ours" (the default) or "Built-in", as the settings say.
 void setOwnPreferred(bool preferred);
-bool ownPreferred();
 
 // A take was stored for the word (the recorder says so).
 void stored(const QString &dictionary, const QString &word);
