@@ -76,9 +76,8 @@ private:
 
 QByteArray readFile(const QString &path);
 void writeFile(const QString &path, const QByteArray &bytes);
-// Plants a recording of the family's own as the recorder stores one:
-// <data>/voices/<dictionary>/<word>.ogg (the bytes do not matter: the tests
-// follow the paths played). Its path.
+// Plants a recording of the family's own where the recorder stores one, and
+// returns its path (the bytes do not matter: the tests follow the paths played).
 QString plantVoice(const QString &dictionary, const QString &word);
 
 // The top-ten name prompt of the rules' tests: answers with the names it was

@@ -262,10 +262,8 @@ void TestWordStore::wordSoundPathIsSilentAndHidden()
     QCOMPARE(Word::staticMetaObject.indexOfProperty("soundPath"), -1);
 }
 
-// A word the family recorded plays that recording: only a plain file with
-// something in it counts, no link wherever it points. The folder is read
-// once, not at every tap: a take counts once the recorder says it is stored,
-// and one removed no longer does.
+// Only a plain, non-empty recording of the family's own counts, never a link;
+// the folder is read once: a take counts once stored, and not once removed.
 void TestWordStore::familyVoicesAreReadOnce()
 {
     const QString cat = TestSupport::plantVoice("Animals", "Cat");
